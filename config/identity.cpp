@@ -1,0 +1,60 @@
+#include "config/identity.h"
+
+#include <filesystem>
+
+#include "config/file_lookup.h"
+#include "config/profile.h"
+
+namespace vexlor {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kWindowsExtension = ".exe";
+
+bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
+  if (text.size() < suffix.size()) return false;
+  const std::string_view tail = text.substr(text.size() - suffix.size());
+  for (std::size_t i = 0; i < suffix.size(); ++i) {
+    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+    if (lower(tail[i]) != lower(suffix[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void SetIdentity(GameState& state, std::string_view executablePath) {
+  const fs::path path{std::string(executablePath)};
+  std::string folder = path.parent_path().string();
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  state.AppDir = folder;
+
+  std::string name = path.filename().string();
+  if (EndsWithNoCase(name, kWindowsExtension)) name.resize(name.size() - kWindowsExtension.size());
+  state.ExeStem = name;
+
+  state.AboutName = kDefaultAboutName;
+  state.WebPageName = std::string(kDefaultWebPageName);
+  state.VersionText = kDefaultVersionText;
+  state.AssetPrefix = std::string(kDefaultAssetPrefix);
+}
+
+bool ReadTestingConfig(GameState& state) {
+  const auto file = FindFileNoCase(state.AppDir, kTestingFileName);
+  if (!file) return false;
+  state.AssetPrefix = ReadProfileString(*file, "Settings", "SoundRoot", state.AssetPrefix);
+  state.AboutName = ReadProfileString(*file, "Settings", "AboutName", state.AboutName);
+  state.WebPageName = ReadProfileString(*file, "Settings", "WebPageName", state.WebPageName);
+  return true;
+}
+
+std::string ManualMenuCaption(const GameState& state) {
+  return "&" + state.AboutName.str() + " Manual";
+}
+
+std::string ManualFilePath(const GameState& state) {
+  return state.AppDir + state.ExeStem + ".html";
+}
+
+}  // namespace vexlor

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/game_state.h"
+
+namespace vexlor {
+
+inline constexpr std::string_view kApplicationTitle = "Vexlor Slots";
+inline constexpr std::string_view kDefaultAboutName = "Vexlor Slots";
+inline constexpr std::string_view kDefaultWebPageName = "vexlorslots";
+inline constexpr std::string_view kDefaultVersionText = "2.2";
+inline constexpr std::string_view kDefaultAssetPrefix = "Vexlor";
+inline constexpr std::string_view kTestingFileName = "Testing.ini";
+
+// AppDir and ExeStem from the executable's full path, and the built-in
+// AboutName, WebPageName, VersionText and AssetPrefix. The stem drops a final
+// ".exe" when the name has one.
+void SetIdentity(GameState& state, std::string_view executablePath);
+
+// When AppDir holds Testing.ini (any letter case), its [Settings] keys
+// SoundRoot, AboutName and WebPageName replace AssetPrefix, AboutName and
+// WebPageName; a missing key leaves its value alone. Returns whether the file was read.
+bool ReadTestingConfig(GameState& state);
+
+// "&" + AboutName + " Manual": the Help menu's manual item.
+std::string ManualMenuCaption(const GameState& state);
+
+// AppDir + ExeStem + ".html": the manual shown by the help window.
+std::string ManualFilePath(const GameState& state);
+
+}  // namespace vexlor

@@ -1,0 +1,21 @@
+#include "engine/bonus_prizes.h"
+
+#include <utility>
+
+namespace vexlor {
+
+void ShuffleBonusPrizes(GameState& state, MachineHooks& hooks) {
+  state.BonusPrizes = kBonusPrizeValues;
+  for (int pass = 0; pass < 1001; ++pass) {
+    for (int i = 0; i < kPrizeCount; ++i) {
+      std::swap(state.BonusPrizes[i], state.BonusPrizes[hooks.Random(kPrizeCount)]);
+    }
+  }
+}
+
+void SettleBonusRound(GameState& state, int32_t roundPrize) {
+  if (roundPrize > 1) state.BonusWon = SaturatingAdd(state.BonusWon, roundPrize);
+  state.SpinWin = SaturatingAdd(state.SpinWin, roundPrize);
+}
+
+}  // namespace vexlor

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "engine/game_state.h"
+#include "engine/hooks.h"
+
+namespace vexlor {
+
+inline constexpr std::array<int32_t, kPrizeCount> kBonusPrizeValues = {250, 100, 50, 1, 25};
+
+// Refills BonusPrizes with the five prizes and shuffles them: 1001 passes of
+// swapping each entry with a randomly drawn one.
+void ShuffleBonusPrizes(GameState& state, MachineHooks& hooks);
+
+// Adds the prize revealed in a bonus round (0 if none was) to SpinWin, and to
+// BonusWon when it is above 1. Run when the round's window closes.
+void SettleBonusRound(GameState& state, int32_t roundPrize);
+
+}  // namespace vexlor

@@ -1,0 +1,113 @@
+#include "engine/evaluate.h"
+
+#include <array>
+#include <cmath>
+
+#include "engine/holds.h"
+
+namespace vexlor {
+namespace {
+
+constexpr int32_t kThreeWildsPay = 2500;
+constexpr std::array<int32_t, kSymbolCount> kSymbolPays = {
+    kThreeWildsPay, 50, 20, 18, 14, 12, 10, 5};
+constexpr double kCountStepSeconds = 0.075;
+
+bool Matches(int shown, int symbol) {
+  return shown == symbol || shown == kWildSymbol;
+}
+
+int32_t CountStep(int32_t remaining) {
+  if (remaining >= 1000) return 25;
+  if (remaining >= 100) return 10;
+  if (remaining >= 25) return 5;
+  return 1;
+}
+
+void PayLines(GameState& state) {
+  int32_t previous = 0;
+  for (int line = 0; line < kLineCount; ++line) {
+    const bool lit = state.CoinsBet > line;
+    const Row row = LineRow(line);
+    const int32_t pay = lit ? LinePay(SymbolInRow(state, 0, row), SymbolInRow(state, 1, row),
+                                      SymbolInRow(state, 2, row))
+                            : 0;
+    state.SpinWin = SaturatingAdd(state.SpinWin, pay);
+    if (state.SpinWin > previous) state.LineWon[line] = true;
+    previous = state.SpinWin;
+  }
+}
+
+}  // namespace
+
+Row LineRow(int line) {
+  constexpr std::array<Row, kLineCount> kRows = {Row::Middle, Row::Top, Row::Bottom};
+  return kRows.at(line);
+}
+
+int32_t SymbolPay(int symbol) {
+  return kSymbolPays.at(symbol);
+}
+
+int32_t LinePay(int a, int b, int c) {
+  if (a == kWildSymbol && b == kWildSymbol && c == kWildSymbol) return kThreeWildsPay;
+  for (int symbol = 1; symbol < kSymbolCount; ++symbol) {
+    if (Matches(a, symbol) && Matches(b, symbol) && Matches(c, symbol)) return kSymbolPays[symbol];
+  }
+  return 0;
+}
+
+void EvaluateSpin(GameState& state, MachineHooks& hooks) {
+  state.SpinWin = 0;
+  state.HoldsOpen = false;
+  const SpecialTally tally = TallySpecialCells(state);
+  PayLines(state);
+  AwardHoldsAndBonusPoints(state, hooks, tally);
+
+  if (state.SpinWin > 0) {
+    if (!state.StopRequested) hooks.PlayWinCue();
+    for (int reel = 0; reel < kReelCount; ++reel)
+      hooks.DrawHoldButton(false, reel);
+    state.HoldsOpen = false;
+    hooks.SetTimerEnabled(LampTimer::Timer3, true);
+    hooks.SetTimerEnabled(LampTimer::Timer8, true);
+    CountWinnings(state, hooks);
+  } else {
+    state.HoldsOpen = true;
+    if (state.Nudges > 0) hooks.SetTimerEnabled(LampTimer::Timer7, true);
+  }
+  RunBonusRoundIfDue(state, hooks);
+}
+
+void CountWinnings(GameState& state, MachineHooks& hooks) {
+  hooks.DrawWinningsLabel();
+  int32_t shown = 0;
+  while (state.SpinWin > 0) {
+    if (state.StopRequested) {
+      // The window is closing: the rest is paid at once.
+      state.Credits = SaturatingAdd(state.Credits, state.SpinWin);
+      shown = SaturatingAdd(shown, state.SpinWin);
+      state.SpinWin = 0;
+      hooks.DrawCredits();
+      hooks.DrawWinnings(shown);
+      break;
+    }
+    const int32_t step = CountStep(state.SpinWin);
+    state.Credits = SaturatingAdd(state.Credits, step);
+    state.SpinWin -= step;
+    shown = SaturatingAdd(shown, step);
+    hooks.PlayCountCue();
+    hooks.DrawCredits();
+    hooks.DrawWinnings(shown);
+    WaitSeconds(hooks, kCountStepSeconds);
+  }
+}
+
+void WaitSeconds(MachineHooks& hooks, double seconds) {
+  const int64_t start = hooks.NowMs();
+  const auto span = static_cast<int64_t>(std::llround(seconds * 1000.0));
+  while (hooks.NowMs() - start < span)
+    hooks.ProcessMessages();
+}
+
+}  // namespace vexlor

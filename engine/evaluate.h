@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/game_state.h"
+#include "engine/hooks.h"
+#include "engine/reels.h"
+
+namespace vexlor {
+
+// The row a payline runs along: line 0 middle, 1 top, 2 bottom.
+Row LineRow(int line);
+
+// The pay of one line's symbols (reels 1, 2, 3) from the pay table, 0 if none.
+int32_t LinePay(int a, int b, int c);
+
+// The pay table row of a symbol: three of it (wilds standing in) pays this.
+int32_t SymbolPay(int symbol);
+
+// After the reels stop: pays the lit lines into SpinWin and marks LineWon,
+// applies the special cells, plays the win and counts the payout (or opens
+// the holds), then runs the bonus round when the meter is full. While
+// StopRequested is set the payout is settled at once, without cues or waits.
+void EvaluateSpin(GameState& state, MachineHooks& hooks);
+
+// Moves SpinWin into Credits in steps of 25, 10, 5 or 1 every 75 ms while the
+// Winnings counter counts up.
+void CountWinnings(GameState& state, MachineHooks& hooks);
+
+// Handles pending events until `seconds` have passed on the game clock.
+void WaitSeconds(MachineHooks& hooks, double seconds);
+
+}  // namespace vexlor

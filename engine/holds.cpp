@@ -1,0 +1,101 @@
+#include "engine/holds.h"
+
+#include <algorithm>
+
+#include "engine/bonus_prizes.h"
+#include "engine/evaluate.h"
+#include "engine/reels.h"
+
+namespace vexlor {
+namespace {
+
+void TallyCell(SpecialTally& tally, int reel, int32_t position) {
+  const auto cell = SpecialCellAt(reel, position);
+  if (!cell) return;
+  switch (cell->effect) {
+    case CellEffect::BonusPoints:
+      tally.gained += cell->points;
+      break;
+    case CellEffect::ExtraHold:
+      tally.holdAward += 1;
+      break;
+    case CellEffect::WipeBonus:
+      tally.lost = true;
+      break;
+  }
+}
+
+void TallyRow(const GameState& state, SpecialTally& tally, Row row) {
+  for (int reel = 0; reel < kReelCount; ++reel) {
+    TallyCell(tally, reel, RowPosition(state.ReelStop[reel], row));
+  }
+}
+
+}  // namespace
+
+SpecialTally TallySpecialCells(const GameState& state) {
+  SpecialTally tally;
+  if (state.CoinsBet >= 2) TallyRow(state, tally, Row::Top);
+  TallyRow(state, tally, Row::Middle);
+  if (state.CoinsBet == kMaxCoins) TallyRow(state, tally, Row::Bottom);
+  return tally;
+}
+
+void AwardHoldsAndBonusPoints(GameState& state, MachineHooks& hooks, const SpecialTally& tally) {
+  const bool closing = state.StopRequested;
+  if (tally.holdAward > 0) {
+    state.Nudges = SaturatingAdd(state.Nudges, 1);
+    if (!closing) hooks.PlayExtraHoldCue();
+    hooks.DrawHolds();
+  }
+
+  int32_t change = tally.lost ? -1 : tally.gained;
+  if (change == -1) {
+    if (!closing) hooks.PlayBonusResetCue();
+    change = -state.BonusPts;
+  }
+  if (change < 0) {
+    state.BonusPts = 0;
+    hooks.DrawBonusMeter();
+  } else if (change > 0) {
+    change = std::min(change, kBonusPointsForRound - state.BonusPts);
+    for (int32_t i = 0; i < change; ++i) {
+      state.BonusPts += 1;
+      hooks.DrawBonusMeter();
+      if (!closing) hooks.PlayBonusPointCue();
+    }
+  }
+}
+
+void RunBonusRoundIfDue(GameState& state, MachineHooks& hooks) {
+  if (state.BonusPts < kBonusPointsForRound) return;
+  ShuffleBonusPrizes(state, hooks);
+  if (state.StopRequested) {
+    // The window is closing: the round is settled with a token picked for the player.
+    SettleBonusRound(state, state.BonusPrizes[hooks.Random(kPrizeCount)]);
+  } else {
+    hooks.RunBonusRound();
+  }
+  if (state.SpinWin > 0) CountWinnings(state, hooks);
+  state.BonusPts = 0;
+  hooks.DrawBonusMeter();
+}
+
+bool CanPlaceHold(const GameState& state) {
+  return state.HoldsOpen && state.Nudges > 0 && state.HoldsUsed < kMaxHoldsPerSpin && !state.Busy;
+}
+
+void PlaceHold(GameState& state, MachineHooks& hooks, int reel) {
+  state.Nudges -= 1;
+  state.HoldsUsed += 1;
+  hooks.DrawHolds();
+  hooks.DrawHoldButton(true, reel);
+  state.ReelHeld[reel] = true;
+  if (state.HoldsUsed == kMaxHoldsPerSpin || state.Nudges == 0) {
+    hooks.SetTimerEnabled(LampTimer::Timer7, false);
+    for (int r = 0; r < kReelCount; ++r)
+      hooks.DrawHoldButton(false, r);
+  }
+}
+
+}  // namespace vexlor

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace vexlor {
+
+// The lamp timers of the machine window that the engine switches.
+enum class LampTimer { Timer2, Timer3, Timer5, Timer7, Timer8 };
+
+// The three right-hand buttons, by their drawing ids "1", "5" and "S".
+enum class ButtonId : char { BetOne = '1', BetMax = '5', Spin = 'S' };
+
+// Everything the engine needs from the world. The main window implements it;
+// tests implement it with a recording fake. Reels and hold buttons are 0..2
+// from the left; paylines and their lamps are 0 middle, 1 top, 2 bottom.
+class MachineHooks {
+ public:
+  virtual ~MachineHooks() = default;
+
+  // Drawing. DrawReel and DrawReelBlur end with the guide lines themselves.
+  virtual void DrawCredits() = 0;
+  virtual void DrawCoins() = 0;
+  virtual void DrawHolds() = 0;
+  virtual void DrawWinnings(int32_t value) = 0;
+  virtual void DrawWinningsLabel() = 0;
+  virtual void DrawBonusMeter() = 0;
+  virtual void DrawLineLamp(int line, bool lit) = 0;
+  virtual void DrawButton(ButtonId id, bool lit) = 0;
+  virtual void DrawHoldButton(bool lit, int reel) = 0;  // leaves a held reel's button alone
+  virtual void DrawTitlePanels(bool lit) = 0;           // title panel, then name plate
+  virtual void DrawCoinSpot(bool lit) = 0;
+  virtual void DrawReel(int reel) = 0;
+  virtual void DrawReelBlur(int reel, int32_t offset) = 0;  // 0 <= offset < BlurHeight
+  virtual void DrawPaylines() = 0;
+  // The stop bounce: copy the reel's window into its scratch picture, then draw
+  // the scratch `dy` pixels below (negative: above) the reel's own place.
+  virtual void CaptureReel(int reel) = 0;
+  virtual void DrawCapturedReel(int reel, int dy) = 0;
+  virtual void Repaint() = 0;  // the full repaint from GameState
+  virtual int32_t Scale(int32_t designUnits) = 0;
+
+  // Sound. PlayWinCue, PlayExtraHoldCue, PlayBonusResetCue and
+  // PlayBonusPointCue return only when the cue has ended.
+  virtual void PlayCoinCue() = 0;
+  virtual void PlayReelStopCue() = 0;
+  virtual void PlayCountCue() = 0;
+  virtual void PlayWinCue() = 0;
+  virtual void PlayExtraHoldCue() = 0;
+  virtual void PlayBonusResetCue() = 0;
+  virtual void PlayBonusPointCue() = 0;
+  virtual void StartPendingMusic() = 0;  // called only while MusicTrack >= 10
+
+  virtual void SetTimerEnabled(LampTimer timer, bool enabled) = 0;
+  virtual bool TimerEnabled(LampTimer timer) const = 0;
+
+  // A modal information box with an OK button.
+  virtual void ShowMessage(std::string_view text) = 0;
+  // Runs the modal bonus round; on closing it settles its prize with SettleBonusRound.
+  virtual void RunBonusRound() = 0;
+
+  virtual int64_t NowMs() = 0;  // monotonic millisecond clock
+  virtual void ProcessMessages() = 0;
+  virtual int32_t Random(int32_t n) = 0;  // uniform in 0..n-1, n >= 1
+};
+
+}  // namespace vexlor

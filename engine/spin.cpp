@@ -1,0 +1,156 @@
+#include "engine/spin.h"
+
+#include <iterator>
+
+#include "engine/evaluate.h"
+
+namespace vexlor {
+namespace {
+
+constexpr LampTimer kLampTimers[] = {LampTimer::Timer2, LampTimer::Timer3, LampTimer::Timer5,
+                                     LampTimer::Timer7, LampTimer::Timer8};
+constexpr ButtonId kButtons[] = {ButtonId::BetOne, ButtonId::BetMax, ButtonId::Spin};
+
+// Pixel offsets of the eight bounce frames after a reel stops (down is positive).
+constexpr int kBounce[] = {1, 2, 1, 0, -1, -2, -1, 0};
+constexpr int kLastSpinningPhase = 20;
+constexpr int kStopPhase = 21;
+constexpr int kFirstBouncePhase = 22;
+constexpr int kPhaseLagPerReel = 9;
+constexpr int kStoppedTick = 1000;  // ends the loop: every phase is past the bounce
+
+void PlaceCoin(GameState& state) {
+  state.CoinsBet += 1;
+  state.Credits -= 1;
+}
+
+void DrawBetLamps(const GameState& state, MachineHooks& hooks) {
+  for (int line = 0; line < kLineCount; ++line)
+    hooks.DrawLineLamp(line, state.CoinsBet > line);
+}
+
+void DrawButtons(MachineHooks& hooks, bool lit) {
+  for (ButtonId id : kButtons)
+    hooks.DrawButton(id, lit);
+}
+
+// One reel's step of one animation tick.
+void StepReel(GameState& state, MachineHooks& hooks, int reel, int phase, int32_t& offset) {
+  const bool held = state.ReelHeld[reel];
+  if (phase <= kLastSpinningPhase) {
+    if (held) return;
+    hooks.DrawReelBlur(reel, offset);
+    offset -= hooks.Scale(61);
+    while (offset < 0 && state.BlurHeight > 0)
+      offset += state.BlurHeight;
+    if (offset < 0) offset = 0;
+  } else if (phase == kStopPhase) {
+    if (held) return;
+    hooks.PlayReelStopCue();
+    hooks.DrawReel(reel);
+  } else if (phase < kFirstBouncePhase + static_cast<int>(std::size(kBounce))) {
+    if (!held) {
+      if (phase == kFirstBouncePhase) hooks.CaptureReel(reel);
+      hooks.DrawCapturedReel(reel, kBounce[phase - kFirstBouncePhase]);
+    }
+    hooks.DrawPaylines();
+  }
+}
+
+}  // namespace
+
+void BetOne(GameState& state, MachineHooks& hooks) {
+  if (state.Credits < 1) {
+    hooks.ShowMessage(kOutOfCreditsMessage);
+    return;
+  }
+  hooks.PlayCoinCue();
+  PlaceCoin(state);
+  hooks.DrawCredits();
+  hooks.DrawCoins();
+  DrawBetLamps(state, hooks);
+  if (state.CoinsBet == kMaxCoins) Spin(state, hooks);
+}
+
+void BetMax(GameState& state, MachineHooks& hooks) {
+  while (state.Credits >= 1 && state.CoinsBet < kMaxCoins) {
+    PlaceCoin(state);
+    DrawBetLamps(state, hooks);
+    hooks.DrawCredits();
+    hooks.DrawCoins();
+    hooks.PlayCoinCue();
+  }
+  if (state.CoinsBet == kMaxCoins) Spin(state, hooks);
+}
+
+void Spin(GameState& state, MachineHooks& hooks) {
+  if (state.MusicTrack >= 10) hooks.StartPendingMusic();
+  if (state.CoinsBet == 0 && state.LastBet > 0 && state.Credits >= state.LastBet) {
+    state.CoinsBet = state.LastBet;
+    state.Credits -= state.LastBet;
+    hooks.DrawCredits();
+    hooks.DrawCoins();
+  }
+  if (state.CoinsBet <= 0) {
+    hooks.ShowMessage(kNoBetMessage);
+    return;
+  }
+  for (LampTimer timer : kLampTimers)
+    hooks.SetTimerEnabled(timer, false);
+  state.LineWon = {};
+  for (int line = 0; line < kLineCount; ++line)
+    hooks.DrawLineLamp(line, true);
+  hooks.DrawTitlePanels(true);
+  state.Busy = true;
+  state.SpinInProgress = true;
+  DrawButtons(hooks, false);
+  hooks.DrawCoinSpot(true);
+  for (int reel = 0; reel < kReelCount; ++reel)
+    hooks.DrawHoldButton(false, reel);
+
+  RunReels(state, hooks);
+  EvaluateSpin(state, hooks);
+
+  state.HoldsUsed = 0;
+  state.ReelHeld = {};
+  state.LastBet = state.CoinsBet;
+  state.CoinsBet = 0;
+  state.Busy = false;
+  state.SpinInProgress = false;
+  DrawButtons(hooks, true);
+  hooks.SetTimerEnabled(LampTimer::Timer2, true);
+  if (!hooks.TimerEnabled(LampTimer::Timer3)) hooks.SetTimerEnabled(LampTimer::Timer5, true);
+}
+
+void RunReels(GameState& state, MachineHooks& hooks) {
+  state.Busy = true;
+  state.TotalBets = SaturatingAdd(state.TotalBets, state.CoinsBet);
+
+  std::array<int32_t, kReelCount> blurOffset{};
+  for (int reel = 0; reel < kReelCount; ++reel) {
+    if (state.ReelHeld[reel]) continue;
+    blurOffset[reel] = state.BlurHeight > 0 ? hooks.Random(state.BlurHeight) : 0;
+    state.ReelStop[reel] = hooks.Random(kStripLength) + 1;
+  }
+  state.StopRequested = false;
+  state.Spins = SaturatingAdd(state.Spins, 1);
+
+  int tick = 0;
+  int64_t last = hooks.NowMs();
+  while (tick < kSpinTicks) {
+    const int64_t now = hooks.NowMs();
+    if (now - last >= kTickMs) {
+      if (state.StopRequested) tick = kStoppedTick;
+      last = now;
+      tick += 1;
+      for (int reel = 0; reel < kReelCount; ++reel) {
+        if (state.StopRequested) tick = kStoppedTick;
+        StepReel(state, hooks, reel, tick - kPhaseLagPerReel * reel, blurOffset[reel]);
+      }
+    }
+    if (state.StopRequested) tick = kStoppedTick;
+    hooks.ProcessMessages();
+  }
+}
+
+}  // namespace vexlor

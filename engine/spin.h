@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string_view>
+
+#include "engine/game_state.h"
+#include "engine/hooks.h"
+
+namespace vexlor {
+
+inline constexpr std::string_view kOutOfCreditsMessage =
+    "You are out of credits...better borrow some!";
+inline constexpr std::string_view kNoBetMessage = "No bet was placed!";
+
+inline constexpr int kSpinTicks = 47;
+inline constexpr int64_t kTickMs = 25;
+
+// One coin from Credits; the third coin starts the spin.
+void BetOne(GameState& state, MachineHooks& hooks);
+
+// Coins up to three while credits last; spins only when the third is placed.
+void BetMax(GameState& state, MachineHooks& hooks);
+
+// Re-bets the last bet if no coin is placed, then runs the reels, evaluates
+// and pays. Returns when the spin has ended and the machine takes input again.
+void Spin(GameState& state, MachineHooks& hooks);
+
+// The reel animation: draws new stops for the reels not held and animates
+// them for 47 ticks of at least 25 ms, or until StopRequested.
+void RunReels(GameState& state, MachineHooks& hooks);
+
+}  // namespace vexlor

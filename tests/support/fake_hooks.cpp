@@ -1,0 +1,118 @@
+#include "tests/support/fake_hooks.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "engine/reels.h"
+
+namespace vexlor::testing {
+
+FakeHooks::FakeHooks(GameState& state, uint32_t seed) : state_(state), random_(seed) {}
+
+void FakeHooks::ScriptStops(const std::array<int32_t, kReelCount>& stops) {
+  for (int reel = 0; reel < kReelCount; ++reel) {
+    if (state_.ReelHeld[reel]) continue;
+    scriptedDraws.push_back(0);
+    scriptedDraws.push_back(stops[reel] - 1);
+  }
+}
+
+int FakeHooks::Count(std::string_view name) const {
+  return static_cast<int>(
+      std::count_if(calls.begin(), calls.end(), [&](const HookCall& c) { return c.name == name; }));
+}
+
+std::vector<HookCall> FakeHooks::Named(std::string_view name) const {
+  std::vector<HookCall> found;
+  std::copy_if(calls.begin(), calls.end(), std::back_inserter(found),
+               [&](const HookCall& c) { return c.name == name; });
+  return found;
+}
+
+std::vector<std::string> FakeHooks::Sequence(std::initializer_list<std::string_view> skip) const {
+  std::vector<std::string> names;
+  for (const HookCall& c : calls) {
+    if (std::find(skip.begin(), skip.end(), c.name) == skip.end()) names.push_back(c.name);
+  }
+  return names;
+}
+
+void FakeHooks::Record(std::string_view name, int a, int b) {
+  if (recording) calls.push_back({clock, std::string(name), a, b});
+}
+
+void FakeHooks::DrawWinnings(int32_t value) {
+  countingNow_ = value;
+  Record("DrawWinnings", value);
+}
+
+void FakeHooks::DrawWinningsLabel() {
+  countedBefore_ += countingNow_;
+  countingNow_ = 0;
+  Record("DrawWinningsLabel");
+}
+
+void FakeHooks::DrawHoldButton(bool lit, int reel) {
+  if (!state_.ReelHeld[reel]) holdButtonLit[reel] = lit;
+  Record("DrawHoldButton", lit, reel);
+}
+
+int32_t FakeHooks::Scale(int32_t designUnits) {
+  return static_cast<int32_t>(designUnits * scaleFactor);
+}
+
+void FakeHooks::StartPendingMusic() {
+  state_.MusicTrack -= 10;
+  Record("StartPendingMusic", state_.MusicTrack);
+}
+
+void FakeHooks::SetTimerEnabled(LampTimer timer, bool enabled) {
+  timers[static_cast<int>(timer)] = enabled;
+  Record("SetTimerEnabled", static_cast<int>(timer), enabled);
+}
+
+void FakeHooks::ShowMessage(std::string_view text) {
+  messages.emplace_back(text);
+  Record("ShowMessage");
+}
+
+void FakeHooks::RunBonusRound() {
+  ++bonusRounds;
+  Record("RunBonusRound");
+  if (bonusRound) bonusRound(state_);
+}
+
+void FakeHooks::ProcessMessages() {
+  clock += pumpStepMs;
+  if (onPump) onPump();
+}
+
+int32_t FakeHooks::Random(int32_t n) {
+  if (n < 1) throw std::invalid_argument("Random needs n >= 1");
+  if (scriptedDraws.empty()) return random_.Draw(n);
+  const int32_t value = scriptedDraws.front();
+  scriptedDraws.pop_front();
+  if (value < 0 || value >= n) throw std::out_of_range("scripted draw outside 0..n-1");
+  return value;
+}
+
+GameState NewGameState() {
+  GameState state;
+  InitReels(state);
+  state.Credits = kNewGameCredits;
+  state.Borrowed = kNewGameCredits;
+  state.Nudges = kNewGameHolds;
+  state.ScreenWidth = 800;
+  state.ScreenHeight = 600;
+  state.CellSize = 76;
+  state.ReelLeft = 258;
+  state.ReelTop = 272;
+  state.ReelPitch = 104;
+  state.BlurHeight = 456;
+  state.SoundOn = true;
+  state.MusicOn = true;
+  state.MusicTrack = 9;
+  return state;
+}
+
+}  // namespace vexlor::testing

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/game_state.h"
+#include "engine/hooks.h"
+#include "engine/random.h"
+
+namespace vexlor::testing {
+
+// One hook call as the engine made it, stamped with the fake clock.
+struct HookCall {
+  int64_t timeMs = 0;
+  std::string name;
+  int a = 0;  // first argument (reel, line, lit, value ...), 0 when none
+  int b = 0;  // second argument, 0 when none
+};
+
+// A recording stand-in for the machine window: the clock moves only when the
+// engine pumps events, so a whole spin runs in microseconds.
+class FakeHooks : public MachineHooks {
+ public:
+  explicit FakeHooks(GameState& state, uint32_t seed = 1);
+
+  // --- knobs ---
+  bool recording = true;                       // keep every call in `calls`
+  int64_t pumpStepMs = 1;                      // how far each ProcessMessages moves the clock
+  std::function<void()> onPump;                // runs inside ProcessMessages
+  std::function<void(GameState&)> bonusRound;  // the modal round; none: no prize
+  std::deque<int32_t> scriptedDraws;           // returned before the generator's
+  double scaleFactor = 1.0;                    // Scale(v) = trunc(v * factor)
+
+  // --- what happened ---
+  std::vector<HookCall> calls;
+  std::vector<std::string> messages;
+  int bonusRounds = 0;
+  int64_t clock = 0;
+  std::array<bool, 5> timers{};
+  // What the hold buttons show, following the window's rule that a held
+  // reel's button is left as it was.
+  std::array<bool, kReelCount> holdButtonLit{};
+
+  // Makes the next spin stop at `stops` (1..30 each): queues a blur offset of
+  // 0 and the stop for every reel the state does not hold.
+  void ScriptStops(const std::array<int32_t, kReelCount>& stops);
+
+  int Count(std::string_view name) const;
+  std::vector<HookCall> Named(std::string_view name) const;
+  // Names of the recorded calls, in order, leaving out the ones listed.
+  std::vector<std::string> Sequence(std::initializer_list<std::string_view> skip = {}) const;
+  // Sum of every payout the Winnings counter finished counting.
+  int64_t CountedPayouts() const { return countedBefore_ + countingNow_; }
+  bool Timer(LampTimer timer) const { return timers[static_cast<int>(timer)]; }
+
+  // --- MachineHooks ---
+  void DrawCredits() override { Record("DrawCredits"); }
+  void DrawCoins() override { Record("DrawCoins"); }
+  void DrawHolds() override { Record("DrawHolds"); }
+  void DrawWinnings(int32_t value) override;
+  void DrawWinningsLabel() override;
+  void DrawBonusMeter() override { Record("DrawBonusMeter", state_.BonusPts); }
+  void DrawLineLamp(int line, bool lit) override { Record("DrawLineLamp", line, lit); }
+  void DrawButton(ButtonId id, bool lit) override { Record("DrawButton", char(id), lit); }
+  void DrawHoldButton(bool lit, int reel) override;
+  void DrawTitlePanels(bool lit) override { Record("DrawTitlePanels", lit); }
+  void DrawCoinSpot(bool lit) override { Record("DrawCoinSpot", lit); }
+  void DrawReel(int reel) override { Record("DrawReel", reel); }
+  void DrawReelBlur(int reel, int32_t offset) override { Record("DrawReelBlur", reel, offset); }
+  void DrawPaylines() override { Record("DrawPaylines"); }
+  void CaptureReel(int reel) override { Record("CaptureReel", reel); }
+  void DrawCapturedReel(int reel, int dy) override { Record("DrawCapturedReel", reel, dy); }
+  void Repaint() override { Record("Repaint"); }
+  int32_t Scale(int32_t designUnits) override;
+  void PlayCoinCue() override { Record("PlayCoinCue"); }
+  void PlayReelStopCue() override { Record("PlayReelStopCue"); }
+  void PlayCountCue() override { Record("PlayCountCue"); }
+  void PlayWinCue() override { Record("PlayWinCue"); }
+  void PlayExtraHoldCue() override { Record("PlayExtraHoldCue"); }
+  void PlayBonusResetCue() override { Record("PlayBonusResetCue"); }
+  void PlayBonusPointCue() override { Record("PlayBonusPointCue", state_.BonusPts); }
+  void StartPendingMusic() override;
+  void SetTimerEnabled(LampTimer timer, bool enabled) override;
+  bool TimerEnabled(LampTimer timer) const override { return Timer(timer); }
+  void ShowMessage(std::string_view text) override;
+  void RunBonusRound() override;
+  int64_t NowMs() override { return clock; }
+  void ProcessMessages() override;
+  int32_t Random(int32_t n) override;
+
+ private:
+  void Record(std::string_view name, int a = 0, int b = 0);
+
+  GameState& state_;
+  GameRandom random_;
+  int64_t countedBefore_ = 0;
+  int64_t countingNow_ = 0;
+};
+
+// A GameState as it stands after start-up and New Game: reels set, 1000
+// credits, 1000 borrowed, 6 holds, layout of an 800-wide screen, input free.
+GameState NewGameState();
+
+}  // namespace vexlor::testing
