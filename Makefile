@@ -5,7 +5,7 @@ BENCH_DIR   := build
 GENERATOR   := -G Ninja
 CTEST_FLAGS := --output-on-failure -j2
 
-.PHONY: all deps build run test bench format format-check clean
+.PHONY: all deps build run test bench fuzz format format-check clean
 
 all: build
 
@@ -38,3 +38,19 @@ format-check:
 
 clean:
 	rm -rf $(BUILD_DIR) $(TEST_DIR)
+
+FUZZ_DIR     := build-fuzz
+FUZZ_SECONDS ?= 60
+
+# Fuzzes the INI reading and the stored-integer reader for FUZZ_SECONDS each,
+# starting from the seed corpus in fuzz/corpus (new finds stay in build-fuzz).
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DVEXLOR_FUZZ=ON -DVEXLOR_BUILD_GAME=OFF \
+	  -DVEXLOR_BUILD_TESTS=OFF -DVEXLOR_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_DIR)
+	for h in profile_fuzz integer_fuzz; do \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$h && cp -n fuzz/corpus/$$h/* $(FUZZ_DIR)/corpus/$$h/ ; \
+	  $(FUZZ_DIR)/bin/$$h -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_DIR)/$$h- $(FUZZ_DIR)/corpus/$$h || exit 1; \
+	done

@@ -57,4 +57,10 @@ std::string ManualFilePath(const GameState& state) {
   return state.AppDir + state.ExeStem + ".html";
 }
 
+std::string ErrorBoxText(std::string_view message) {
+  std::string text(message);
+  if (text.empty() || text.back() != '.') text += '.';
+  return text;
+}
+
 }  // namespace vexlor

@@ -30,4 +30,8 @@ std::string ManualMenuCaption(const GameState& state);
 // AppDir + ExeStem + ".html": the manual shown by the help window.
 std::string ManualFilePath(const GameState& state);
 
+// The text of the common error box (titled kApplicationTitle): the message
+// with a full stop added when it does not end with one.
+std::string ErrorBoxText(std::string_view message);
+
 }  // namespace vexlor

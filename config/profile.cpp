@@ -7,6 +7,7 @@
 #include <SimpleIni.h>
 
 #include <cerrno>
+#include <chrono>
 #include <fstream>
 #include <optional>
 #include <system_error>
@@ -17,6 +18,9 @@ namespace vexlor {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr std::string_view kTemporaryInfix = ".tmp-";
+constexpr auto kStaleTemporaryAge = std::chrono::minutes(10);
 
 enum class FileRead { Missing, Read, Failed };
 
@@ -78,7 +82,8 @@ void SyncFolder(const fs::path& folder) {
 // renames it over `target`.
 bool ReplaceFile(const fs::path& target, std::string_view bytes, mode_t mode) {
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string pattern = (folder / (target.filename().string() + ".tmp-XXXXXX")).string();
+  std::string pattern =
+      (folder / (target.filename().string() + std::string(kTemporaryInfix) + "XXXXXX")).string();
   const int fd = ::mkstemp(pattern.data());
   if (fd < 0) return false;
   const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
@@ -101,17 +106,38 @@ fs::path ResolveLink(const fs::path& file) {
 
 }  // namespace
 
+std::optional<std::string> ProfileValueFromText(std::string_view text, std::string_view section,
+                                                std::string_view key) {
+  CSimpleIniA ini = MakeIni();
+  if (ini.LoadData(text.data(), text.size()) < 0) return std::nullopt;
+  const std::string sectionName(section);
+  const std::string keyName(key);
+  const char* value = ini.GetValue(sectionName.c_str(), keyName.c_str(), nullptr);
+  if (value == nullptr) return std::nullopt;
+  return CutToChars(StripQuotes(value), kProfileValueMaxChars);
+}
+
+std::optional<std::string> SetProfileValueInText(std::string_view text, std::string_view section,
+                                                 std::string_view key, std::string_view value) {
+  CSimpleIniA ini = MakeIni();
+  ini.SetSpaces(false);
+  if (!text.empty() && ini.LoadData(text.data(), text.size()) < 0) return std::nullopt;
+  const std::string sectionName(section);
+  const std::string keyName(key);
+  const std::string clean = SanitizeValue(value);
+  if (ini.SetValue(sectionName.c_str(), keyName.c_str(), clean.c_str(), nullptr, true) < 0) {
+    return std::nullopt;
+  }
+  std::string output;
+  if (ini.Save(output) < 0) return std::nullopt;
+  return output;
+}
+
 std::string ReadProfileString(const fs::path& file, std::string_view section, std::string_view key,
                               std::string_view defaultValue) {
   std::string bytes;
   if (ReadWholeFile(file, bytes) != FileRead::Read) return std::string(defaultValue);
-  CSimpleIniA ini = MakeIni();
-  if (ini.LoadData(bytes) < 0) return std::string(defaultValue);
-  const std::string sectionName(section);
-  const std::string keyName(key);
-  const char* value = ini.GetValue(sectionName.c_str(), keyName.c_str(), nullptr);
-  if (value == nullptr) return std::string(defaultValue);
-  return CutToChars(StripQuotes(value), kProfileValueMaxChars);
+  return ProfileValueFromText(bytes, section, key).value_or(std::string(defaultValue));
 }
 
 bool WriteProfileString(const fs::path& file, std::string_view section, std::string_view key,
@@ -120,25 +146,29 @@ bool WriteProfileString(const fs::path& file, std::string_view section, std::str
   std::string bytes;
   const FileRead read = ReadWholeFile(target, bytes);
   if (read == FileRead::Failed) return false;
-
-  CSimpleIniA ini = MakeIni();
-  ini.SetSpaces(false);
-  if (read == FileRead::Read && ini.LoadData(bytes) < 0) return false;
-  const std::string sectionName(section);
-  const std::string keyName(key);
-  const std::string clean = SanitizeValue(value);
-  if (ini.SetValue(sectionName.c_str(), keyName.c_str(), clean.c_str(), nullptr, true) < 0) {
-    return false;
-  }
-  std::string output;
-  if (ini.Save(output) < 0) return false;
+  const std::optional<std::string> output = SetProfileValueInText(bytes, section, key, value);
+  if (!output) return false;
 
   mode_t mode = 0644;
   struct stat existing {};
   if (read == FileRead::Read && ::stat(target.c_str(), &existing) == 0) {
     mode = existing.st_mode & 07777;
   }
-  return ReplaceFile(target, output, mode);
+  return ReplaceFile(target, *output, mode);
+}
+
+void RemoveStaleProfileTemporaries(const fs::path& file) {
+  const fs::path target = ResolveLink(file);
+  const std::string prefix = target.filename().string() + std::string(kTemporaryInfix);
+  const auto cutoff = fs::file_time_type::clock::now() - kStaleTemporaryAge;
+  std::error_code error;
+  for (fs::directory_iterator it(target.parent_path(), error), end; !error && it != end;
+       it.increment(error)) {
+    const fs::path& candidate = it->path();
+    if (!candidate.filename().string().starts_with(prefix)) continue;
+    std::error_code ignored;
+    if (fs::last_write_time(candidate, ignored) < cutoff) fs::remove(candidate, ignored);
+  }
 }
 
 }  // namespace vexlor

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,17 @@ std::string ReadProfileString(const std::filesystem::path& file, std::string_vie
 // unchanged.
 bool WriteProfileString(const std::filesystem::path& file, std::string_view section,
                         std::string_view key, std::string_view value);
+
+// Removes temporary files that an interrupted write left beside `file`, once
+// they are old enough that no running write can still own them.
+void RemoveStaleProfileTemporaries(const std::filesystem::path& file);
+
+// The in-memory halves of the two calls above, on the text of a whole file.
+// The value as read (quotes dropped, cut), or nothing when the key is absent.
+std::optional<std::string> ProfileValueFromText(std::string_view text, std::string_view section,
+                                                std::string_view key);
+// The file's new text with the key set, or nothing when the text cannot be handled.
+std::optional<std::string> SetProfileValueInText(std::string_view text, std::string_view section,
+                                                 std::string_view key, std::string_view value);
 
 }  // namespace vexlor

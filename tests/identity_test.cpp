@@ -84,6 +84,12 @@ TEST_F(Identity, BrokenTestingFileLeavesTheBuiltInNames) {
   EXPECT_EQ(state_.AboutName, "Vexlor Slots");
 }
 
+TEST(ErrorBox, AddsAFullStopOnlyWhenMissing) {
+  EXPECT_EQ(ErrorBoxText("Unable to write to vexlorslots.ini"),
+            "Unable to write to vexlorslots.ini.");
+  EXPECT_EQ(ErrorBoxText("Not a JPEG file."), "Not a JPEG file.");
+}
+
 TEST_F(Identity, FileLookupIgnoresLetterCaseAndPrefersTheExactName) {
   Write("TESTER.JPG", "a");
   EXPECT_EQ(FindFileNoCase(folder_, "tester.jpg"), folder_ / "TESTER.JPG");

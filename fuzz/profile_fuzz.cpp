@@ -1,0 +1,44 @@
+// The INI layer on arbitrary file contents: reading never fails, and setting a
+// key gives a file in which that key reads back as set while the other keys
+// of the game keep their values.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "config/profile.h"
+#include "savegame/store_integer.h"
+
+namespace {
+
+constexpr const char* kSections[] = {"CurrentGame", "GameNo1", "gameno2", "Settings"};
+constexpr const char* kKeys[] = {"GameName", "Credits", "credits", "SoundRoot"};
+
+void Require(bool condition) {
+  if (!condition) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  for (const char* section : kSections) {
+    for (const char* key : kKeys) {
+      if (const auto value = vexlor::ProfileValueFromText(text, section, key)) {
+        Require(value->size() <= 4 * vexlor::kProfileValueMaxChars);
+        vexlor::ParseStoreInteger(*value);
+      }
+    }
+  }
+
+  const auto written = vexlor::SetProfileValueInText(text, "GameNo1", "Credits", "-2147483648");
+  if (!written) return 0;
+  Require(vexlor::ProfileValueFromText(*written, "gameno1", "CREDITS") == "-2147483648");
+  for (const char* section : {"CurrentGame", "Settings"}) {
+    for (const char* key : {"GameName", "SoundRoot"}) {
+      Require(vexlor::ProfileValueFromText(text, section, key) ==
+              vexlor::ProfileValueFromText(*written, section, key));
+    }
+  }
+  return 0;
+}
