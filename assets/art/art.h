@@ -1,0 +1,55 @@
+#pragma once
+
+// The game's built-in pictures, drawn in code. Each function returns an image
+// of exactly the size its comment gives; tools/artgen writes them out as the
+// JPEG and BMP files the game embeds.
+
+#include <QImage>
+#include <QRgb>
+#include <QVector>
+
+namespace vexlor::art {
+
+// --- Cabinet -----------------------------------------------------------------
+// 800 x 600: the whole machine with empty reel windows, dark payline lamps,
+// and the title panel, coin spot and name plate in their lit state.
+QImage Background();
+// The dimmed states of three parts of the background, same size as their regions:
+QImage DimmedTitlePanel();  // 302 x 143, region (247, 98)-(549, 241)
+QImage DimmedNamePlate();   // 436 x 49,  region (221, 551)-(657, 600)
+QImage DimmedCoinSpot();    // 84 x 85,   region (560, 99)-(644, 184)
+
+// 78 x 118 each: upper half (78 x 59) dim, lower half lit.
+QImage BetOneButton();
+QImage BetMaxButton();  // its legend reads bet 3
+QImage SpinButton();
+// 72 x 34: upper half (72 x 17) dim, lower half lit.
+QImage HoldButton();
+// 78 x 767: 13 frames of 78 x 59; frame 0 lit BONUS, frame f (1..12) "f to go".
+QImage BonusMeter();
+
+enum class LampColour { Red, Blue, Green };
+// 318 x 28: upper half dark, lower half lit; lamp pieces at x 0-13, 96-117,
+// 200-221 and 304-317, black elsewhere.
+QImage LampStrip(LampColour colour);
+// 318 x 28: black on the lamp pieces, white elsewhere, in both halves.
+QImage LampMask();
+// 125 x 95: the publisher's chip with its legend, on black; and its mask
+// (black where the logo is drawn, white elsewhere).
+QImage Logo();
+QImage LogoMask();
+
+// --- Reels and counters ------------------------------------------------------
+// 304 x 304: 4 x 4 cells of 76; cell k at column k % 4, row k / 4. Cells 0..7
+// are the symbols (0 WILD globe, 4 BAR); cell k + 8 is symbol k with a badge:
+// 9 "X", 11 "H", 13 "3", 14 "2", 15 "1" (8, 10 and 12 are never shown).
+QImage SymbolSheet();
+// 77 x 456: the motion blur seen in a spinning reel, seamless top to bottom.
+QImage MotionBlur();
+// LED digit strips: digit d in the cell at x = d * w (w 16 small, 32 large);
+// 188 x 21 small, 376 x 42 large; the area right of 10 cells is never read.
+QImage DigitStrip(bool green, bool large);
+// The 16 colours a digit strip is stored with.
+QVector<QRgb> DigitPalette(bool green);
+
+}  // namespace vexlor::art

@@ -1,0 +1,160 @@
+#include "tools/artgen/image_writers.h"
+
+#include <jpeglib.h>
+
+#include <QFile>
+#include <QtEndian>
+#include <cstdio>
+#include <vector>
+
+namespace vexlor::art {
+namespace {
+
+void Put16(QByteArray& out, quint16 v) {
+  v = qToLittleEndian(v);
+  out.append(reinterpret_cast<const char*>(&v), 2);
+}
+void Put32(QByteArray& out, quint32 v) {
+  v = qToLittleEndian(v);
+  out.append(reinterpret_cast<const char*>(&v), 4);
+}
+
+// File and info headers of a BMP with `bits` per pixel and `colours` palette entries.
+QByteArray BmpHeader(int width, int height, int bits, int colours, int rowBytes) {
+  const quint32 paletteBytes = static_cast<quint32>(colours) * 4;
+  const quint32 pixelOffset = 14 + 40 + paletteBytes;
+  const quint32 imageBytes = static_cast<quint32>(rowBytes) * static_cast<quint32>(height);
+  QByteArray out;
+  out.append("BM");
+  Put32(out, pixelOffset + imageBytes);
+  Put32(out, 0);
+  Put32(out, pixelOffset);
+  Put32(out, 40);
+  Put32(out, static_cast<quint32>(width));
+  Put32(out, static_cast<quint32>(height));
+  Put16(out, 1);
+  Put16(out, static_cast<quint16>(bits));
+  Put32(out, 0);  // no compression
+  Put32(out, imageBytes);
+  Put32(out, 3780);  // 96 dpi
+  Put32(out, 3780);
+  Put32(out, static_cast<quint32>(colours));
+  Put32(out, 0);
+  return out;
+}
+
+void PutPalette(QByteArray& out, const QVector<QRgb>& palette) {
+  for (QRgb c : palette) {
+    out.append(static_cast<char>(qBlue(c)));
+    out.append(static_cast<char>(qGreen(c)));
+    out.append(static_cast<char>(qRed(c)));
+    out.append('\0');
+  }
+}
+
+bool Save(const QByteArray& bytes, const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+int Nearest(QRgb c, const QVector<QRgb>& palette) {
+  int best = 0;
+  long bestDistance = -1;
+  for (int i = 0; i < palette.size(); ++i) {
+    const long dr = qRed(c) - qRed(palette[i]);
+    const long dg = qGreen(c) - qGreen(palette[i]);
+    const long db = qBlue(c) - qBlue(palette[i]);
+    const long d = dr * dr * 3 + dg * dg * 4 + db * db * 2;
+    if (bestDistance < 0 || d < bestDistance) {
+      bestDistance = d;
+      best = i;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+bool WriteJpeg(const QImage& image, const QString& path, int quality) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+  FILE* file = std::fopen(path.toLocal8Bit().constData(), "wb");
+  if (file == nullptr) return false;
+  jpeg_compress_struct cinfo{};
+  jpeg_error_mgr jerr{};
+  cinfo.err = jpeg_std_error(&jerr);
+  jpeg_create_compress(&cinfo);
+  jpeg_stdio_dest(&cinfo, file);
+  cinfo.image_width = static_cast<JDIMENSION>(rgb.width());
+  cinfo.image_height = static_cast<JDIMENSION>(rgb.height());
+  cinfo.input_components = 3;
+  cinfo.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, quality, TRUE);
+  for (int i = 0; i < cinfo.num_components; ++i) {
+    cinfo.comp_info[i].h_samp_factor = 1;
+    cinfo.comp_info[i].v_samp_factor = 1;
+  }
+  cinfo.optimize_coding = TRUE;
+  jpeg_start_compress(&cinfo, TRUE);
+  while (cinfo.next_scanline < cinfo.image_height) {
+    JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(cinfo.next_scanline)));
+    jpeg_write_scanlines(&cinfo, &row, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  jpeg_destroy_compress(&cinfo);
+  return std::fclose(file) == 0;
+}
+
+bool WriteBmp24(const QImage& image, const QString& path) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  const int rowBytes = (rgb.width() * 3 + 3) & ~3;
+  QByteArray out = BmpHeader(rgb.width(), rgb.height(), 24, 0, rowBytes);
+  for (int y = rgb.height() - 1; y >= 0; --y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    QByteArray row;
+    for (int x = 0; x < rgb.width(); ++x) {
+      row.append(static_cast<char>(qBlue(line[x])));
+      row.append(static_cast<char>(qGreen(line[x])));
+      row.append(static_cast<char>(qRed(line[x])));
+    }
+    row.append(QByteArray(rowBytes - row.size(), '\0'));
+    out.append(row);
+  }
+  return Save(out, path);
+}
+
+bool WriteBmp4(const QImage& image, const QVector<QRgb>& palette, const QString& path) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  const int rowBytes = ((rgb.width() + 1) / 2 + 3) & ~3;
+  QByteArray out =
+      BmpHeader(rgb.width(), rgb.height(), 4, static_cast<int>(palette.size()), rowBytes);
+  PutPalette(out, palette);
+  for (int y = rgb.height() - 1; y >= 0; --y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    QByteArray row(rowBytes, '\0');
+    for (int x = 0; x < rgb.width(); ++x) {
+      const int index = Nearest(line[x], palette);
+      row[x / 2] = static_cast<char>(row[x / 2] | (x % 2 == 0 ? index << 4 : index));
+    }
+    out.append(row);
+  }
+  return Save(out, path);
+}
+
+bool WriteBmp1(const QImage& image, const QString& path) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  const int rowBytes = ((rgb.width() + 7) / 8 + 3) & ~3;
+  QByteArray out = BmpHeader(rgb.width(), rgb.height(), 1, 2, rowBytes);
+  PutPalette(out, {qRgb(0, 0, 0), qRgb(255, 255, 255)});
+  for (int y = rgb.height() - 1; y >= 0; --y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    QByteArray row(rowBytes, '\0');
+    for (int x = 0; x < rgb.width(); ++x) {
+      if (qGray(line[x]) >= 128) row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+    }
+    out.append(row);
+  }
+  return Save(out, path);
+}
+
+}  // namespace vexlor::art

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+#include <QString>
+#include <QVector>
+
+namespace vexlor::art {
+
+// Baseline JPEG through libjpeg-turbo, 4:4:4 chroma so thin coloured lines stay crisp.
+bool WriteJpeg(const QImage& image, const QString& path, int quality = 92);
+
+// Windows BMP files, bottom-up rows padded to four bytes.
+bool WriteBmp24(const QImage& image, const QString& path);
+// 16-colour BMP: every pixel takes the nearest colour of `palette` (at most 16).
+bool WriteBmp4(const QImage& image, const QVector<QRgb>& palette, const QString& path);
+// 1-bit BMP: black where the image is darker than mid-grey, white elsewhere.
+bool WriteBmp1(const QImage& image, const QString& path);
+
+}  // namespace vexlor::art
