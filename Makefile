@@ -27,6 +27,7 @@ test: deps format-check
 
 bench: build
 	./$(BENCH_DIR)/bin/engine_bench
+	./$(BENCH_DIR)/bin/window_bench
 
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 

@@ -1,16 +1,22 @@
 #include <QApplication>
-#include <QMainWindow>
+#include <QTimer>
 
 #include "config/identity.h"
+#include "window/environment.h"
+#include "window/machine_view.h"
+#include "window/unit1.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(
-      QString::fromUtf8(vexlor::kApplicationTitle.data(), vexlor::kApplicationTitle.size()));
-  QMainWindow window;
-  window.setWindowTitle(QApplication::applicationName());
-  window.setStyleSheet("background: black;");
-  window.resize(800, 600);
-  window.show();
+  const QString title =
+      QString::fromUtf8(vexlor::kApplicationTitle.data(), vexlor::kApplicationTitle.size());
+  QApplication::setApplicationName(title);
+  vexlor::TForm1 form(vexlor::SystemEnvironment());
+  // For timing start-up: VEXLOR_EXIT_AFTER_FIRST_FRAME=1 ends the program once
+  // the machine has been painted, without storing the game.
+  if (qEnvironmentVariableIntValue("VEXLOR_EXIT_AFTER_FIRST_FRAME") == 1) {
+    form.View()->onFirstPaint = [] { QTimer::singleShot(0, [] { QCoreApplication::exit(0); }); };
+  }
+  form.ShowAsCreated();
   return QApplication::exec();
 }

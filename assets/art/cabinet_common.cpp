@@ -1,0 +1,206 @@
+// Drawing helpers shared by the cabinet pictures: fonts and text outlines,
+// soft glows, metal gradients, rings, seats and bulbs.
+#include <QRadialGradient>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "assets/art/cabinet_common.h"
+#include "assets/art/palette.h"
+
+namespace vexlor::art::cabinet {
+
+QImage Canvas(int width, int height, const QColor& fill) {
+  QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+  image.fill(fill);
+  return image;
+}
+
+QColor Mix(const QColor& a, const QColor& b, double t) {
+  auto lerp = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
+  return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()),
+                lerp(a.alpha(), b.alpha()));
+}
+
+QColor WithAlpha(QColor c, int alpha) {
+  c.setAlpha(alpha);
+  return c;
+}
+
+QFont Font(const char* family, double pixelSize, int weight, double spacing) {
+  QFont font(QString::fromLatin1(family));
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
+  font.setWeight(static_cast<QFont::Weight>(weight));
+  font.setHintingPreference(QFont::PreferNoHinting);
+  if (spacing != 0) font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+  return font;
+}
+
+QPainterPath TextPath(const QString& text, const QFont& font, QPointF centre) {
+  QPainterPath path;
+  path.addText(0, 0, font, text);
+  path.translate(centre - path.boundingRect().center());
+  return path;
+}
+
+QPainterPath TextPathAt(const QString& text, const QFont& font, QPointF origin) {
+  QPainterPath path;
+  path.addText(origin, font, text);
+  return path;
+}
+
+void FillOutlined(QPainter& p, const QPainterPath& path, const QBrush& fill, const QColor& outline,
+                  double outlineWidth) {
+  if (outlineWidth > 0) {
+    p.strokePath(path, QPen(outline, outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  }
+  p.fillPath(path, fill);
+}
+
+namespace {
+
+// One box-blur pass over n premultiplied pixels spaced `step` apart.
+void BoxLine(quint32* data, int n, int step, int r, std::vector<quint32>& tmp) {
+  tmp.resize(static_cast<size_t>(n));
+  for (int i = 0; i < n; ++i)
+    tmp[static_cast<size_t>(i)] = data[i * step];
+  long sum[4] = {0, 0, 0, 0};
+  auto add = [&sum](quint32 c, int sign) {
+    for (int k = 0; k < 4; ++k)
+      sum[k] += sign * static_cast<long>((c >> (8 * k)) & 0xff);
+  };
+  for (int i = 0; i <= std::min(r, n - 1); ++i)
+    add(tmp[static_cast<size_t>(i)], 1);
+  const long span = 2L * r + 1;
+  for (int i = 0; i < n; ++i) {
+    quint32 out = 0;
+    for (int k = 0; k < 4; ++k) {
+      out |= static_cast<quint32>(std::clamp((sum[k] + span / 2) / span, 0L, 255L)) << (8 * k);
+    }
+    data[i * step] = out;
+    if (i + r + 1 < n) add(tmp[static_cast<size_t>(i + r + 1)], 1);
+    if (i - r >= 0) add(tmp[static_cast<size_t>(i - r)], -1);
+  }
+}
+
+}  // namespace
+
+QImage Blurred(const QImage& image, int radius) {
+  QImage out = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  if (radius < 1) return out;
+  const int w = out.width();
+  const int h = out.height();
+  auto* bits = reinterpret_cast<quint32*>(out.bits());
+  const int stride = static_cast<int>(out.bytesPerLine() / 4);
+  std::vector<quint32> tmp;
+  for (int pass = 0; pass < 3; ++pass) {
+    for (int y = 0; y < h; ++y)
+      BoxLine(bits + y * stride, w, 1, radius, tmp);
+    for (int x = 0; x < w; ++x)
+      BoxLine(bits + x, h, stride, radius, tmp);
+  }
+  return out;
+}
+
+void Glow(QPainter& p, const QPainterPath& path, const QColor& colour, int radius, double spread,
+          QPainter::CompositionMode mode) {
+  const QPainterPath device = p.transform().map(path);
+  const int margin = radius * 3 + static_cast<int>(std::ceil(spread)) + 2;
+  const QRect box =
+      device.boundingRect().toAlignedRect().adjusted(-margin, -margin, margin, margin);
+  QImage layer = Canvas(box.width(), box.height());
+  {
+    QPainter lp(&layer);
+    lp.setRenderHint(QPainter::Antialiasing);
+    lp.translate(-box.topLeft());
+    if (spread > 0) {
+      lp.strokePath(device, QPen(colour, spread * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    }
+    lp.fillPath(device, colour);
+  }
+  layer = Blurred(layer, radius);
+  p.save();
+  p.resetTransform();
+  p.setCompositionMode(mode);
+  p.drawImage(box.topLeft(), layer);
+  p.restore();
+}
+
+QLinearGradient Chrome(QPointF a, QPointF b) {
+  QLinearGradient g(a, b);
+  g.setColorAt(0.0, palette::kChromeHigh);
+  g.setColorAt(0.22, palette::kChromeMid);
+  g.setColorAt(0.48, palette::kChromeLow);
+  g.setColorAt(0.55, palette::kChromeMid);
+  g.setColorAt(0.8, palette::kChromeHigh);
+  g.setColorAt(1.0, palette::kChromeMid);
+  return g;
+}
+
+QLinearGradient Gold(QPointF a, QPointF b) {
+  QLinearGradient g(a, b);
+  g.setColorAt(0.0, palette::kGoldHigh);
+  g.setColorAt(0.3, palette::kGold);
+  g.setColorAt(0.55, palette::kGoldDeep);
+  g.setColorAt(0.8, palette::kGold);
+  g.setColorAt(1.0, palette::kGoldHigh);
+  return g;
+}
+
+QPainterPath Rounded(const QRectF& r, double radius) {
+  QPainterPath path;
+  path.addRoundedRect(r, radius, radius);
+  return path;
+}
+
+void MetalRing(QPainter& p, const QRectF& outer, double radius, double width, const QBrush& brush) {
+  const QRectF inner = outer.adjusted(width, width, -width, -width);
+  const double innerRadius = std::max(0.0, radius - width);
+  const QPainterPath ring = Rounded(outer, radius).subtracted(Rounded(inner, innerRadius));
+  p.fillPath(ring, brush);
+  // A light rim on the outside, a dark lip where the ring meets the inside.
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(255, 255, 255, 90), 1));
+  p.drawPath(Rounded(outer.adjusted(0.5, 0.5, -0.5, -0.5), radius));
+  p.setPen(QPen(QColor(0, 0, 0, 150), 1));
+  p.drawPath(Rounded(inner.adjusted(-0.5, -0.5, 0.5, 0.5), innerRadius + 0.5));
+}
+
+void Seat(QPainter& p, const QRectF& r, double radius) {
+  p.fillPath(Rounded(r, radius), kSeat);
+  // The inner shadow: darker along the top, a faint light along the bottom edge.
+  QLinearGradient shade(r.topLeft(), r.bottomLeft());
+  shade.setColorAt(0, QColor(0, 0, 0, 200));
+  shade.setColorAt(std::min(0.5, 6.0 / r.height()), QColor(0, 0, 0, 0));
+  shade.setColorAt(1, QColor(0, 0, 0, 0));
+  p.fillPath(Rounded(r, radius), shade);
+  p.setPen(QPen(QColor(255, 255, 255, 40), 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawLine(QPointF(r.left() + radius, r.bottom() - 0.5),
+             QPointF(r.right() - radius, r.bottom() - 0.5));
+}
+
+void Bulb(QPainter& p, QPointF centre, double radius, const QColor& colour, bool lit) {
+  QRadialGradient g(centre + QPointF(-radius * 0.3, -radius * 0.35), radius * 1.35);
+  if (lit) {
+    g.setColorAt(0, QColor(255, 255, 255));
+    g.setColorAt(0.3, colour.lighter(150));
+    g.setColorAt(0.75, colour);
+    g.setColorAt(1, colour.darker(170));
+  } else {
+    g.setColorAt(0, colour.darker(130));
+    g.setColorAt(0.5, colour.darker(330));
+    g.setColorAt(1, colour.darker(600));
+  }
+  p.setPen(Qt::NoPen);
+  p.setBrush(g);
+  p.drawEllipse(centre, radius, radius);
+  // The glass highlight.
+  QRadialGradient spec(centre + QPointF(-radius * 0.35, -radius * 0.4), radius * 0.45);
+  spec.setColorAt(0, QColor(255, 255, 255, lit ? 230 : 150));
+  spec.setColorAt(1, QColor(255, 255, 255, 0));
+  p.setBrush(spec);
+  p.drawEllipse(centre + QPointF(-radius * 0.35, -radius * 0.4), radius * 0.45, radius * 0.45);
+}
+
+}  // namespace vexlor::art::cabinet

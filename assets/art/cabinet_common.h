@@ -1,0 +1,106 @@
+#pragma once
+
+// Shared geometry, colours and drawing helpers of the cabinet pictures
+// (assets/art/cabinet_*.cpp). Coordinates are pixels of the 800 x 600
+// background unless a function says it draws in local coordinates.
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QGradient>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRect>
+#include <QString>
+
+#include "assets/art/art.h"
+
+namespace vexlor::art::cabinet {
+
+// --- Places the game draws over --------------------------------------------
+inline const QRect kTitleRect{247, 98, 302, 143};
+inline const QRect kCoinRect{560, 99, 84, 85};
+inline const QRect kPlateRect{221, 551, 436, 49};
+inline const QRect kMeterRect{578, 223, 78, 59};
+inline const QRect kSpinRect{577, 293, 78, 59};
+inline const QRect kBetOneRect{577, 362, 78, 59};
+inline const QRect kBetMaxRect{577, 432, 78, 59};
+inline const QRect kLogoRect{10, 10, 125, 95};
+inline QRect ReelRect(int i) {
+  return {258 + 104 * i, 272, 76, 228};
+}
+inline QRect HoldRect(int i) {
+  return {260 + 104 * i, 246, 72, 17};
+}
+// Payline lamp rows: the strip's left edge, its width and each row's top.
+inline constexpr int kLampLeft = 241;
+inline constexpr int kLampWidth = 318;
+inline constexpr int kLampHeight = 14;
+inline int LampRowTop(LampColour c) {
+  return c == LampColour::Blue ? 301 : c == LampColour::Red ? 377 : 453;
+}
+// Lamp pieces in strip coordinates (x from, x to; right exclusive).
+inline constexpr int kLampPieces[4][2] = {{0, 13}, {96, 117}, {200, 221}, {304, 317}};
+
+// --- Colours of the cabinet beyond palette.h ----------------------------------
+inline const QColor kSeat{0x07, 0x05, 0x14};     // recess behind buttons and panels
+inline const QColor kPanel{0x0b, 0x08, 0x1f};    // the reel panel
+inline const QColor kRoom{0x06, 0x05, 0x10};     // the dark room around the machine
+inline const QColor kNeonRed{0xff, 0x2a, 0x4a};  // Bet Max
+inline const QColor kNeonGreen{0x2c, 0xe0, 0x5a};
+inline const QColor kAmber{0xff, 0xb0, 0x20};
+
+// --- Helpers (cabinet_common.cpp) --------------------------------------------
+QImage Canvas(int width, int height, const QColor& fill = Qt::transparent);
+QColor Mix(const QColor& a, const QColor& b, double t);
+QColor WithAlpha(QColor c, int alpha);
+QFont Font(const char* family, double pixelSize, int weight = QFont::Bold, double spacing = 0);
+// Text outline centred (by its ink) on `centre`.
+QPainterPath TextPath(const QString& text, const QFont& font, QPointF centre);
+// Text outline of `text` with its baseline starting at `origin`.
+QPainterPath TextPathAt(const QString& text, const QFont& font, QPointF origin);
+// Outline stroke (round joins) under a fill.
+void FillOutlined(QPainter& p, const QPainterPath& path, const QBrush& fill, const QColor& outline,
+                  double outlineWidth);
+// A soft glow of `path` (filled, optionally fattened by `spread`), added on top.
+void Glow(QPainter& p, const QPainterPath& path, const QColor& colour, int radius,
+          double spread = 0, QPainter::CompositionMode mode = QPainter::CompositionMode_Plus);
+// Three-pass box blur of a premultiplied image, transparent beyond its edges.
+QImage Blurred(const QImage& image, int radius);
+
+// Metal gradients along the line a -> b.
+QLinearGradient Chrome(QPointF a, QPointF b);
+QLinearGradient Gold(QPointF a, QPointF b);
+QPainterPath Rounded(const QRectF& r, double radius);
+// A metal ring between `outer` and `outer` shrunk by `width`, with a light
+// outer edge and a dark inner lip.
+void MetalRing(QPainter& p, const QRectF& outer, double radius, double width, const QBrush& brush);
+// A recessed seat: dark rounded well with a soft inner shadow.
+void Seat(QPainter& p, const QRectF& r, double radius);
+// A glossy sphere (lamp bulb, knob) of `colour`, `lit` adds a hot core.
+void Bulb(QPainter& p, QPointF centre, double radius, const QColor& colour, bool lit);
+
+// --- Parts, shared between the background and the separate pictures ----------
+// The body (cabinet_body.cpp), drawn in this order.
+void DrawRoom(QPainter& p);
+void DrawShell(QPainter& p);
+void DrawConsole(QPainter& p);
+void DrawColumn(QPainter& p);
+void DrawHandle(QPainter& p);
+void DrawGrille(QPainter& p, const QRectF& r);
+// The whole machine with the title panel, name plate and coin spot lit or dim.
+QImage RenderCabinet(bool titleLit, bool plateLit, bool coinLit);
+// The reel frame, dark reel panel and window bezels, without lamps.
+void DrawReelPanel(QPainter& p);
+// The reel panel with its dark lamps, and the rule plate under it.
+void DrawReelArea(QPainter& p);
+void DrawPayTable(QPainter& p);
+// In local coordinates of their regions:
+void DrawTitlePanel(QPainter& p, bool lit);  // 302 x 143
+void DrawNamePlate(QPainter& p, bool lit);   // 436 x 49
+void DrawCoinSpot(QPainter& p, bool lit);    // 84 x 85
+// One meter frame (0 = BONUS, f = f to go) in local 78 x 59 coordinates.
+void DrawMeterFrame(QPainter& p, int frame);
+
+}  // namespace vexlor::art::cabinet

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include "engine/spin.h"
+#include "tests/support/test_window.h"
+#include "window/layout.h"
+
+namespace vexlor {
+namespace {
+
+using testing::AllBlack;
+using testing::DifferentPixels;
+using testing::TestWindow;
+
+// A window laid out at 800 pixels, so design units are pixels.
+class Render : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form_ = &window_.Open();
+    form_->LayoutForScreen(800);
+    form_->Renderer().FormPaint();
+  }
+  GameState& State() { return form_->State(); }
+  MachineRenderer& Renderer() { return form_->Renderer(); }
+  const QImage& Surface() { return form_->Surface(); }
+
+  TestWindow window_;
+  TForm1* form_ = nullptr;
+};
+
+TEST_F(Render, CounterThatLosesDigitsLeavesNoneBehind) {
+  State().Credits = 100;
+  Renderer().DrawCredits();
+  const QRect hundred(620 - 3 * 16, 38, 3 * 16, 21);
+  EXPECT_FALSE(AllBlack(Surface(), hundred.adjusted(0, 0, -32, 0)));  // the "1" is lit
+  State().Credits = 99;
+  Renderer().DrawCredits();
+  EXPECT_TRUE(AllBlack(Surface(), QRect(620 - 3 * 16, 38, 16, 21)));
+  State().Credits = 1234567;
+  Renderer().DrawCredits();
+  State().Credits = 5;
+  Renderer().DrawCredits();
+  EXPECT_TRUE(AllBlack(Surface(), QRect(620 - 7 * 16, 38, 6 * 16, 21)));
+  EXPECT_FALSE(AllBlack(Surface(), QRect(620 - 16, 38, 16, 21)));
+}
+
+TEST_F(Render, CounterAtZeroShowsOneDigit) {
+  State().Nudges = 0;
+  Renderer().DrawHolds();
+  EXPECT_FALSE(AllBlack(Surface(), QRect(330 - 16, 38, 16, 21)));
+  EXPECT_TRUE(AllBlack(Surface(), QRect(330 - 32, 38, 16, 21)));
+}
+
+// Pixels of a row of lamp pieces that differ from the background, leaving out
+// the guide line that crosses the row.
+int LampPixelsChanged(const QImage& surface, const QImage& background, int top, int guideRow) {
+  int changed = 0;
+  for (const auto& [left, right] :
+       {std::pair{241, 254}, std::pair{337, 358}, std::pair{441, 462}, std::pair{545, 558}}) {
+    for (int y = top; y < top + 14; ++y) {
+      if (y == guideRow) continue;
+      changed += DifferentPixels(surface, background, QRect(left, y, right - left + 1, 1));
+    }
+  }
+  return changed;
+}
+
+TEST_F(Render, ABetOfTwoLightsTheMiddleAndTopLampsOnly) {
+  State().CoinsBet = 2;
+  Renderer().FormPaint();
+  const QImage& background = Renderer().Art().background;
+  EXPECT_GT(LampPixelsChanged(Surface(), background, 377, 386), 100);  // middle
+  EXPECT_GT(LampPixelsChanged(Surface(), background, 301, 308), 100);  // top
+  EXPECT_EQ(LampPixelsChanged(Surface(), background, 453, 462), 0);    // bottom stays dark
+}
+
+TEST_F(Render, BonusMeterShowsTheFrameOfItsPointsAndClampsAbove12) {
+  const QImage& strip = Renderer().Art().meterStrip;
+  const QRect box(578, 223, 78, 59);
+  for (const auto& [points, frame] : {std::pair{0, 12}, std::pair{12, 0}, std::pair{13, 0}}) {
+    SCOPED_TRACE(points);
+    State().BonusPts = points;
+    Renderer().DrawBonusMeter();
+    EXPECT_EQ(DifferentPixels(Surface(), strip, box, QPoint(-578, 59 * frame - 223)), 0);
+  }
+  EXPECT_EQ(State().BonusPts, 12);
+}
+
+TEST_F(Render, HeldReelIsLeftAloneDuringASpinWhileItsGuideLinesAreRedrawn) {
+  State().ReelHeld[1] = true;
+  State().CoinsBet = 1;
+  const QRect held(362, 272, 76, 228);
+  const QImage before = Surface().copy(held);
+  int framesChecked = 0;
+  int differences = 0;
+  window_.Record().onPump = [&] {
+    // Away from its guide-line rows the held reel never changes.
+    for (int y = 0; y < held.height(); ++y) {
+      const int row = held.top() + y;
+      if (row == 386 || row == 308 || row == 462) continue;
+      differences += DifferentPixels(Surface(), before, QRect(held.left(), row, 76, 1),
+                                     QPoint(-held.left(), -held.top()));
+    }
+    ++framesChecked;
+  };
+  Spin(State(), form_->Hooks());
+  window_.Record().onPump = nullptr;
+  EXPECT_GT(framesChecked, 47);
+  EXPECT_EQ(differences, 0);
+  EXPECT_EQ(Surface().pixelColor(400, 386), QColor(255, 0, 0));
+  EXPECT_EQ(Surface().pixelColor(400, 308), QColor(0, 0, 255));
+  EXPECT_EQ(Surface().pixelColor(400, 462), QColor(0, 128, 0));
+}
+
+TEST_F(Render, DimmedPanelsAreDrawnIntoTheirRegionsAndLitOnesFromTheBackground) {
+  const QImage& background = Renderer().Art().background;
+  const QRect title(247, 98, 302, 143);
+  Renderer().DrawTitlePanels(false);
+  EXPECT_GT(DifferentPixels(Surface(), background, title), 1000);
+  Renderer().DrawTitlePanels(true);
+  EXPECT_EQ(DifferentPixels(Surface(), background, title), 0);
+  EXPECT_EQ(DifferentPixels(Surface(), background, QRect(221, 551, 436, 49)), 0);
+}
+
+}  // namespace
+}  // namespace vexlor

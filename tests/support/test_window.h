@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <memory>
+
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_env.h"
+#include "window/unit1.h"
+
+namespace vexlor::testing {
+
+// A machine window in a folder of its own, on an offscreen screen of the
+// given size, with recorded boxes and the test clock.
+class TestWindow {
+ public:
+  explicit TestWindow(QSize screen = QSize(800, 600), double dpi = 120) {
+    env_ = TestEnvironment(folder_.path(), screen, record_);
+    env_.logicalDpi = dpi;
+  }
+  // Files placed here before Open() are found beside the executable.
+  const std::filesystem::path& Folder() const { return folder_.path(); }
+  WindowEnvironment& Env() { return env_; }
+  WindowRecord& Record() { return *record_; }
+
+  TForm1& Open() {
+    form_ = std::make_unique<TForm1>(env_);
+    return *form_;
+  }
+  TForm1& Form() { return *form_; }
+  void Close() { form_.reset(); }
+
+ private:
+  TempFolder folder_;
+  std::shared_ptr<WindowRecord> record_ = std::make_shared<WindowRecord>();
+  WindowEnvironment env_;
+  std::unique_ptr<TForm1> form_;
+};
+
+// Whether every pixel of `area` is black.
+bool AllBlack(const QImage& image, const QRect& area);
+// The number of pixels that differ between two equal-sized areas of two pictures.
+int DifferentPixels(const QImage& a, const QImage& b, const QRect& area, QPoint offsetInB = {});
+// Writes `image` as a JPEG file.
+void WriteJpegFile(const QImage& image, const std::filesystem::path& path);
+
+}  // namespace vexlor::testing

@@ -1,0 +1,29 @@
+#include "tests/support/window_env.h"
+
+#include <QCoreApplication>
+
+namespace vexlor::testing {
+
+WindowEnvironment TestEnvironment(const std::filesystem::path& folder, QSize screen,
+                                  const std::shared_ptr<WindowRecord>& record) {
+  WindowEnvironment env;
+  env.executablePath = QString::fromStdString((folder / "vexlorslots").string());
+  env.screenSize = screen;
+  env.availableSize = screen;
+  env.logicalDpi = 96;
+  env.storeFile = folder / "store" / "vexlorslots.ini";
+  env.today = [] { return std::string("12/07/26"); };
+  env.seed = 1207;
+  env.clock = [record] { return record->clock; };
+  env.pump = [record] {
+    record->clock += record->pumpStepMs;
+    QCoreApplication::processEvents();
+    if (record->onPump) record->onPump();
+  };
+  env.information = [record](const QString& text) { record->information << text; };
+  env.error = [record](const QString& text) { record->errors << text; };
+  env.makeSound = [] { return std::make_unique<SilentSound>(); };
+  return env;
+}
+
+}  // namespace vexlor::testing

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "window/environment.h"
+
+namespace vexlor::testing {
+
+// What a test window reported and a clock that moves only when events are pumped.
+struct WindowRecord {
+  QStringList information;
+  QStringList errors;
+  int64_t clock = 0;
+  int64_t pumpStepMs = 25;
+  std::function<void()> onPump;  // runs inside every pump, after the events
+};
+
+// An environment for a test window: the executable and the store in `folder`,
+// a fixed date and seed, boxes recorded instead of shown, and a clock moved
+// `pumpStepMs` by every pump of events.
+WindowEnvironment TestEnvironment(const std::filesystem::path& folder, QSize screen,
+                                  const std::shared_ptr<WindowRecord>& record);
+
+}  // namespace vexlor::testing

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <fstream>
+
+#include "config/profile.h"
+#include "tests/support/test_window.h"
+#include "window/layout.h"
+#include "window/machine_view.h"
+
+namespace vexlor {
+namespace {
+
+using testing::TestWindow;
+
+TEST(Startup, FirstRunStartsTheDefaultGameAndTakesInputAfterAQuarterSecond) {
+  TestWindow window;
+  TForm1& form = window.Open();
+  const GameState& state = form.State();
+  EXPECT_EQ(state.Credits, 1000);
+  EXPECT_EQ(state.Borrowed, 1000);
+  EXPECT_EQ(state.Nudges, 0);
+  EXPECT_EQ(state.ReelStop, (std::array<int32_t, 3>{11, 15, 27}));
+  EXPECT_EQ(form.windowTitle(), "Vexlor Slots");
+  EXPECT_TRUE(state.Busy);
+  QTest::qWait(100);
+  EXPECT_TRUE(state.Busy);
+  QTest::qWait(300);
+  EXPECT_FALSE(state.Busy);
+  EXPECT_TRUE(window.Record().errors.isEmpty());
+}
+
+TEST(Startup, RestoresTheStoredGameAndShowsItsCredits) {
+  TestWindow window;
+  std::filesystem::create_directories(window.Env().storeFile.parent_path());
+  std::ofstream(window.Env().storeFile) << "[CurrentGame]\nCredits=-1234\nBorrowed=77\nNudges=5\n"
+                                           "BonusPts=12\nSpins=9\nTotalBets=30\nBonusWon=0x19\n";
+  const GameState& state = window.Open().State();
+  EXPECT_EQ(state.Credits, -1234);
+  EXPECT_EQ(state.Borrowed, 77);
+  EXPECT_EQ(state.Nudges, 5);
+  EXPECT_EQ(state.BonusPts, 12);
+  EXPECT_EQ(state.Spins, 9);
+  EXPECT_EQ(state.BonusWon, 25);
+}
+
+TEST(Startup, TestingFileRenamesTheWindow) {
+  TestWindow window;
+  std::ofstream(window.Folder() / "Testing.ini") << "[Settings]\nAboutName=Night Owl Slots\n";
+  EXPECT_EQ(window.Open().windowTitle(), "Night Owl Slots");
+}
+
+TEST(Closing, StoresTheCurrentGame) {
+  TestWindow window;
+  TForm1& form = window.Open();
+  form.State().Credits = 4321;
+  form.State().Nudges = 3;
+  EXPECT_TRUE(form.close());
+  const std::filesystem::path store = window.Env().storeFile;
+  EXPECT_EQ(ReadProfileString(store, "CurrentGame", "Credits", ""), "4321");
+  EXPECT_EQ(ReadProfileString(store, "CurrentGame", "Nudges", ""), "3");
+  EXPECT_EQ(ReadProfileString(store, "CurrentGame", "GameName", ""), "CurrentGame");
+  EXPECT_TRUE(form.State().StopRequested);
+}
+
+TEST(Closing, AStoreThatCannotBeWrittenKeepsTheWindowOpen) {
+  TestWindow window;
+  std::ofstream(window.Folder() / "store") << "a file where the store's folder should be";
+  TForm1& form = window.Open();
+  form.show();
+  EXPECT_FALSE(form.close());
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(window.Record().errors, QStringList{"Unable to write to vexlorslots.ini."});
+}
+
+TEST(Pictures, ReplacementsOfAnotherSizeAreUsedAtTheirOwnSize) {
+  TestWindow window;
+  QImage button(100, 40, QImage::Format_RGB32);  // upper half blue (dim), lower half red (lit)
+  button.fill(Qt::blue);
+  for (int y = 20; y < 40; ++y) {
+    for (int x = 0; x < 100; ++x)
+      button.setPixel(x, y, qRgb(255, 0, 0));
+  }
+  testing::WriteJpegFile(button, window.Folder() / "bet1but.JPG");
+  QImage blur(90, 300, QImage::Format_RGB32);
+  blur.fill(Qt::gray);
+  testing::WriteJpegFile(blur, window.Folder() / "MOTIONX.jpg");
+  TForm1& form = window.Open();
+  form.LayoutForScreen(800);
+  form.Renderer().FormPaint();
+  EXPECT_EQ(form.State().BlurHeight, 300);
+  // The button halves come from the Bet One picture's own size; the lit half is shown.
+  const QColor middle = form.Surface().pixelColor(616, 391);
+  EXPECT_GT(middle.red(), 200);
+  EXPECT_LT(middle.blue(), 60);
+  EXPECT_TRUE(window.Record().errors.isEmpty());
+}
+
+TEST(Pictures, ACorruptReplacementIsReportedAndTheBuiltInOneKept) {
+  TestWindow builtIn;
+  const QImage expected = builtIn.Open().Surface();
+  TestWindow window;
+  std::ofstream(window.Folder() / "tester.jpg") << "GIF89a this is no jpeg";
+  TForm1& form = window.Open();
+  ASSERT_EQ(window.Record().errors.size(), 1);
+  EXPECT_EQ(window.Record().errors[0].toStdString(),
+            "Cannot show tester.jpg: Not a JPEG file: starts with 0x47 0x49.");
+  EXPECT_EQ(testing::DifferentPixels(form.Surface(), expected, QRect(0, 0, 800, 600)), 0);
+  EXPECT_EQ(form.State().Credits, 1000);  // start-up went on
+}
+
+TEST(Pictures, SheetVariantIsUsedUnscaledAtItsWidth) {
+  TestWindow window;
+  QImage variant(392, 392, QImage::Format_RGB32);
+  variant.fill(Qt::darkGreen);
+  testing::WriteJpegFile(variant, window.Folder() / "Vexlor98.jpg");
+  TForm1& form = window.Open();
+  form.LayoutForScreen(1024);
+  EXPECT_EQ(form.State().CellSize, 98);
+  EXPECT_EQ(form.State().ReelPitch, 133);
+  EXPECT_EQ(form.Renderer().Art().symbolSheet.size(), QSize(392, 392));
+
+  std::filesystem::remove(window.Folder() / "Vexlor98.jpg");
+  form.LayoutForScreen(1024);
+  EXPECT_EQ(form.State().CellSize, 97);
+  form.LayoutForScreen(1600);
+  EXPECT_EQ(form.State().CellSize, 152);
+  EXPECT_EQ(form.Renderer().Art().symbolSheet.size(), QSize(608, 608));
+  form.LayoutForScreen(640);
+  EXPECT_EQ(form.State().CellSize, 60);
+}
+
+TEST(Layout, TheWindowShowsTheWholeMachineOnCommonScreens) {
+  for (const QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080),
+                             QSize(3840, 2160)}) {
+    SCOPED_TRACE(screen.width());
+    TestWindow window(screen);
+    TForm1& form = window.Open();
+    form.ShowAsCreated();
+    QCoreApplication::processEvents();
+    const QSize view = form.View()->size();
+    const QSize machine = form.Surface().size();
+    EXPECT_LE(machine.width(), view.width());
+    EXPECT_LE(machine.height(), view.height());
+    // ... and fills the room in one direction.
+    EXPECT_TRUE(machine.width() >= view.width() * 9 / 10 ||
+                machine.height() >= view.height() * 9 / 10);
+  }
+}
+
+}  // namespace
+}  // namespace vexlor

@@ -1,0 +1,61 @@
+#include "window/environment.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScreen>
+#include <QThread>
+#include <chrono>
+
+#include "config/identity.h"
+#include "savegame/store.h"
+
+namespace vexlor {
+namespace {
+
+char LocaleDateSeparator() {
+  const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+  for (QChar c : format) {
+    if (!c.isLetter() && !c.isSpace()) return c.toLatin1() != 0 ? c.toLatin1() : '/';
+  }
+  return '/';
+}
+
+QString Title() {
+  return QString::fromUtf8(kApplicationTitle.data(), kApplicationTitle.size());
+}
+
+}  // namespace
+
+std::string TodayForStore() {
+  const QDate today = QDate::currentDate();
+  return FormatStoreDate(today.year(), today.month(), today.day(), LocaleDateSeparator());
+}
+
+WindowEnvironment SystemEnvironment() {
+  WindowEnvironment env;
+  env.executablePath = QCoreApplication::applicationFilePath();
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  env.screenSize = screen != nullptr ? screen->size() : QSize(800, 600);
+  env.availableSize = screen != nullptr ? screen->availableSize() : env.screenSize;
+  env.logicalDpi = screen != nullptr ? screen->logicalDotsPerInch() : 96;
+  env.today = TodayForStore;
+  env.seed = static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count() ^
+                                   std::chrono::system_clock::now().time_since_epoch().count());
+  auto timer = std::make_shared<QElapsedTimer>();
+  timer->start();
+  env.clock = [timer] { return timer->elapsed(); };
+  env.pump = [] {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QThread::msleep(1);  // the spin and count loops wait here instead of spinning the CPU
+  };
+  env.information = [](const QString& text) { QMessageBox::information(nullptr, Title(), text); };
+  env.error = [](const QString& text) { QMessageBox::critical(nullptr, Title(), text); };
+  env.makeSound = [] { return std::make_unique<SilentSound>(); };
+  return env;
+}
+
+}  // namespace vexlor

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "sound/sound_system.h"
+
+namespace vexlor {
+
+// How the main window meets the system it runs on. SystemEnvironment() gives
+// the real one; tests hand in their own screen, folders, clock and boxes.
+struct WindowEnvironment {
+  QString executablePath;              // AppDir and ExeStem come from it
+  QSize screenSize;                    // ScreenWidth, ScreenHeight
+  QSize availableSize;                 // the part of the screen windows may use
+  double logicalDpi = 96;              // below 100 the window opens maximised
+  std::filesystem::path storeFile;     // empty: the store of ExeStem in the user's data folder
+  std::function<std::string()> today;  // "mm/dd/yy" with the locale's separator
+  uint32_t seed = 0;                   // of the game's random generator
+  std::function<int64_t()> clock;      // monotonic milliseconds
+  std::function<void()> pump;          // handles pending events
+  std::function<void(const QString&)> information;  // modal information box, OK button
+  std::function<void(const QString&)> error;        // modal error box titled "Vexlor Slots"
+  std::function<std::unique_ptr<SoundSystem>()> makeSound;
+};
+
+WindowEnvironment SystemEnvironment();
+
+// Today as the store writes it: "mm/dd/yy" with the user's date separator.
+std::string TodayForStore();
+
+}  // namespace vexlor

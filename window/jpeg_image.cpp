@@ -1,0 +1,120 @@
+#include "window/jpeg_image.h"
+
+#include <jpeglib.h>
+
+#include <QFile>
+#include <csetjmp>
+#include <cstdio>
+#include <memory>
+
+namespace vexlor {
+namespace {
+
+struct ErrorManager {
+  jpeg_error_mgr base;
+  std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX];
+};
+
+void OnError(j_common_ptr cinfo) {
+  auto* manager = reinterpret_cast<ErrorManager*>(cinfo->err);
+  (*cinfo->err->format_message)(cinfo, manager->message);
+  std::longjmp(manager->jump, 1);
+}
+
+void OnMessage(j_common_ptr, int) {}  // warnings of damaged but readable files stay quiet
+
+uchar Clamp(int v) {
+  return static_cast<uchar>(v < 0 ? 0 : (v > 255 ? 255 : v));
+}
+
+// One decoded scan line into the RGB32 picture.
+void StoreLine(const jpeg_decompress_struct& cinfo, const JSAMPLE* line, QRgb* out) {
+  const auto width = static_cast<int>(cinfo.output_width);
+  if (cinfo.out_color_space == JCS_CMYK) {
+    const bool inverted = cinfo.saw_Adobe_marker;  // Adobe stores CMYK inverted
+    for (int x = 0; x < width; ++x) {
+      int c = line[4 * x], m = line[4 * x + 1], y = line[4 * x + 2], k = line[4 * x + 3];
+      if (!inverted) {
+        c = 255 - c, m = 255 - m, y = 255 - y, k = 255 - k;
+      }
+      out[x] = qRgb(Clamp(c * k / 255), Clamp(m * k / 255), Clamp(y * k / 255));
+    }
+  } else if (cinfo.out_color_space == JCS_GRAYSCALE) {
+    for (int x = 0; x < width; ++x)
+      out[x] = qRgb(line[x], line[x], line[x]);
+  } else {
+    for (int x = 0; x < width; ++x)
+      out[x] = qRgb(line[3 * x], line[3 * x + 1], line[3 * x + 2]);
+  }
+}
+
+// Everything the decoder touches lives on the heap: a longjmp out of libjpeg
+// then leaves no local object half-changed, and the job is freed on return.
+struct DecodeJob {
+  jpeg_decompress_struct cinfo{};
+  ErrorManager errors{};
+  QImage image;
+  QByteArray line;
+  JpegResult result;
+};
+
+bool ReadPixels(DecodeJob& job, const QByteArray& bytes) {
+  jpeg_decompress_struct& cinfo = job.cinfo;
+  jpeg_create_decompress(&cinfo);
+  jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.constData()),
+               static_cast<unsigned long>(bytes.size()));
+  jpeg_read_header(&cinfo, TRUE);
+  if (static_cast<qint64>(cinfo.image_width) * cinfo.image_height > kMaxJpegPixels) {
+    job.result.error = QStringLiteral("Picture too large (%1 x %2 pixels)")
+                           .arg(cinfo.image_width)
+                           .arg(cinfo.image_height);
+    return false;
+  }
+  if (cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK) {
+    cinfo.out_color_space = JCS_CMYK;
+  } else if (cinfo.jpeg_color_space != JCS_GRAYSCALE) {
+    cinfo.out_color_space = JCS_RGB;
+  }
+  jpeg_start_decompress(&cinfo);
+  job.image = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
+                     QImage::Format_RGB32);
+  job.line.resize(static_cast<qsizetype>(cinfo.output_width) * cinfo.output_components);
+  while (cinfo.output_scanline < cinfo.output_height) {
+    const int y = static_cast<int>(cinfo.output_scanline);
+    auto* row = reinterpret_cast<JSAMPLE*>(job.line.data());
+    jpeg_read_scanlines(&cinfo, &row, 1);
+    StoreLine(cinfo, row, reinterpret_cast<QRgb*>(job.image.scanLine(y)));
+  }
+  jpeg_finish_decompress(&cinfo);
+  return true;
+}
+
+}  // namespace
+
+JpegResult DecodeJpeg(const QByteArray& bytes) {
+  const auto job = std::make_unique<DecodeJob>();
+  job->cinfo.err = jpeg_std_error(&job->errors.base);
+  job->errors.base.error_exit = OnError;
+  job->errors.base.emit_message = OnMessage;
+  if (setjmp(job->errors.jump) != 0) {
+    jpeg_destroy_decompress(&job->cinfo);
+    job->result.error = QString::fromLocal8Bit(job->errors.message);
+    return job->result;
+  }
+  if (ReadPixels(*job, bytes)) job->result.image = std::move(job->image);
+  jpeg_destroy_decompress(&job->cinfo);
+  return job->result;
+}
+
+JpegResult LoadJpegFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    JpegResult result;
+    result.error = file.errorString();
+    return result;
+  }
+  return DecodeJpeg(file.readAll());
+}
+
+}  // namespace vexlor

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+namespace vexlor {
+
+// A decoded picture, or the decoder's own message when the bytes are not a
+// JPEG it can read. Pictures over kMaxJpegPixels are refused before decoding.
+struct JpegResult {
+  QImage image;  // Format_RGB32; null on failure
+  QString error;
+  bool ok() const { return !image.isNull(); }
+};
+
+inline constexpr qint64 kMaxJpegPixels = 64LL * 1024 * 1024;
+
+JpegResult DecodeJpeg(const QByteArray& bytes);
+// Reads and decodes a file; a file that cannot be read gives the system's message.
+JpegResult LoadJpegFile(const QString& path);
+
+}  // namespace vexlor

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "engine/game_state.h"
+#include "engine/hooks.h"
+#include "window/machine_art.h"
+
+class QPainter;
+
+namespace vexlor {
+
+// Draws the machine into a retained picture of the machine's size. Each
+// operation redraws one element from the GameState and reports the rectangle
+// it touched through `onDirty`, so the window repaints just that part.
+class MachineRenderer {
+ public:
+  explicit MachineRenderer(GameState& state) : state_(state) {}
+
+  // A new layout: the pictures for it and a fresh surface of the machine's size.
+  void SetArt(MachineArt art);
+  void SetLabelFont(const QFont& font) { labelFont_ = font; }
+  const QImage& Surface() const { return surface_; }
+  const MachineArt& Art() const { return art_; }
+  int32_t Scale(int32_t designUnits) const;
+
+  std::function<void(const QRect&)> onDirty;
+
+  // The full repaint from the GameState.
+  void FormPaint();
+
+  void DrawReel(int reel);
+  void DrawReelBlur(int reel, int32_t offset);
+  void DrawPaylines();
+  void CaptureReel(int reel);
+  void DrawCapturedReel(int reel, int dy);
+
+  void DrawCredits();
+  void DrawCoins();
+  void DrawHolds();
+  void DrawWinnings(int32_t value);
+  void DrawWinningsLabel();
+  void DrawLabels();
+  void DrawBonusMeter();
+
+  void DrawButton(ButtonId id, bool lit);
+  void DrawHoldButton(bool lit, int reel);
+  void DrawLineLamp(int line, bool lit);
+  void DrawTitlePanel(bool lit);
+  void DrawNamePlate(bool lit);
+  void DrawCoinSpot(bool lit);
+  void DrawTitlePanels(bool lit);
+  void DrawLogo();
+
+ private:
+  enum Counter { kCredits, kCoins, kHolds, kWinnings };
+  void Dirty(const QRect& rect);
+  void DrawPanel(const DesignRect& design, const QImage& dimmed, bool lit);
+  void DrawCounter(Counter counter, int32_t value, int x, bool green, bool rightAligned);
+  void DrawLabel(QPainter& painter, const QString& text, int x, bool rightEnd);
+  QRect ReelWindow(int reel) const;
+
+  GameState& state_;
+  MachineArt art_;
+  QImage surface_;
+  QFont labelFont_;
+  std::array<QImage, kReelCount> scratch_;  // each reel's window, kept for its stop bounce
+  std::array<QRect, 4> counterExtent_{};    // where each counter drew last
+};
+
+// Draws `value` in LED digits onto any canvas: black behind the number and one
+// blank cell on the side away from its anchor (x is the left edge, or the
+// right edge when right-aligned). Returns the rectangle painted.
+QRect DrawNumber(QPainter& painter, const MachineArt& art, int32_t value, int x, int y, bool green,
+                 bool rightAligned);
+
+}  // namespace vexlor

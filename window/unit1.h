@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+#include "engine/game_state.h"
+#include "engine/random.h"
+#include "savegame/store.h"
+#include "sound/sound_system.h"
+#include "window/artwork.h"
+#include "window/environment.h"
+#include "window/renderer.h"
+#include "window/window_hooks.h"
+
+class QAction;
+class QMenu;
+
+namespace vexlor {
+
+class MachineView;
+
+// The machine window. It owns the one GameState of the process, the pictures
+// and the retained drawing of the machine, and runs the engine on the events
+// of the window.
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TForm1(WindowEnvironment env, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Shows the window centred, or maximised on screens below 100 pixels per inch.
+  void ShowAsCreated();
+
+  GameState& State() { return state_; }
+  MachineHooks& Hooks() { return hooks_; }
+  MachineRenderer& Renderer() { return renderer_; }
+  const QImage& Surface() const { return renderer_.Surface(); }
+  MachineView* View() const { return view_; }
+  const GameStore& Store() const { return store_; }
+
+  // The start-up sequence; the constructor runs it.
+  void FormCreate();
+  // The end of start-up, 250 ms later: the machine starts taking input.
+  void Timer1Timer();
+  // Lays the machine out for a layout width (see FitLayoutWidth).
+  void LayoutForScreen(int32_t layoutWidth);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void SetIdentityAndCaption();
+  void LoadPictures();
+  void SizeWindow();
+  void RestoreCurrentGame();
+  void OnViewResized(QSize size);
+  QSize ClientSpace() const;
+  bool StoreCurrentGame();
+
+  WindowEnvironment env_;
+  GameState state_;
+  std::unique_ptr<SoundSystem> sound_;
+  GameRandom random_;
+  Artwork artwork_;
+  MachineRenderer renderer_;
+  GameStore store_;
+  QTimer timer1_, timer2_, timer3_, timer5_, timer7_, timer8_;
+  WindowHooks hooks_;
+  MachineView* view_ = nullptr;  // owned by the window
+  QMenu* helpMenu_ = nullptr;
+  QAction* manualItem_ = nullptr;
+  bool maximise_ = false;
+};
+
+}  // namespace vexlor
