@@ -52,7 +52,11 @@ WindowEnvironment SystemEnvironment() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     QThread::msleep(1);  // the spin and count loops wait here instead of spinning the CPU
   };
-  env.information = [](const QString& text) { QMessageBox::information(nullptr, Title(), text); };
+  env.information = [](const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // texts break lines with CR LF
+    QMessageBox::information(nullptr, Title(), shown);
+  };
   env.error = [](const QString& text) { QMessageBox::critical(nullptr, Title(), text); };
   env.makeSound = [] { return std::make_unique<SilentSound>(); };
   return env;

@@ -34,6 +34,8 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
   setCentralWidget(view_);
   renderer_.onDirty = [this](const QRect& rect) { view_->UpdateMachineRect(rect); };
   view_->onResize = [this](QSize size) { OnViewResized(size); };
+  view_->onPress = [this](Qt::MouseButton button, QPoint at) { FormMouseDown(button, at); };
+  view_->onKey = [this](int key) { FormKeyDown(key); };
 
   timer1_.setSingleShot(true);
   timer1_.setInterval(250);
@@ -45,6 +47,7 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
   timer8_.setInterval(300);
   FormCreate();
   timer1_.start();
+  StartLampTimers();
 }
 
 TForm1::~TForm1() = default;
@@ -82,11 +85,7 @@ void TForm1::SetIdentityAndCaption() {
   SetIdentity(state_, env_.executablePath.toStdString());
   ReadTestingConfig(state_);
   setWindowTitle(FromStd(state_.AboutName.str()));
-  // The menu bar is built here so that its captions follow the identity.
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
-  helpMenu_ = menuBar()->addMenu(QStringLiteral("&Help"));
-  manualItem_ = helpMenu_->addAction(FromStd(ManualMenuCaption(state_)));
+  BuildMainMenu();  // here, so that the manual item's caption follows the identity
 }
 
 void TForm1::LoadPictures() {
@@ -173,15 +172,6 @@ bool TForm1::StoreCurrentGame() {
   } catch (const StoreWriteError& error) {
     env_.error(QString::fromStdString(ErrorBoxText(error.what())));
     return false;
-  }
-}
-
-void TForm1::closeEvent(QCloseEvent* event) {
-  state_.StopRequested = true;
-  if (StoreCurrentGame()) {
-    event->accept();
-  } else {
-    event->ignore();  // the game could not be stored: the window stays open
   }
 }
 

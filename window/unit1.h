@@ -14,7 +14,6 @@
 #include "window/window_hooks.h"
 
 class QAction;
-class QMenu;
 
 namespace vexlor {
 
@@ -46,6 +45,24 @@ class TForm1 : public QMainWindow {
   // Lays the machine out for a layout width (see FitLayoutWidth).
   void LayoutForScreen(int32_t layoutWidth);
 
+  // Lamp animations between spins.
+  void Timer2Timer();  // the right-hand buttons: idle chase, or Spin blinking
+  void Timer3Timer();  // title panel and name plate after a win
+  void Timer5Timer();  // the coin spot
+  void Timer7Timer();  // hold buttons while holds may be placed
+  void Timer8Timer();  // lamps of the lines that won
+
+  // A press anywhere on the machine (machine pixels; any button), and keys.
+  void FormMouseDown(Qt::MouseButton button, QPoint position);
+  void FormKeyDown(int key);
+
+  // Menu commands.
+  void NewGame1Click();
+  void Exit1Click();
+  void Sound1Click();
+  void Music1Click();
+  void Version1Click();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -57,6 +74,11 @@ class TForm1 : public QMainWindow {
   void OnViewResized(QSize size);
   QSize ClientSpace() const;
   bool StoreCurrentGame();
+  void BuildMainMenu();
+  void StartLampTimers();
+  // Runs one engine action from input, then any close asked for meanwhile.
+  template <typename Action>
+  void RunAction(Action action);
 
   WindowEnvironment env_;
   GameState state_;
@@ -68,9 +90,11 @@ class TForm1 : public QMainWindow {
   QTimer timer1_, timer2_, timer3_, timer5_, timer7_, timer8_;
   WindowHooks hooks_;
   MachineView* view_ = nullptr;  // owned by the window
-  QMenu* helpMenu_ = nullptr;
+  QAction* sound1_ = nullptr;    // menu items, owned by the menu bar
+  QAction* music1_ = nullptr;
   QAction* manualItem_ = nullptr;
   bool maximise_ = false;
+  bool closePending_ = false;  // a close asked for during a spin, done when it ends
 };
 
 }  // namespace vexlor

@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "config/profile.h"
+#include "engine/evaluate.h"
+#include "tests/support/test_window.h"
+#include "window/layout.h"
+#include "window/machine_view.h"
+
+namespace vexlor {
+namespace {
+
+using testing::DifferentPixels;
+using testing::TestWindow;
+
+// A started machine laid out at 800 pixels, input free, with a New Game's
+// counters (1000 credits, six holds).
+class Play : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form_ = &window_.Open();
+    form_->LayoutForScreen(800);
+    form_->Timer1Timer();
+    form_->NewGame1Click();
+  }
+  GameState& State() { return form_->State(); }
+  // A press at machine pixel (x, y) through the window's client area.
+  void Press(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mousePress(form_->View(), button, {}, QPoint(x, y) + form_->View()->Origin());
+  }
+  void Key(Qt::Key key) { QTest::keyClick(form_->View(), key); }
+  // Spins with three coins until a spin pays nothing (or pays, when `win`).
+  void SpinUntil(bool win) {
+    for (int i = 0; i < 200; ++i) {
+      Press(616, 461);  // Bet Max
+      if (form_->Hooks().TimerEnabled(LampTimer::Timer3) == win) return;
+    }
+    FAIL() << "no such spin in 200";
+  }
+  QColor At(int x, int y) { return form_->Surface().pixelColor(x, y); }
+
+  TestWindow window_;
+  TForm1* form_ = nullptr;
+};
+
+TEST_F(Play, SpinButtonCountsUpToItsFarEdgeAndNoFurther) {
+  State().LastBet = 1;
+  Press(656, 352);
+  EXPECT_EQ(State().Spins, 0);
+  Press(655, 353);
+  EXPECT_EQ(State().Spins, 0);
+  Press(655, 352);
+  EXPECT_EQ(State().Spins, 1);
+  Press(577, 293, Qt::RightButton);  // any button, the near corner
+  EXPECT_EQ(State().Spins, 2);
+  EXPECT_EQ(State().Credits, 998);
+}
+
+TEST_F(Play, BetAreasAndKeys) {
+  Press(600, 400);  // Bet One
+  Press(570, 120);  // the coin spot
+  EXPECT_EQ(State().CoinsBet, 2);
+  Press(643, 181);  // the coin spot's far corner: the third coin spins
+  EXPECT_EQ(State().Spins, 1);
+  Key(Qt::Key_B);
+  EXPECT_EQ(State().CoinsBet, 1);
+  Key(Qt::Key_Space);
+  EXPECT_EQ(State().Spins, 2);
+  Key(Qt::Key_Return);
+  EXPECT_EQ(State().Spins, 3);
+  Key(Qt::Key_M);
+  EXPECT_EQ(State().Spins, 4);
+  Key(Qt::Key_X);
+  EXPECT_EQ(State().Spins, 4);
+  EXPECT_EQ(State().TotalBets, 3 + 1 + 1 + 3);
+}
+
+TEST_F(Play, PressesAndKeysDuringASpinDoNothing) {
+  int pokes = 0;
+  window_.Record().onPump = [&] {
+    ++pokes;
+    Press(600, 400);  // Bet One
+    Press(616, 320);  // Spin
+    Press(570, 120);  // the coin spot
+    Key(Qt::Key_Space);
+    Key(Qt::Key_B);
+  };
+  Key(Qt::Key_M);
+  window_.Record().onPump = nullptr;
+  EXPECT_GT(pokes, 47);
+  EXPECT_EQ(State().Spins, 1);
+  EXPECT_EQ(State().TotalBets, 3);
+  EXPECT_EQ(State().CoinsBet, 0);
+  EXPECT_TRUE(window_.Record().information.isEmpty());
+}
+
+TEST_F(Play, NoBetAndNoLastBetShowsTheMessage) {
+  Press(616, 320);
+  EXPECT_EQ(window_.Record().information, QStringList{"No bet was placed!"});
+  EXPECT_EQ(State().Spins, 0);
+}
+
+TEST_F(Play, TwoHoldsAfterALosingSpinKeepTheirReelsStill) {
+  SpinUntil(false);
+  ASSERT_TRUE(State().HoldsOpen);
+  const int32_t stock = State().Nudges;
+  EXPECT_TRUE(form_->Hooks().TimerEnabled(LampTimer::Timer7));
+  Press(260, 246);  // hold reel 0, near corner
+  Press(540, 263);  // hold reel 2, far corner
+  Press(400, 254);  // a third hold is not taken
+  EXPECT_EQ(State().Nudges, stock - 2);
+  EXPECT_EQ(State().ReelHeld, (std::array<bool, 3>{true, false, true}));
+  EXPECT_FALSE(form_->Hooks().TimerEnabled(LampTimer::Timer7));
+  const QImage before = form_->Surface().copy(258, 272, 76, 228);
+  const int32_t stop = State().ReelStop[0];
+  Press(616, 461);
+  EXPECT_EQ(State().ReelStop[0], stop);
+  int changed = 0;
+  for (int y = 0; y < 228; ++y) {
+    if (272 + y == 308 || 272 + y == 386 || 272 + y == 462) continue;  // guide lines
+    changed +=
+        DifferentPixels(form_->Surface(), before, QRect(258, 272 + y, 76, 1), QPoint(-258, -272));
+  }
+  EXPECT_EQ(changed, 0);
+}
+
+TEST_F(Play, APressAnywhereWithNoHoldsLeftClosesTheHolds) {
+  State().Nudges = 0;
+  // Spun from the keyboard: a press on Bet Max would itself close the holds.
+  for (int i = 0; i < 200 && !State().HoldsOpen; ++i)
+    Key(Qt::Key_M);
+  ASSERT_TRUE(State().HoldsOpen);
+  EXPECT_FALSE(form_->Hooks().TimerEnabled(LampTimer::Timer7));
+  Press(5, 5);
+  EXPECT_FALSE(State().HoldsOpen);
+}
+
+TEST_F(Play, IdleChaseNeverLightsTheSameButtonTwiceRunning) {
+  const auto& buttons = form_->Renderer().Art().buttons;  // Bet One, Bet Max, Spin
+  int previous = -1;
+  for (int tick = 0; tick < 60; ++tick) {
+    form_->Timer2Timer();
+    int lit = -1;
+    int litCount = 0;
+    for (int id : {0, 2, 1}) {  // the chase order: Bet One, Spin, Bet Max
+      const QRect r = Scaled(800, kButtons[id]);
+      if (DifferentPixels(form_->Surface(), buttons[id][1], r, -r.topLeft()) == 0) {
+        lit = id;
+        ++litCount;
+      }
+    }
+    ASSERT_EQ(litCount, 1);
+    EXPECT_NE(lit, previous);
+    previous = lit;
+  }
+}
+
+TEST_F(Play, AWinFlashesThePanelsAndBlinksItsLinesUntilTheNextSpin) {
+  SpinUntil(true);
+  const QImage& background = form_->Renderer().Art().background;
+  const QRect title = Scaled(800, kTitlePanel);
+  const QRect plate = Scaled(800, kNamePlate);
+  for (int tick = 0; tick < 4; ++tick) {
+    form_->Timer3Timer();
+    const bool titleLit = DifferentPixels(form_->Surface(), background, title) == 0;
+    const bool plateLit = DifferentPixels(form_->Surface(), background, plate) == 0;
+    EXPECT_NE(titleLit, plateLit);  // always opposite
+    EXPECT_EQ(titleLit, State().WinBlinkPhase);
+  }
+  // The lamps of the won lines blink; the others stay as they are.
+  form_->Timer8Timer();
+  const QImage second = form_->Surface().copy();
+  form_->Timer8Timer();
+  for (int line = 0; line < 3; ++line) {
+    const int changed = DifferentPixels(second, form_->Surface(), Scaled(800, kLampRows[line]));
+    if (State().LineWon[line]) {
+      EXPECT_GT(changed, 100) << line;
+    } else {
+      EXPECT_EQ(changed, 0) << line;
+    }
+  }
+  Press(600, 400);  // a coin does not end the win display
+  EXPECT_TRUE(form_->Hooks().TimerEnabled(LampTimer::Timer3));
+  bool flashingDuringSpin = true;
+  window_.Record().onPump = [&] {
+    flashingDuringSpin = form_->Hooks().TimerEnabled(LampTimer::Timer3) ||
+                         form_->Hooks().TimerEnabled(LampTimer::Timer8);
+  };
+  Press(616, 322);  // Spin: the display ends
+  window_.Record().onPump = nullptr;
+  EXPECT_FALSE(flashingDuringSpin);
+}
+
+TEST_F(Play, NewGameKeepsTheCoinsPlaced) {
+  Press(600, 400);
+  Press(600, 400);
+  State().Credits = 5;
+  form_->NewGame1Click();
+  EXPECT_EQ(State().CoinsBet, 2);
+  EXPECT_EQ(State().Credits, 1000);
+  EXPECT_EQ(State().Nudges, 6);
+}
+
+TEST_F(Play, ClosingDuringASpinStoresTheSettledGame) {
+  form_->show();
+  bool asked = false;
+  window_.Record().onPump = [&] {
+    if (!asked && window_.Record().clock > 300) {
+      asked = true;
+      form_->Exit1Click();
+    }
+  };
+  Press(616, 461);  // Bet Max spins; Exit is chosen while the reels run
+  window_.Record().onPump = nullptr;
+  ASSERT_TRUE(asked);
+  EXPECT_FALSE(form_->isVisible());
+  EXPECT_EQ(State().SpinWin, 0);
+  EXPECT_EQ(State().Spins, 1);
+  const std::filesystem::path store = window_.Env().storeFile;
+  EXPECT_EQ(ReadProfileString(store, "CurrentGame", "Credits", ""),
+            std::to_string(State().Credits));
+  EXPECT_EQ(ReadProfileString(store, "CurrentGame", "TotalBets", ""), "3");
+  // The spin's pay, counted at once, is in the stored credits.
+  int32_t pays = 0;
+  for (int line = 0; line < 3; ++line) {
+    const Row row = LineRow(line);
+    pays += LinePay(SymbolInRow(State(), 0, row), SymbolInRow(State(), 1, row),
+                    SymbolInRow(State(), 2, row));
+  }
+  EXPECT_EQ(State().Credits, 997 + pays);
+}
+
+TEST(Menus, CaptionsAccessLettersAndSeparators) {
+  TestWindow window;
+  TForm1& form = window.Open();
+  QStringList bar;
+  for (QAction* action : form.menuBar()->actions())
+    bar << action->text();
+  EXPECT_EQ(bar, (QStringList{"&File", "&Options", "&Borrow", "&Stats", "&Payoffs", "&Help"}));
+  const auto items = [&](int index) {
+    QStringList texts;
+    for (QAction* action : form.menuBar()->actions()[index]->menu()->actions()) {
+      texts << (action->isSeparator() ? "-" : action->text());
+    }
+    return texts;
+  };
+  EXPECT_EQ(items(0), (QStringList{"&New Game", "-", "&Open Game", "&Save Game", "-", "E&xit"}));
+  EXPECT_EQ(items(1), (QStringList{"Sound", "Music"}));
+  EXPECT_EQ(items(5),
+            (QStringList{"Version", "-", "&Vexlor Slots Manual", "-", "&Company Information"}));
+  QAction* sound = form.menuBar()->actions()[1]->menu()->actions()[0];
+  EXPECT_TRUE(sound->isChecked());
+  sound->trigger();
+  EXPECT_FALSE(sound->isChecked());
+  EXPECT_FALSE(form.State().SoundOn);
+  form.Version1Click();
+  EXPECT_EQ(window.Record().information, QStringList{"Vexlor Slots\r\n\r\nVersion:  2.2"});
+}
+
+}  // namespace
+}  // namespace vexlor
