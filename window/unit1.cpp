@@ -129,7 +129,7 @@ QSize TForm1::ClientSpace() const {
 }
 
 void TForm1::SizeWindow() {
-  resize(state_.ScreenWidth - 10, state_.ScreenHeight - 10 - 0);
+  resize(state_.ScreenWidth - 10, state_.ScreenHeight - 10);
   move(0, 0);
 }
 
