@@ -1,6 +1,7 @@
 #include "config/profile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <optional>
 #include <system_error>
+#include <thread>
 
 #include "engine/short_string.h"
 
@@ -20,7 +22,20 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kTemporaryInfix = ".tmp-";
+constexpr std::string_view kLockSuffix = ".lock";
 constexpr auto kStaleTemporaryAge = std::chrono::minutes(10);
+// A writer holds the lock for a few milliseconds; one that keeps it longer
+// than this is stuck, and the save is refused rather than the game frozen.
+constexpr auto kLockPatience = std::chrono::seconds(5);
+
+std::function<void(ReplaceStep)>& ReplaceObserver() {
+  static std::function<void(ReplaceStep)> observer;
+  return observer;
+}
+
+void Report(ReplaceStep step) {
+  if (ReplaceObserver()) ReplaceObserver()(step);
+}
 
 enum class FileRead { Missing, Read, Failed };
 
@@ -78,8 +93,8 @@ void SyncFolder(const fs::path& folder) {
   ::close(fd);
 }
 
-// Writes `bytes` to a fresh file beside `target`, flushes it to disk and
-// renames it over `target`.
+// Writes `bytes` to a fresh file beside `target`, flushes it to disk, renames
+// it over `target` and flushes the folder, so the rename itself is durable.
 bool ReplaceFile(const fs::path& target, std::string_view bytes, mode_t mode) {
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::string pattern =
@@ -88,13 +103,45 @@ bool ReplaceFile(const fs::path& target, std::string_view bytes, mode_t mode) {
   if (fd < 0) return false;
   const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
+  if (written && closed) Report(ReplaceStep::TemporaryWritten);
   if (!written || !closed || ::rename(pattern.c_str(), target.c_str()) != 0) {
     ::unlink(pattern.c_str());
     return false;
   }
+  Report(ReplaceStep::Renamed);
   SyncFolder(folder);
   return true;
 }
+
+// An exclusive advisory lock on FILE.lock, held while the object lives. The
+// lock file stays: removing it would let two writers lock different files.
+class FileLock {
+ public:
+  explicit FileLock(const fs::path& file) {
+    const std::string name = file.string() + std::string(kLockSuffix);
+    fd_ = ::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd_ < 0) return;
+    const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
+    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+      if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline) {
+        ::close(fd_);
+        fd_ = -1;
+        return;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  }
+  ~FileLock() {
+    if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+  }
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+  bool Held() const { return fd_ >= 0; }
+
+ private:
+  int fd_ = -1;
+};
 
 // A link to the store is followed, so the file it names is the one replaced.
 fs::path ResolveLink(const fs::path& file) {
@@ -104,12 +151,8 @@ fs::path ResolveLink(const fs::path& file) {
   return error ? file : resolved;
 }
 
-}  // namespace
-
-std::optional<std::string> ProfileValueFromText(std::string_view text, std::string_view section,
-                                                std::string_view key) {
-  CSimpleIniA ini = MakeIni();
-  if (ini.LoadData(text.data(), text.size()) < 0) return std::nullopt;
+std::optional<std::string> Lookup(const CSimpleIniA& ini, std::string_view section,
+                                  std::string_view key) {
   const std::string sectionName(section);
   const std::string keyName(key);
   const char* value = ini.GetValue(sectionName.c_str(), keyName.c_str(), nullptr);
@@ -117,16 +160,27 @@ std::optional<std::string> ProfileValueFromText(std::string_view text, std::stri
   return CutToChars(StripQuotes(value), kProfileValueMaxChars);
 }
 
-std::optional<std::string> SetProfileValueInText(std::string_view text, std::string_view section,
-                                                 std::string_view key, std::string_view value) {
+}  // namespace
+
+std::optional<std::string> ProfileValueFromText(std::string_view text, std::string_view section,
+                                                std::string_view key) {
+  CSimpleIniA ini = MakeIni();
+  if (ini.LoadData(text.data(), text.size()) < 0) return std::nullopt;
+  return Lookup(ini, section, key);
+}
+
+std::optional<std::string> SetProfileValuesInText(std::string_view text, std::string_view section,
+                                                  std::span<const ProfileEntry> entries) {
   CSimpleIniA ini = MakeIni();
   ini.SetSpaces(false);
   if (!text.empty() && ini.LoadData(text.data(), text.size()) < 0) return std::nullopt;
   const std::string sectionName(section);
-  const std::string keyName(key);
-  const std::string clean = SanitizeValue(value);
-  if (ini.SetValue(sectionName.c_str(), keyName.c_str(), clean.c_str(), nullptr, true) < 0) {
-    return std::nullopt;
+  for (const ProfileEntry& entry : entries) {
+    const std::string keyName(entry.key);
+    const std::string clean = SanitizeValue(entry.value);
+    if (ini.SetValue(sectionName.c_str(), keyName.c_str(), clean.c_str(), nullptr, true) < 0) {
+      return std::nullopt;
+    }
   }
   std::string output;
   if (ini.Save(output) < 0) return std::nullopt;
@@ -140,13 +194,29 @@ std::string ReadProfileString(const fs::path& file, std::string_view section, st
   return ProfileValueFromText(bytes, section, key).value_or(std::string(defaultValue));
 }
 
-bool WriteProfileString(const fs::path& file, std::string_view section, std::string_view key,
-                        std::string_view value) {
+std::vector<std::optional<std::string>> ReadProfileValues(const fs::path& file,
+                                                          std::string_view section,
+                                                          std::span<const std::string_view> keys) {
+  std::vector<std::optional<std::string>> values(keys.size());
+  std::string bytes;
+  if (ReadWholeFile(file, bytes) != FileRead::Read) return values;
+  CSimpleIniA ini = MakeIni();
+  if (ini.LoadData(bytes.data(), bytes.size()) < 0) return values;
+  for (std::size_t i = 0; i < keys.size(); ++i)
+    values[i] = Lookup(ini, section, keys[i]);
+  return values;
+}
+
+bool WriteProfileSection(const fs::path& file, std::string_view section,
+                         std::span<const ProfileEntry> entries) {
   const fs::path target = ResolveLink(file);
+  const FileLock lock(target);
+  if (!lock.Held()) return false;
+  Report(ReplaceStep::Locked);
   std::string bytes;
   const FileRead read = ReadWholeFile(target, bytes);
   if (read == FileRead::Failed) return false;
-  const std::optional<std::string> output = SetProfileValueInText(bytes, section, key, value);
+  const std::optional<std::string> output = SetProfileValuesInText(bytes, section, entries);
   if (!output) return false;
 
   mode_t mode = 0644;
@@ -155,6 +225,16 @@ bool WriteProfileString(const fs::path& file, std::string_view section, std::str
     mode = existing.st_mode & 07777;
   }
   return ReplaceFile(target, *output, mode);
+}
+
+bool WriteProfileString(const fs::path& file, std::string_view section, std::string_view key,
+                        std::string_view value) {
+  const ProfileEntry entry{key, value};
+  return WriteProfileSection(file, section, std::span(&entry, 1));
+}
+
+void SetProfileReplaceObserver(std::function<void(ReplaceStep)> observer) {
+  ReplaceObserver() = std::move(observer);
 }
 
 void RemoveStaleProfileTemporaries(const fs::path& file) {

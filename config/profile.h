@@ -3,9 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vexlor {
 
@@ -24,12 +27,32 @@ inline constexpr std::uintmax_t kProfileMaxFileBytes = 16u << 20;
 std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
                               std::string_view key, std::string_view defaultValue);
 
-// Sets one key, creating the file, section and key as needed and keeping
-// everything else in the file. The file is replaced atomically: a reader, or a
-// process killed at any moment, sees the old file or the new one, never a
-// mix. Line breaks and NULs in the value become blanks, so a value cannot add
-// keys of its own. Returns false when the write is refused; the file is then
-// unchanged.
+// The values of several keys of one section, all from one reading of the file,
+// so that a file replaced meanwhile cannot mix two versions. A key that is
+// missing, like every key of a file that is missing or cannot be read, gives
+// nothing.
+std::vector<std::optional<std::string>> ReadProfileValues(const std::filesystem::path& file,
+                                                          std::string_view section,
+                                                          std::span<const std::string_view> keys);
+
+// One key and the value a write gives it.
+struct ProfileEntry {
+  std::string_view key;
+  std::string_view value;
+};
+
+// Sets the keys of one section in one replacement of the file, creating the
+// file, section and keys as needed and keeping everything else in it. The
+// replacement is a temporary file in the same folder, flushed to disk and
+// renamed over the file, so a reader, or a process killed at any moment, sees
+// the old file or the new one, never a mix. The read-change-replace runs under
+// an advisory lock on FILE.lock, so two writers never lose each other's keys.
+// Line breaks and NULs in values become blanks, so a value cannot add keys of
+// its own. Returns false when the write is refused; the file is then unchanged.
+bool WriteProfileSection(const std::filesystem::path& file, std::string_view section,
+                         std::span<const ProfileEntry> entries);
+
+// WriteProfileSection with one key.
 bool WriteProfileString(const std::filesystem::path& file, std::string_view section,
                         std::string_view key, std::string_view value);
 
@@ -37,12 +60,22 @@ bool WriteProfileString(const std::filesystem::path& file, std::string_view sect
 // they are old enough that no running write can still own them.
 void RemoveStaleProfileTemporaries(const std::filesystem::path& file);
 
+// The steps of a file replacement, reported to the observer below.
+enum class ReplaceStep {
+  Locked,            // the lock is held, nothing written yet
+  TemporaryWritten,  // the new text is on disk beside the file, not yet renamed
+  Renamed,           // the new file stands; the folder is not yet flushed
+};
+// Tests install an observer to pause or stop a writer between the steps; it
+// runs in the writing thread. None is installed by the game.
+void SetProfileReplaceObserver(std::function<void(ReplaceStep)> observer);
+
 // The in-memory halves of the two calls above, on the text of a whole file.
 // The value as read (quotes dropped, cut), or nothing when the key is absent.
 std::optional<std::string> ProfileValueFromText(std::string_view text, std::string_view section,
                                                 std::string_view key);
-// The file's new text with the key set, or nothing when the text cannot be handled.
-std::optional<std::string> SetProfileValueInText(std::string_view text, std::string_view section,
-                                                 std::string_view key, std::string_view value);
+// The file's new text with the keys set, or nothing when the text cannot be handled.
+std::optional<std::string> SetProfileValuesInText(std::string_view text, std::string_view section,
+                                                  std::span<const ProfileEntry> entries);
 
 }  // namespace vexlor

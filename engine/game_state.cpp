@@ -16,6 +16,8 @@ void StartNewGame(GameState& state, MachineHooks& hooks) {
   // the bet and spin inputs before that spin has ended.
   if (!state.SpinInProgress) state.Busy = false;
   hooks.Repaint();
+  // During a spin the game settles, and is stored, when that spin ends.
+  if (!state.SpinInProgress) hooks.GameSettled();
 }
 
 int32_t SaturatingAdd(int32_t a, int32_t b) {

@@ -94,8 +94,9 @@ struct GameState {
   int32_t SlotDialogMode = 0;  // 1 save, 0 open
 };
 
-// New Game: fresh counters (1000 credits, 1000 borrowed, 6 holds), then a full
-// repaint. Coins placed, holds, reel stops and the game's name stay as they are.
+// New Game: fresh counters (1000 credits, 1000 borrowed, 6 holds), a full
+// repaint, and the settled game handed to the window to store. Coins placed,
+// holds, reel stops and the game's name stay as they are.
 void StartNewGame(GameState& state, MachineHooks& hooks);
 
 // Adds without passing the int32 range: counters saturate instead of wrapping.

@@ -54,6 +54,10 @@ class MachineHooks {
   virtual void SetTimerEnabled(LampTimer timer, bool enabled) = 0;
   virtual bool TimerEnabled(LampTimer timer) const = 0;
 
+  // The stored part of the game has settled: a spin has ended, or a new game
+  // has begun while no spin runs. The window stores the current game.
+  virtual void GameSettled() = 0;
+
   // A modal information box with an OK button.
   virtual void ShowMessage(std::string_view text) = 0;
   // Runs the modal bonus round; on closing it settles its prize with SettleBonusRound.

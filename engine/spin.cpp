@@ -120,6 +120,7 @@ void Spin(GameState& state, MachineHooks& hooks) {
   DrawButtons(hooks, true);
   hooks.SetTimerEnabled(LampTimer::Timer2, true);
   if (!hooks.TimerEnabled(LampTimer::Timer3)) hooks.SetTimerEnabled(LampTimer::Timer5, true);
+  hooks.GameSettled();
 }
 
 void RunReels(GameState& state, MachineHooks& hooks) {

@@ -1,6 +1,6 @@
-// The INI layer on arbitrary file contents: reading never fails, and setting a
-// key gives a file in which that key reads back as set while the other keys
-// of the game keep their values.
+// The INI layer on arbitrary file contents: reading never fails, and setting
+// keys gives a file in which they read back as set while the keys of other
+// sections keep their values.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -31,9 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
 
-  const auto written = vexlor::SetProfileValueInText(text, "GameNo1", "Credits", "-2147483648");
+  const vexlor::ProfileEntry entries[] = {{"Credits", "-2147483648"}, {"GameName", "a\nb=c"}};
+  const auto written = vexlor::SetProfileValuesInText(text, "GameNo1", entries);
   if (!written) return 0;
   Require(vexlor::ProfileValueFromText(*written, "gameno1", "CREDITS") == "-2147483648");
+  Require(vexlor::ProfileValueFromText(*written, "GameNo1", "gamename") == "a b=c");
   for (const char* section : {"CurrentGame", "Settings"}) {
     for (const char* key : {"GameName", "SoundRoot"}) {
       Require(vexlor::ProfileValueFromText(text, section, key) ==

@@ -1,9 +1,13 @@
 #include "savegame/store.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <system_error>
+#include <vector>
 
 #include "config/profile.h"
 #include "savegame/store_integer.h"
@@ -31,53 +35,88 @@ constexpr std::array<CounterKey, 7> kCounterKeys = {{
     {"Nudges", &GameState::Nudges, 0},
 }};
 
-std::string EnvOr(const char* name, std::string_view fallback) {
+std::string Env(const char* name) {
   const char* value = std::getenv(name);
-  return (value != nullptr && value[0] != '\0') ? std::string(value) : std::string(fallback);
+  return value != nullptr ? std::string(value) : std::string();
+}
+
+// The home folder the password database gives this user, or "" when it has none.
+std::string PasswordHome() {
+  const long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+  std::vector<char> buffer(suggested > 0 ? static_cast<std::size_t>(suggested) : 16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 ||
+      found == nullptr || found->pw_dir == nullptr) {
+    return "";
+  }
+  return found->pw_dir;
 }
 
 StoreWriteError Refused(const GameStore& store) {
+  if (store.file.empty()) return StoreWriteError(std::string(kNoStoreMessage));
   return StoreWriteError("Unable to write to " + store.file.filename().string());
 }
 
-void WriteKey(const GameStore& store, const std::string& section, const char* key,
-              std::string_view value) {
-  if (!WriteProfileString(store.file, section, key, value)) throw Refused(store);
+// Coins placed on a spin that has not started yet; they still belong to the player.
+int32_t CoinsNotSpun(const GameState& state) {
+  return state.SpinInProgress ? 0 : state.CoinsBet;
 }
 
-void Save(const GameState& state, const GameStore& store, const std::string& section,
-          std::string_view gameName) {
+// Writes the nine keys of a save in one replacement of the file.
+void Save(const GameState& state, int32_t credits, const GameStore& store,
+          const std::string& section, std::string_view gameName) {
+  if (store.file.empty()) throw Refused(store);
   std::error_code error;
   fs::create_directories(store.file.parent_path(), error);
   RemoveStaleProfileTemporaries(store.file);
-  WriteKey(store, section, "GameName", gameName);
-  WriteKey(store, section, "GameDate", store.today());
-  for (const CounterKey& counter : kCounterKeys) {
-    WriteKey(store, section, counter.key, std::to_string(state.*counter.field));
+  const std::string date = store.today();
+  std::array<std::string, kCounterKeys.size()> numbers;
+  std::array<ProfileEntry, 2 + kCounterKeys.size()> entries;
+  entries[0] = {"GameName", gameName};
+  entries[1] = {"GameDate", date};
+  for (std::size_t i = 0; i < kCounterKeys.size(); ++i) {
+    const CounterKey& counter = kCounterKeys[i];
+    numbers[i] =
+        std::to_string(counter.field == &GameState::Credits ? credits : state.*counter.field);
+    entries[2 + i] = {counter.key, numbers[i]};
   }
+  if (!WriteProfileSection(store.file, section, entries)) throw Refused(store);
 }
 
+// Reads the nine keys from one reading of the file, so a save by another copy
+// of the game meanwhile cannot mix two games.
 void Load(GameState& state, const GameStore& store, const std::string& section) {
-  state.GameName = ReadProfileString(store.file, section, "GameName", section);
-  state.GameDate = ReadProfileString(store.file, section, "GameDate", store.today());
-  for (const CounterKey& counter : kCounterKeys) {
-    const std::string text = ReadProfileString(store.file, section, counter.key, "");
-    state.*counter.field = ParseStoreInteger(text).value_or(counter.fallback);
+  std::array<std::string_view, 2 + kCounterKeys.size()> keys = {"GameName", "GameDate"};
+  for (std::size_t i = 0; i < kCounterKeys.size(); ++i)
+    keys[2 + i] = kCounterKeys[i].key;
+  const auto values = ReadProfileValues(store.file, section, keys);
+  state.GameName = values[0].value_or(section);
+  state.GameDate = values[1] ? *values[1] : store.today();
+  for (std::size_t i = 0; i < kCounterKeys.size(); ++i) {
+    const CounterKey& counter = kCounterKeys[i];
+    state.*counter.field = ParseStoreInteger(values[2 + i].value_or("")).value_or(counter.fallback);
   }
 }
 
 }  // namespace
 
-fs::path DefaultStoreFolder() {
-  fs::path dataHome = EnvOr("XDG_DATA_HOME", "");
-  if (dataHome.empty() || dataHome.is_relative()) {
-    dataHome = fs::path(EnvOr("HOME", "/tmp")) / ".local" / "share";
+fs::path StoreFolderFor(std::string_view dataHome, std::string_view home,
+                        std::string_view passwordHome) {
+  // Only absolute folders count: a relative one would depend on where the game was started.
+  const auto absolute = [](std::string_view folder) {
+    return !folder.empty() && folder.front() == '/';
+  };
+  if (absolute(dataHome)) return fs::path(dataHome) / kStoreFolderName;
+  for (std::string_view candidate : {home, passwordHome}) {
+    if (absolute(candidate)) return fs::path(candidate) / ".local" / "share" / kStoreFolderName;
   }
-  return dataHome / kStoreFolderName;
+  return {};
 }
 
-GameStore MakeGameStore(const GameState& state, std::function<std::string()> today) {
-  return GameStore{DefaultStoreFolder() / (state.ExeStem + ".ini"), std::move(today)};
+fs::path DefaultStoreFolder() {
+  const fs::path folder = StoreFolderFor(Env("XDG_DATA_HOME"), Env("HOME"), "");
+  return folder.empty() ? StoreFolderFor("", "", PasswordHome()) : folder;
 }
 
 std::string SlotSection(int slotIndex) {
@@ -96,10 +135,21 @@ void TransferGame(GameState& state, const GameStore& store, int slotIndex, bool 
                   std::string_view gameName) {
   const std::string section = SlotSection(slotIndex);
   if (save) {
-    Save(state, store, section, gameName);
+    Save(state, state.Credits, store, section, gameName);
   } else {
     Load(state, store, section);
   }
+}
+
+void StoreLiveGame(const GameState& state, const GameStore& store, int slotIndex,
+                   std::string_view gameName) {
+  Save(state, SaturatingAdd(state.Credits, CoinsNotSpun(state)), store, SlotSection(slotIndex),
+       gameName);
+}
+
+void RestoreLiveGame(GameState& state, const GameStore& store, int slotIndex) {
+  Load(state, store, SlotSection(slotIndex));
+  state.Credits = SaturatingAdd(state.Credits, -CoinsNotSpun(state));
 }
 
 }  // namespace vexlor

@@ -11,7 +11,7 @@ namespace {
 using testing::FakeHooks;
 using testing::NewGameState;
 
-TEST(NewGame, ResetsTheCountersAndRepaints) {
+TEST(NewGame, ResetsTheCountersRepaintsAndHandsTheGameOnToBeStored) {
   GameState state = NewGameState();
   state.Credits = 17;
   state.Borrowed = 5000;
@@ -31,7 +31,7 @@ TEST(NewGame, ResetsTheCountersAndRepaints) {
   EXPECT_EQ(state.BonusPts, 0);
   EXPECT_EQ(state.Nudges, 6);
   EXPECT_FALSE(state.Busy);
-  EXPECT_EQ(fake.Sequence(), (std::vector<std::string>{"Repaint"}));
+  EXPECT_EQ(fake.Sequence(), (std::vector<std::string>{"Repaint", "GameSettled"}));
 }
 
 TEST(NewGame, KeepsCoinsHoldsAndNameAndTheNextSpinPlaysThem) {
@@ -67,6 +67,31 @@ TEST(NewGame, ChosenDuringASpinKeepsTheInputLockedUntilTheSpinEnds) {
   EXPECT_FALSE(unlockedMidSpin);
   EXPECT_FALSE(state.Busy);
   EXPECT_EQ(state.TotalBets, 0);  // the spin counted before the new game began
+  // The new game is stored once, when the spin has ended, not in the middle of it.
+  EXPECT_EQ(fake.Count("GameSettled"), 1);
+  EXPECT_EQ(fake.Sequence().back(), "GameSettled");
+}
+
+TEST(Spin, TheGameSettlesOnceAtTheVeryEndAfterPayoutAndBonusRound) {
+  GameState state = NewGameState();
+  state.BonusPts = 11;
+  state.CoinsBet = 1;
+  FakeHooks fake(state);
+  fake.bonusRound = [](GameState& s) { SettleBonusRound(s, 100); };
+  fake.ScriptStops({1, 2, 2});  // a "1" in the middle row fills the meter
+  Spin(state, fake);
+  ASSERT_EQ(fake.bonusRounds, 1);
+  EXPECT_EQ(fake.Count("GameSettled"), 1);
+  EXPECT_EQ(fake.Sequence().back(), "GameSettled");
+  EXPECT_EQ(fake.CountedPayouts(), 100);  // the prize was counted before the game settled
+  EXPECT_EQ(state.Credits, 1100);
+  EXPECT_FALSE(state.Busy);
+  EXPECT_EQ(state.CoinsBet, 0);
+
+  fake.calls.clear();
+  state.LastBet = 0;
+  Spin(state, fake);  // refused: no bet, nothing to store
+  EXPECT_EQ(fake.Count("GameSettled"), 0);
 }
 
 TEST(Closing, ABonusRoundDueWhileClosingIsSettledWithoutTheWindow) {

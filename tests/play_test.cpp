@@ -220,7 +220,7 @@ TEST_F(Play, ClosingDuringASpinStoresTheSettledGame) {
   EXPECT_FALSE(form_->isVisible());
   EXPECT_EQ(State().SpinWin, 0);
   EXPECT_EQ(State().Spins, 1);
-  const std::filesystem::path store = window_.Env().storeFile;
+  const std::filesystem::path store = window_.StoreFile();
   EXPECT_EQ(ReadProfileString(store, "CurrentGame", "Credits", ""),
             std::to_string(State().Credits));
   EXPECT_EQ(ReadProfileString(store, "CurrentGame", "TotalBets", ""), "3");

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace vexlor {
 namespace {
@@ -105,6 +107,13 @@ TEST_F(Profile, RefusedWriteReportsFailureAndChangesNothing) {
   std::ofstream(notAFolder) << "x";
   EXPECT_FALSE(WriteProfileString(notAFolder / "store.ini", "S", "k", "v"));
 
+  Put("[S]\nk=old\n");
+  fs::create_directory(file_.string() + ".lock");  // the lock cannot be taken
+  EXPECT_FALSE(WriteProfileString(file_, "S", "k", "v"));
+  EXPECT_EQ(Contents(), "[S]\nk=old\n");
+  fs::remove(file_.string() + ".lock");
+
+  fs::remove(file_);
   fs::create_directory(file_);  // the store's name is taken by a folder
   EXPECT_FALSE(WriteProfileString(file_, "S", "k", "v"));
   EXPECT_EQ(Read("S", "k"), "default");
@@ -117,20 +126,35 @@ TEST_F(Profile, OversizedFileIsNeitherReadNorRewritten) {
   EXPECT_EQ(fs::file_size(file_), kProfileMaxFileBytes + 8);
 }
 
-TEST_F(Profile, WritesLeaveNoTemporaryFilesAndKeepTheFileMode) {
+TEST_F(Profile, WritesLeaveOnlyTheFileAndItsLockAndKeepTheFileMode) {
   Put("[S]\nk=v\n");
   fs::permissions(file_, fs::perms::owner_read | fs::perms::owner_write);
   for (int i = 0; i < 20; ++i)
     ASSERT_TRUE(WriteProfileString(file_, "S", "k", std::to_string(i)));
-  int files = 0;
-  for (const auto& entry : fs::directory_iterator(folder_)) {
-    ++files;
-    EXPECT_EQ(entry.path().filename(), "store.ini");
-  }
-  EXPECT_EQ(files, 1);
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder_))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"store.ini", "store.ini.lock"}));
   EXPECT_EQ(fs::status(file_).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(Read("S", "k"), "19");
+}
+
+TEST_F(Profile, ASectionOfManyKeysIsWrittenInOneReplacement) {
+  Put("[Other]\nx=1\n[S]\nb=old\n");
+  std::vector<ReplaceStep> steps;
+  SetProfileReplaceObserver([&](ReplaceStep step) { steps.push_back(step); });
+  const ProfileEntry entries[] = {{"a", "1"}, {"b", "2"}, {"c", "line\nbreak"}};
+  const bool written = WriteProfileSection(file_, "S", entries);
+  SetProfileReplaceObserver(nullptr);
+  ASSERT_TRUE(written);
+  EXPECT_EQ(steps, (std::vector<ReplaceStep>{ReplaceStep::Locked, ReplaceStep::TemporaryWritten,
+                                             ReplaceStep::Renamed}));
+  EXPECT_EQ(Read("S", "a"), "1");
+  EXPECT_EQ(Read("S", "b"), "2");
+  EXPECT_EQ(Read("S", "c"), "line break");
+  EXPECT_EQ(Read("Other", "x"), "1");
 }
 
 TEST_F(Profile, WritingThroughALinkUpdatesTheLinkedFile) {

@@ -1,6 +1,7 @@
 #include "savegame/store.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -157,25 +158,25 @@ TEST_F(Store, RefusedWriteNamesTheFileAndLeavesTheGameAlone) {
   EXPECT_THROW(TransferGame(game, blocked, 0, true, "x"), StoreWriteError);
 }
 
-TEST_F(Store, WriteRefusedHalfwayKeepsTheKeysBeforeIt) {
+TEST_F(Store, ASaveRefusedForLackOfRoomLeavesTheFileByteForByte) {
   GameState old = SampleGame();
   TransferGame(old, store_, 0, true, "Old");
-  // Room for the longer name (32 more bytes) but not for the longer Credits.
-  const auto sizeAfterTwoNewKeys = fs::file_size(store_.file) + 35;
+  TransferGame(old, store_, kCurrentGameSlot, true, "CurrentGame");
+  const std::string before = Contents();
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    // A file-size limit stands in for a disk that fills up during the save.
+    // A file-size limit below the new file's size stands in for a full disk.
     signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{static_cast<rlim_t>(sizeAfterTwoNewKeys),
-                 static_cast<rlim_t>(sizeAfterTwoNewKeys)};
+    const rlim_t room = before.size() / 2;
+    rlimit limit{room, room};
     setrlimit(RLIMIT_FSIZE, &limit);
     GameState game = SampleGame();
     game.Credits = 123456789;
     try {
       TransferGame(game, store_, 0, true, "A much longer new name for the game");
-    } catch (const StoreWriteError&) {
-      _exit(7);
+    } catch (const StoreWriteError& error) {
+      _exit(std::string(error.what()) == "Unable to write to vexlorslots.ini" ? 7 : 8);
     }
     _exit(0);
   }
@@ -183,67 +184,49 @@ TEST_F(Store, WriteRefusedHalfwayKeepsTheKeysBeforeIt) {
   waitpid(child, &status, 0);
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 7);
-  const GameState back = Loaded(0);
-  EXPECT_EQ(back.GameName, "A much longer new name for the");
-  EXPECT_EQ(back.Credits, 870);  // not written: the save stopped before it
+  EXPECT_EQ(Contents(), before);
+  EXPECT_EQ(Loaded(0).GameName, "Old");
 }
 
-TEST_F(Store, KilledWhileSavingTheFileAlwaysReadsBackWhole) {
-  // Every save writes one number, ten digits long and larger than any before,
-  // into all its keys. Whatever moment a kill strikes, each key must hold a
-  // whole such number, and the keys that the interrupted save reached hold a
-  // larger one than those it did not reach.
-  constexpr int64_t kBase = 1'000'000'000;
-  const std::array<const char*, 7> keys = {"Credits",  "Borrowed", "Spins", "TotalBets",
-                                           "BonusWon", "BonusPts", "Nudges"};
-  std::mt19937 random(5);
-  int kills = 0;
-  int64_t highest = kBase;
-  bool completed = false;  // some save has reached its last key
-  int mixed = 0;           // kills that left keys of two saves side by side
-  for (int round = 0; round < 200; ++round) {
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      GameState game;
-      for (int64_t n = highest + 1;; ++n) {
-        for (int32_t* field : {&game.Credits, &game.Borrowed, &game.Spins, &game.TotalBets,
-                               &game.BonusWon, &game.BonusPts, &game.Nudges}) {
-          *field = static_cast<int32_t>(n);
-        }
-        TransferGame(game, store_, 3, true, "Game " + std::to_string(n));
-      }
-    }
-    usleep(200 + random() % 6000);
-    kill(child, SIGKILL);
-    int status = 0;
-    waitpid(child, &status, 0);
-    kills += WIFSIGNALED(status) ? 1 : 0;
+TEST_F(Store, LiveGameStoresItsUnspunCoinsAsCreditsAndGetsBackWhatItParked) {
+  GameState live = SampleGame();
+  live.Credits = 17;
+  live.CoinsBet = 1;
+  const GameState before = live;
+  StoreLiveGame(live, store_, kCurrentGameSlot, "CurrentGame");
+  EXPECT_EQ(ReadProfileString(store_.file, "CurrentGame", "Credits", ""), "18");
+  EXPECT_EQ(live.Credits, 17);  // storing leaves the live game alone
 
-    const std::string name = ReadProfileString(store_.file, "GameNo4", "GameName", "");
-    if (name.empty()) continue;  // killed before the first key ever landed
-    ASSERT_EQ(name.size(), 15u) << name;
-    int64_t previous = std::stoll(name.substr(5));
-    ASSERT_GT(previous, kBase);
-    highest = previous;
-    const int64_t named = previous;
-    for (const char* key : keys) {
-      const std::string value = ReadProfileString(store_.file, "GameNo4", key, "");
-      if (value.empty() && !completed) break;  // no save has got this far yet
-      ASSERT_EQ(value.size(), 10u) << key << "=" << value;
-      const int64_t number = std::stoll(value);
-      ASSERT_LE(number, previous) << key;
-      ASSERT_GT(number, kBase) << key;
-      previous = number;
-      completed |= key == keys.back();
-    }
-    mixed += previous != named ? 1 : 0;
+  // Parked and restored while the coin is still placed: exactly what was parked.
+  live.Credits = 555;
+  RestoreLiveGame(live, store_, kCurrentGameSlot);
+  ExpectCounters(live, {17, before.Borrowed, before.Spins, before.TotalBets, before.BonusWon,
+                        before.BonusPts, before.Nudges});
+  EXPECT_EQ(live.CoinsBet, 1);
+
+  // The next run starts with no coin placed: the coin is a credit again.
+  GameState nextRun;
+  RestoreLiveGame(nextRun, store_, kCurrentGameSlot);
+  EXPECT_EQ(nextRun.Credits, 18);
+
+  // Coins in a spin that is running are already bet.
+  live.SpinInProgress = true;
+  live.CoinsBet = 3;
+  StoreLiveGame(live, store_, 2, "Mid-spin");
+  EXPECT_EQ(Loaded(2).Credits, 17);
+}
+
+TEST_F(Store, WithoutAStoreFileEverySaveIsRefusedAndLoadsGiveDefaults) {
+  const GameStore none{{}, store_.today};
+  GameState game = SampleGame();
+  try {
+    StoreLiveGame(game, none, kCurrentGameSlot, "CurrentGame");
+    FAIL() << "a save without a store was not refused";
+  } catch (const StoreWriteError& error) {
+    EXPECT_EQ(error.what(), std::string(kNoStoreMessage));
   }
-  EXPECT_EQ(kills, 200);
-  EXPECT_GT(mixed, 50);
-  for (const auto& entry : fs::directory_iterator(store_.file.parent_path())) {
-    EXPECT_TRUE(entry.path().filename().string().starts_with("vexlorslots.ini"));
-  }
+  RestoreLiveGame(game, none, kCurrentGameSlot);
+  ExpectCounters(game, {1000, 1000, 0, 0, 0, 0, 0});
 }
 
 TEST_F(Store, StaleTemporariesOfKilledWritesAreClearedByTheNextSave) {
@@ -259,26 +242,40 @@ TEST_F(Store, StaleTemporariesOfKilledWritesAreClearedByTheNextSave) {
   EXPECT_TRUE(fs::exists(fresh));  // it may belong to a save running right now
 }
 
-TEST(StoreNames, SectionsDatesAndFolder) {
+TEST(StoreNames, SectionsAndDates) {
   EXPECT_EQ(SlotSection(0), "GameNo1");
   EXPECT_EQ(SlotSection(7), "GameNo8");
   EXPECT_EQ(SlotSection(kCurrentGameSlot), "CurrentGame");
   EXPECT_EQ(FormatStoreDate(2026, 12, 7, '/'), "12/07/26");
   EXPECT_EQ(FormatStoreDate(1999, 1, 5, '.'), "01.05.99");
   EXPECT_EQ(FormatStoreDate(2000, 10, 31, '-'), "10-31-00");
+}
 
-  const char* savedXdg = std::getenv("XDG_DATA_HOME");
-  const std::string restore = savedXdg ? savedXdg : "";
-  setenv("XDG_DATA_HOME", "/srv/data", 1);
-  EXPECT_EQ(DefaultStoreFolder(), fs::path("/srv/data/vexlorslots"));
-  setenv("XDG_DATA_HOME", "relative/path", 1);
-  EXPECT_EQ(DefaultStoreFolder(), fs::path(std::getenv("HOME")) / ".local/share/vexlorslots");
-  unsetenv("XDG_DATA_HOME");
-  GameState state;
-  state.ExeStem = "slots";
-  EXPECT_EQ(MakeGameStore(state, {}).file,
-            fs::path(std::getenv("HOME")) / ".local/share/vexlorslots/slots.ini");
-  if (savedXdg) setenv("XDG_DATA_HOME", restore.c_str(), 1);
+TEST(StoreFolder, DataHomeThenHomeThenThePasswordEntryAndNeverATemporaryFolder) {
+  EXPECT_EQ(StoreFolderFor("/srv/data", "/home/ann", "/home/pw"), "/srv/data/vexlorslots");
+  EXPECT_EQ(StoreFolderFor("relative/data", "/home/ann", "/home/pw"),
+            "/home/ann/.local/share/vexlorslots");
+  EXPECT_EQ(StoreFolderFor("", "", "/home/pw"), "/home/pw/.local/share/vexlorslots");
+  EXPECT_EQ(StoreFolderFor("", "relative", "/home/pw"), "/home/pw/.local/share/vexlorslots");
+  EXPECT_EQ(StoreFolderFor("", "", ""), fs::path());  // nowhere to store: no fallback
+  EXPECT_EQ(StoreFolderFor("", "", "relative"), fs::path());
+}
+
+TEST(StoreFolder, WithoutDataHomeOrHomeTheUsersPasswordEntryGivesTheHome) {
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    unsetenv("XDG_DATA_HOME");
+    unsetenv("HOME");
+    const passwd* entry = getpwuid(getuid());
+    if (entry == nullptr) _exit(DefaultStoreFolder().empty() ? 0 : 1);
+    const fs::path expected = fs::path(entry->pw_dir) / ".local/share/vexlorslots";
+    _exit(DefaultStoreFolder() == expected ? 0 : 2);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 }  // namespace

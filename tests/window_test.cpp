@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
 #include <QTest>
 #include <fstream>
 
@@ -13,7 +14,7 @@ namespace {
 
 using testing::TestWindow;
 
-TEST(Startup, FirstRunStartsTheDefaultGameAndTakesInputAfterAQuarterSecond) {
+TEST(Startup, FirstRunStartsTheDefaultGameAndTakesInputWhenTheQuarterSecondTimerFires) {
   TestWindow window;
   TForm1& form = window.Open();
   const GameState& state = form.State();
@@ -22,19 +23,27 @@ TEST(Startup, FirstRunStartsTheDefaultGameAndTakesInputAfterAQuarterSecond) {
   EXPECT_EQ(state.Nudges, 0);
   EXPECT_EQ(state.ReelStop, (std::array<int32_t, 3>{11, 15, 27}));
   EXPECT_EQ(form.windowTitle(), "Vexlor Slots");
+  // Until the start-up timer fires, bets and spins are ignored.
   EXPECT_TRUE(state.Busy);
-  QTest::qWait(100);
-  EXPECT_TRUE(state.Busy);
-  QTest::qWait(300);
+  QTest::keyClick(form.View(), Qt::Key_B);
+  EXPECT_EQ(state.CoinsBet, 0);
+  const QTimer& startup = form.StartupTimer();
+  EXPECT_TRUE(startup.isActive());
+  EXPECT_TRUE(startup.isSingleShot());
+  EXPECT_EQ(startup.interval(), 250);
+  QSignalSpy fired(&startup, &QTimer::timeout);
+  ASSERT_TRUE(fired.wait(10'000));
   EXPECT_FALSE(state.Busy);
+  QTest::keyClick(form.View(), Qt::Key_B);
+  EXPECT_EQ(state.CoinsBet, 1);
   EXPECT_TRUE(window.Record().errors.isEmpty());
 }
 
 TEST(Startup, RestoresTheStoredGameAndShowsItsCredits) {
   TestWindow window;
-  std::filesystem::create_directories(window.Env().storeFile.parent_path());
-  std::ofstream(window.Env().storeFile) << "[CurrentGame]\nCredits=-1234\nBorrowed=77\nNudges=5\n"
-                                           "BonusPts=12\nSpins=9\nTotalBets=30\nBonusWon=0x19\n";
+  std::filesystem::create_directories(window.Env().storeFolder);
+  std::ofstream(window.StoreFile()) << "[CurrentGame]\nCredits=-1234\nBorrowed=77\nNudges=5\n"
+                                       "BonusPts=12\nSpins=9\nTotalBets=30\nBonusWon=0x19\n";
   const GameState& state = window.Open().State();
   EXPECT_EQ(state.Credits, -1234);
   EXPECT_EQ(state.Borrowed, 77);
@@ -56,7 +65,7 @@ TEST(Closing, StoresTheCurrentGame) {
   form.State().Credits = 4321;
   form.State().Nudges = 3;
   EXPECT_TRUE(form.close());
-  const std::filesystem::path store = window.Env().storeFile;
+  const std::filesystem::path store = window.StoreFile();
   EXPECT_EQ(ReadProfileString(store, "CurrentGame", "Credits", ""), "4321");
   EXPECT_EQ(ReadProfileString(store, "CurrentGame", "Nudges", ""), "3");
   EXPECT_EQ(ReadProfileString(store, "CurrentGame", "GameName", ""), "CurrentGame");

@@ -42,6 +42,7 @@ WindowEnvironment SystemEnvironment() {
   env.screenSize = screen != nullptr ? screen->size() : QSize(800, 600);
   env.availableSize = screen != nullptr ? screen->availableSize() : env.screenSize;
   env.logicalDpi = screen != nullptr ? screen->logicalDotsPerInch() : 96;
+  env.storeFolder = DefaultStoreFolder();
   env.today = TodayForStore;
   env.seed = static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count() ^
                                    std::chrono::system_clock::now().time_since_epoch().count());

@@ -19,7 +19,7 @@ struct WindowEnvironment {
   QSize screenSize;                    // ScreenWidth, ScreenHeight
   QSize availableSize;                 // the part of the screen windows may use
   double logicalDpi = 96;              // below 100 the window opens maximised
-  std::filesystem::path storeFile;     // empty: the store of ExeStem in the user's data folder
+  std::filesystem::path storeFolder;   // holds ExeStem + ".ini"; empty: games cannot be stored
   std::function<std::string()> today;  // "mm/dd/yy" with the locale's separator
   uint32_t seed = 0;                   // of the game's random generator
   std::function<int64_t()> clock;      // monotonic milliseconds

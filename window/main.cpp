@@ -4,6 +4,7 @@
 #include "config/identity.h"
 #include "window/environment.h"
 #include "window/machine_view.h"
+#include "window/quit_signals.h"
 #include "window/unit1.h"
 
 int main(int argc, char* argv[]) {
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIntValue("VEXLOR_EXIT_AFTER_FIRST_FRAME") == 1) {
     form.View()->onFirstPaint = [] { QTimer::singleShot(0, [] { QCoreApplication::exit(0); }); };
   }
+  vexlor::CloseOnTerminationSignals(form);
   form.ShowAsCreated();
   return QApplication::exec();
 }

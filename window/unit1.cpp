@@ -36,6 +36,7 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
   view_->onResize = [this](QSize size) { OnViewResized(size); };
   view_->onPress = [this](Qt::MouseButton button, QPoint at) { FormMouseDown(button, at); };
   view_->onKey = [this](int key) { FormKeyDown(key); };
+  hooks_.onGameSettled = [this] { AutoSave(); };
 
   timer1_.setSingleShot(true);
   timer1_.setInterval(250);
@@ -134,9 +135,9 @@ void TForm1::SizeWindow() {
 }
 
 void TForm1::RestoreCurrentGame() {
-  store_ = env_.storeFile.empty() ? MakeGameStore(state_, env_.today)
-                                  : GameStore{env_.storeFile, env_.today};
-  TransferGame(state_, store_, kCurrentGameSlot, false, "");
+  store_.today = env_.today;
+  if (!env_.storeFolder.empty()) store_.file = env_.storeFolder / (state_.ExeStem + ".ini");
+  RestoreLiveGame(state_, store_, kCurrentGameSlot);
 }
 
 void TForm1::ShowAsCreated() {
@@ -161,18 +162,27 @@ void TForm1::OnViewResized(QSize size) {
 
 void TForm1::Timer1Timer() {
   timer1_.stop();
+  // Said once, over the machine, before it takes input.
+  if (store_.file.empty()) env_.error(QString::fromStdString(ErrorBoxText(kNoStoreMessage)));
   sound_->Play(Cue::Start);
   state_.Busy = false;
 }
 
-bool TForm1::StoreCurrentGame() {
+bool TForm1::StoreCurrentGame(bool reportFailure) {
+  if (store_.file.empty()) return true;  // said at start-up: the game plays on unstored
   try {
-    TransferGame(state_, store_, kCurrentGameSlot, true, kCurrentGameName);
+    StoreLiveGame(state_, store_, kCurrentGameSlot, kCurrentGameName);
     return true;
   } catch (const StoreWriteError& error) {
-    env_.error(QString::fromStdString(ErrorBoxText(error.what())));
+    if (reportFailure) env_.error(QString::fromStdString(ErrorBoxText(error.what())));
     return false;
   }
+}
+
+void TForm1::AutoSave() {
+  // A close on its way stores the game itself, and refuses to close if it cannot.
+  if (state_.StopRequested) return;
+  if (!StoreCurrentGame(!autoSaveFailed_)) autoSaveFailed_ = true;
 }
 
 }  // namespace vexlor

@@ -37,6 +37,7 @@ class TForm1 : public QMainWindow {
   const QImage& Surface() const { return renderer_.Surface(); }
   MachineView* View() const { return view_; }
   const GameStore& Store() const { return store_; }
+  const QTimer& StartupTimer() const { return timer1_; }
 
   // The start-up sequence; the constructor runs it.
   void FormCreate();
@@ -73,7 +74,10 @@ class TForm1 : public QMainWindow {
   void RestoreCurrentGame();
   void OnViewResized(QSize size);
   QSize ClientSpace() const;
-  bool StoreCurrentGame();
+  // Stores the live game as the current game; a failure is shown when asked.
+  bool StoreCurrentGame(bool reportFailure = true);
+  // The store after a settled spin or a new game; a failure is shown once a run.
+  void AutoSave();
   void BuildMainMenu();
   void StartLampTimers();
   // Runs one engine action from input, then any close asked for meanwhile.
@@ -95,6 +99,7 @@ class TForm1 : public QMainWindow {
   QAction* manualItem_ = nullptr;
   bool maximise_ = false;
   bool closePending_ = false;  // a close asked for during a spin, done when it ends
+  bool autoSaveFailed_ = false;
 };
 
 }  // namespace vexlor

@@ -87,7 +87,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
   if (StoreCurrentGame()) {
     event->accept();
   } else {
-    event->ignore();  // the game could not be stored: the window stays open
+    // The game could not be stored: the window stays open and play goes on.
+    state_.StopRequested = false;
+    event->ignore();
   }
 }
 

@@ -27,6 +27,7 @@ class WindowHooks : public MachineHooks {
         env_(env) {}
 
   std::function<void()> runBonusRound;
+  std::function<void()> onGameSettled;
 
   void DrawCredits() override { renderer_.DrawCredits(); }
   void DrawCoins() override { renderer_.DrawCoins(); }
@@ -59,6 +60,9 @@ class WindowHooks : public MachineHooks {
   void SetTimerEnabled(LampTimer timer, bool enabled) override;
   bool TimerEnabled(LampTimer timer) const override;
 
+  void GameSettled() override {
+    if (onGameSettled) onGameSettled();
+  }
   void ShowMessage(std::string_view text) override;
   void RunBonusRound() override;
 

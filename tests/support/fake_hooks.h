@@ -87,6 +87,7 @@ class FakeHooks : public MachineHooks {
   void StartPendingMusic() override;
   void SetTimerEnabled(LampTimer timer, bool enabled) override;
   bool TimerEnabled(LampTimer timer) const override { return Timer(timer); }
+  void GameSettled() override { Record("GameSettled"); }
   void ShowMessage(std::string_view text) override;
   void RunBonusRound() override;
   int64_t NowMs() override { return clock; }

@@ -21,6 +21,8 @@ class TestWindow {
   // Files placed here before Open() are found beside the executable.
   const std::filesystem::path& Folder() const { return folder_.path(); }
   WindowEnvironment& Env() { return env_; }
+  // Where the window keeps its games.
+  std::filesystem::path StoreFile() const { return env_.storeFolder / "vexlorslots.ini"; }
   WindowRecord& Record() { return *record_; }
 
   TForm1& Open() {

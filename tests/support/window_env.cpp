@@ -11,7 +11,7 @@ WindowEnvironment TestEnvironment(const std::filesystem::path& folder, QSize scr
   env.screenSize = screen;
   env.availableSize = screen;
   env.logicalDpi = 96;
-  env.storeFile = folder / "store" / "vexlorslots.ini";
+  env.storeFolder = folder / "store";
   env.today = [] { return std::string("12/07/26"); };
   env.seed = 1207;
   env.clock = [record] { return record->clock; };

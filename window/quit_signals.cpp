@@ -1,0 +1,45 @@
+#include "window/quit_signals.h"
+
+#include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QSocketNotifier>
+#include <QWidget>
+#include <cerrno>
+
+namespace vexlor {
+namespace {
+
+// The handler may only write to a descriptor; the event loop does the rest.
+int g_signalSocket[2] = {-1, -1};
+
+void OnSignal(int) {
+  const int saved = errno;
+  const char byte = 1;
+  [[maybe_unused]] const ssize_t ignored = ::write(g_signalSocket[0], &byte, 1);
+  errno = saved;
+}
+
+}  // namespace
+
+void CloseOnTerminationSignals(QWidget& window) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_signalSocket) != 0) {
+    return;  // the signals keep their default action
+  }
+  auto* notifier = new QSocketNotifier(g_signalSocket[1], QSocketNotifier::Read, &window);
+  QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+    char bytes[16];
+    while (::read(g_signalSocket[1], bytes, sizeof bytes) > 0) {
+    }
+    window.close();
+  });
+  struct sigaction action {};
+  action.sa_handler = OnSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int signal : {SIGTERM, SIGINT, SIGHUP})
+    ::sigaction(signal, &action, nullptr);
+}
+
+}  // namespace vexlor
