@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "assets/art/cabinet_common.h"
+#include "assets/art/fonts.h"
 #include "assets/art/palette.h"
 
 namespace vexlor::art::cabinet {
@@ -28,7 +29,7 @@ QColor WithAlpha(QColor c, int alpha) {
 }
 
 QFont Font(const char* family, double pixelSize, int weight, double spacing) {
-  QFont font(QString::fromLatin1(family));
+  QFont font = InstalledFont(QString::fromLatin1(family));
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
   font.setWeight(static_cast<QFont::Weight>(weight));
   font.setHintingPreference(QFont::PreferNoHinting);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "assets/art/fonts.h"
 #include "assets/art/palette.h"
 
 namespace vexlor::art::reel {
@@ -102,7 +103,7 @@ void Intensify(QImage& image, const QImage& background, double factor) {
 }
 
 QPainterPath FittedText(const QString& text, const QString& family, const QRectF& box) {
-  QFont font(family);
+  QFont font = InstalledFont(family);
   font.setBold(true);
   font.setPixelSize(200);
   QPainterPath path;

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "assets/art/art.h"
+#include "assets/art/fonts.h"
 #include "tools/artgen/image_writers.h"
 
 namespace {
@@ -77,7 +78,13 @@ int main(int argc, char** argv) {
   if (!QDir().mkpath(out.path()) || (preview && !out.mkpath("preview"))) return 1;
   int failures = 0;
   for (const Picture& picture : kPictures) {
-    const QImage image = picture.draw();
+    QImage image;
+    try {
+      image = picture.draw();
+    } catch (const MissingFont& missing) {
+      std::fprintf(stderr, "vexlor_artgen: %s: %s\n", picture.file, missing.what());
+      return 1;
+    }
     if (image.width() != picture.width || image.height() != picture.height) {
       std::fprintf(stderr, "%s: drawn %dx%d, must be %dx%d\n", picture.file, image.width(),
                    image.height(), picture.width, picture.height);
