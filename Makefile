@@ -1,33 +1,47 @@
 # Vexlor Slots: `make run` plays, `make test` checks. Both install what they need.
 BUILD_DIR   := build
 TEST_DIR    := build-test
-BENCH_DIR   := build
+BENCH_DIR   := build-bench
+FUZZ_DIR    := build-fuzz
 GENERATOR   := -G Ninja
 CTEST_FLAGS := --output-on-failure -j2
 
-.PHONY: all deps build run test bench fuzz format format-check clean
+# What each build holds besides the game's libraries.
+GAME_ONLY   := -DVEXLOR_BUILD_GAME=ON -DVEXLOR_BUILD_TESTS=OFF -DVEXLOR_BUILD_BENCH=OFF
+WITH_TESTS  := -DVEXLOR_BUILD_GAME=ON -DVEXLOR_BUILD_TESTS=ON -DVEXLOR_BUILD_BENCH=ON
+WITH_BENCH  := -DVEXLOR_BUILD_GAME=ON -DVEXLOR_BUILD_TESTS=OFF -DVEXLOR_BUILD_BENCH=ON
+FUZZ_ONLY   := -DVEXLOR_BUILD_GAME=OFF -DVEXLOR_BUILD_TESTS=OFF -DVEXLOR_BUILD_BENCH=OFF \
+               -DVEXLOR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+
+.PHONY: all build run test bench fuzz format format-check clean
 
 all: build
 
-deps:
-	@scripts/install-deps
-
-build: deps
-	cmake -S . -B $(BUILD_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+# The game and what it loads, nothing else.
+build:
+	@scripts/install-deps game
+	cmake -S . -B $(BUILD_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release $(GAME_ONLY)
 	cmake --build $(BUILD_DIR)
 
 run: build
 	./$(BUILD_DIR)/bin/vexlorslots
 
-test: deps format-check
-	cmake -S . -B $(TEST_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVEXLOR_SANITIZE=ON
+# Debug with AddressSanitizer and UBSan: every test; the benchmarks are built too.
+test:
+	@scripts/install-deps test
+	@$(MAKE) --no-print-directory format-check
+	cmake -S . -B $(TEST_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVEXLOR_SANITIZE=ON $(WITH_TESTS)
 	cmake --build $(TEST_DIR)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
 	  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest $(CTEST_FLAGS)
 
-bench: build
+bench:
+	@scripts/install-deps bench
+	cmake -S . -B $(BENCH_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release $(WITH_BENCH)
+	cmake --build $(BENCH_DIR)
 	./$(BENCH_DIR)/bin/engine_bench
-	./$(BENCH_DIR)/bin/window_bench
+	./$(BENCH_DIR)/bin/store_bench
+	QT_QPA_PLATFORM=offscreen ./$(BENCH_DIR)/bin/window_bench
 
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
@@ -38,17 +52,15 @@ format-check:
 	@clang-format --dry-run --Werror $(SOURCES)
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_DIR) $(BENCH_DIR) $(FUZZ_DIR)
 
-FUZZ_DIR     := build-fuzz
 FUZZ_SECONDS ?= 60
 
 # Fuzzes the INI reading and the stored-integer reader for FUZZ_SECONDS each,
 # starting from the seed corpus in fuzz/corpus (new finds stay in build-fuzz).
-fuzz: deps
-	cmake -S . -B $(FUZZ_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DCMAKE_CXX_COMPILER=clang++ -DVEXLOR_FUZZ=ON -DVEXLOR_BUILD_GAME=OFF \
-	  -DVEXLOR_BUILD_TESTS=OFF -DVEXLOR_BUILD_BENCH=OFF
+fuzz:
+	@scripts/install-deps fuzz
+	cmake -S . -B $(FUZZ_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(FUZZ_ONLY)
 	cmake --build $(FUZZ_DIR)
 	for h in profile_fuzz integer_fuzz; do \
 	  mkdir -p $(FUZZ_DIR)/corpus/$$h && cp -n fuzz/corpus/$$h/* $(FUZZ_DIR)/corpus/$$h/ ; \
