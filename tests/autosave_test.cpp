@@ -34,13 +34,18 @@ class AutoSave : public ::testing::Test {
   }
   // The stored current game's counters, in the order a save writes them.
   std::array<std::string, 7> StoredCounters() {
-    return {Stored("Credits"),   Stored("Borrowed"), Stored("Spins"), Stored("TotalBets"),
+    return {Stored("Credits"),  Stored("Borrowed"), Stored("Spins"), Stored("TotalBets"),
             Stored("BonusWon"), Stored("BonusPts"), Stored("Nudges")};
   }
   static std::array<std::string, 7> Counters(const GameState& s, int32_t extraCredits = 0) {
     const auto text = [](int32_t v) { return std::to_string(v); };
-    return {text(s.Credits + extraCredits), text(s.Borrowed), text(s.Spins), text(s.TotalBets),
-            text(s.BonusWon), text(s.BonusPts), text(s.Nudges)};
+    return {text(s.Credits + extraCredits),
+            text(s.Borrowed),
+            text(s.Spins),
+            text(s.TotalBets),
+            text(s.BonusWon),
+            text(s.BonusPts),
+            text(s.Nudges)};
   }
 
   TestWindow window_;

@@ -89,11 +89,10 @@ class KilledSaves : public ::testing::Test {
       if (back.GameName.str() == SlotSection(slot)) continue;  // not saved yet
       const int64_t named = std::stoll(back.GameName.str().substr(5));
       const GameState expected = GameNumber(named);
-      const bool whole =
-          back.Credits == expected.Credits && back.Borrowed == expected.Borrowed &&
-          back.Spins == expected.Spins && back.TotalBets == expected.TotalBets &&
-          back.BonusWon == expected.BonusWon && back.BonusPts == expected.BonusPts &&
-          back.Nudges == expected.Nudges && named % kWriterSlots == slot;
+      const bool whole = back.Credits == expected.Credits && back.Borrowed == expected.Borrowed &&
+                         back.Spins == expected.Spins && back.TotalBets == expected.TotalBets &&
+                         back.BonusWon == expected.BonusWon && back.BonusPts == expected.BonusPts &&
+                         back.Nudges == expected.Nudges && named % kWriterSlots == slot;
       (whole ? verdict.whole : verdict.mixed) += 1;
       numbers[slot] = named;
     }
@@ -160,12 +159,11 @@ TEST_F(KilledSaves, EverySectionReadsBackAsOneWholeSaveWhereverTheKillStrikes) {
       int saved = 0;
       int recordsAfter = -1;
       const int extra = static_cast<int>(random() % 12);
-      const Progress last =
-          KillWriter(first, pace, 0, ReplaceStep::Locked, [&](const Progress& p) {
-            if (p.kind == Progress::Saved) ++saved;
-            if (saved > 0) ++recordsAfter;
-            return saved > 0 && recordsAfter >= extra;
-          });
+      const Progress last = KillWriter(first, pace, 0, ReplaceStep::Locked, [&](const Progress& p) {
+        if (p.kind == Progress::Saved) ++saved;
+        if (saved > 0) ++recordsAfter;
+        return saved > 0 && recordsAfter >= extra;
+      });
       next = last.number + 10;
       const auto numbers = InspectAfterKill();
       // The writer's first save was reported finished, so it is in the file or
