@@ -1,8 +1,8 @@
 #pragma once
 
 // The game's built-in pictures, drawn in code. Each function returns an image
-// of exactly the size its comment gives; tools/artgen writes them out as the
-// JPEG and BMP files the game embeds.
+// of exactly the size its comment gives times the render scale; tools/artgen
+// writes them out as the files the game embeds.
 
 #include <QImage>
 #include <QRgb>
@@ -10,9 +10,27 @@
 
 namespace vexlor::art {
 
+// --- Render scale -------------------------------------------------------------
+// The pictures of a thread are drawn at its render scale k (1 unless a
+// RenderScale is alive there): k times their listed size in pixels, with
+// device pixel ratio k, so a master is the listed picture, only finer.
+class RenderScale {
+ public:
+  explicit RenderScale(int scale);  // 1, 2 or 4; the previous scale returns at the end
+  ~RenderScale();
+  RenderScale(const RenderScale&) = delete;
+  RenderScale& operator=(const RenderScale&) = delete;
+
+  static int Current();
+
+ private:
+  int previous_;
+};
+
 // --- Cabinet -----------------------------------------------------------------
 // 800 x 600: the whole machine with empty reel windows, dark payline lamps,
-// and the title panel, coin spot and name plate in their lit state.
+// and the title panel, coin spot and name plate in their lit state. The LED
+// counter windows are not in it: the game draws them to fit its digits.
 QImage Background();
 // The dimmed states of three parts of the background, same size as their regions:
 QImage DimmedTitlePanel();  // 302 x 143, region (247, 98)-(549, 241)
@@ -32,12 +50,20 @@ enum class LampColour { Red, Blue, Green };
 // 318 x 28: upper half dark, lower half lit; lamp pieces at x 0-13, 96-117,
 // 200-221 and 304-317, black elsewhere.
 QImage LampStrip(LampColour colour);
+// Masks are grey: black where drawn, white elsewhere, grey by coverage on the edges.
 // 318 x 28: black on the lamp pieces, white elsewhere, in both halves.
 QImage LampMask();
-// 125 x 95: the publisher's chip with its legend, on black; and its mask
-// (black where the logo is drawn, white elsewhere).
+// 125 x 95: the publisher's chip with its legend, on black; and its mask.
 QImage Logo();
 QImage LogoMask();
+
+// 136 x 400 each, the lever's region design::kLeverRegion: the background there
+// without the lever's rod, knob and hub; the rod and knob alone; the hub alone
+// (both transparent elsewhere). Drawn in that order they show the background's
+// lever, up to the glows, which the background adds where these lay them over.
+QImage LeverBackdrop();
+QImage LeverArm();
+QImage LeverHub();
 
 // --- Reels and counters ------------------------------------------------------
 // 304 x 304: 4 x 4 cells of 76; cell k at column k % 4, row k / 4. Cells 0..7
@@ -48,8 +74,9 @@ QImage SymbolSheet();
 QImage MotionBlur();
 // LED digit strips: digit d in the cell at x = d * w (w 16 small, 32 large);
 // 188 x 21 small, 376 x 42 large; the area right of 10 cells is never read.
+// At scale 1 only colours of DigitPalette occur; larger scales are full colour.
 QImage DigitStrip(bool green, bool large);
-// The 16 colours a digit strip is stored with.
+// The 16 colours a listed-size digit strip is stored with.
 QVector<QRgb> DigitPalette(bool green);
 
 }  // namespace vexlor::art

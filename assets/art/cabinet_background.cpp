@@ -1,10 +1,14 @@
 // The 800 x 600 background: every part of the machine put together, and the
-// dimmed panels cut from the same drawing so lit and dim line up exactly.
+// dimmed panels and the lever's layers cut from the same drawing so they line
+// up with it exactly.
 #include "assets/art/cabinet_common.h"
+#include "assets/art/memo.h"
 #include "assets/art/palette.h"
 
 namespace vexlor::art::cabinet {
 namespace {
+
+const QRect kWhole(0, 0, design::kWidth, design::kHeight);
 
 // Draws `part` in the local coordinates of `region`, clipped to it.
 template <typename Part>
@@ -16,56 +20,112 @@ void InRegion(QPainter& p, const QRect& region, Part part) {
   p.restore();
 }
 
-}  // namespace
-
-QImage RenderCabinet(bool titleLit, bool plateLit, bool coinLit) {
-  QImage image = Canvas(800, 600, kRoom);
-  QPainter p(&image);
+void StartPainting(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+// The whole machine but the panels that flash, with or without the lever's
+// rod, knob and hub (its mount is always there).
+QImage DrawBase(bool lever) {
+  QImage image = Canvas(kWhole.width(), kWhole.height(), kRoom);
+  QPainter p(&image);
+  StartPainting(p);
   DrawRoom(p);
   DrawPayTable(p);
   DrawGrille(p, QRectF(18, 554, 178, 40));
   DrawGrille(p, QRectF(690, 446, 98, 144));
   DrawShell(p);
-  DrawHandle(p);
+  DrawLeverMount(p);
+  if (lever) {
+    DrawLeverArm(p);
+    DrawLeverHub(p);
+  }
   DrawConsole(p);
   DrawColumn(p);
   DrawReelArea(p);
   // The controls, shown in their resting state.
   const QImage hold = HoldButton();
   for (int i = 0; i < 3; ++i)
-    p.drawImage(HoldRect(i).topLeft(), hold, QRect(0, 0, 72, 17));
-  p.drawImage(kSpinRect.topLeft(), SpinButton(), QRect(0, 0, 78, 59));
-  p.drawImage(kBetOneRect.topLeft(), BetOneButton(), QRect(0, 0, 78, 59));
-  p.drawImage(kBetMaxRect.topLeft(), BetMaxButton(), QRect(0, 0, 78, 59));
-  // The parts that flash.
-  InRegion(p, kTitleRect, [titleLit](QPainter& q) { DrawTitlePanel(q, titleLit); });
-  InRegion(p, kCoinRect, [coinLit](QPainter& q) { DrawCoinSpot(q, coinLit); });
-  InRegion(p, kPlateRect, [plateLit](QPainter& q) { DrawNamePlate(q, plateLit); });
+    p.drawImage(HoldRect(i).topLeft(), hold, Pixels(QRect(0, 0, 72, 17)));
+  const QRect upperHalf = Pixels(QRect(0, 0, 78, 59));
+  p.drawImage(kSpinRect.topLeft(), SpinButton(), upperHalf);
+  p.drawImage(kBetOneRect.topLeft(), BetOneButton(), upperHalf);
+  p.drawImage(kBetMaxRect.topLeft(), BetMaxButton(), upperHalf);
   p.end();
-  return image.convertToFormat(QImage::Format_RGB32);
+  return image;
 }
 
+struct CabinetState {
+  bool titleLit = true;
+  bool plateLit = true;
+  bool coinLit = true;
+  bool lever = true;
+};
+
+// `region` of the machine in `state`: the base, drawn once for all the
+// pictures, with those of the flashing panels over it that reach into the region.
+QImage Cut(const CabinetState& state, const QRect& region) {
+  static Memo bases;
+  QImage image = bases.Get(state.lever, [&state] { return DrawBase(state.lever); });
+  QPainter p(&image);
+  StartPainting(p);
+  if (region.intersects(kTitleRect)) {
+    InRegion(p, kTitleRect, [&state](QPainter& q) { DrawTitlePanel(q, state.titleLit); });
+  }
+  if (region.intersects(kCoinRect)) {
+    InRegion(p, kCoinRect, [&state](QPainter& q) { DrawCoinSpot(q, state.coinLit); });
+  }
+  if (region.intersects(kPlateRect)) {
+    InRegion(p, kPlateRect, [&state](QPainter& q) { DrawNamePlate(q, state.plateLit); });
+  }
+  p.end();
+  return image.copy(Pixels(region)).convertToFormat(QImage::Format_RGB32);
+}
+
+// One part of the lever alone, on a transparent picture of the lever's region.
+QImage LeverLayer(void (*part)(QPainter&)) {
+  QImage image = Canvas(kLeverRect.width(), kLeverRect.height());
+  QPainter p(&image);
+  StartPainting(p);
+  p.translate(-kLeverRect.topLeft());
+  part(p);
+  p.end();
+  return image;
+}
+
+}  // namespace
 }  // namespace vexlor::art::cabinet
 
 namespace vexlor::art {
 using namespace cabinet;
 
 QImage Background() {
-  return RenderCabinet(true, true, true);
+  return Cut({}, kWhole);
 }
 
 QImage DimmedTitlePanel() {
-  return RenderCabinet(false, true, true).copy(kTitleRect);
+  return Cut({.titleLit = false}, kTitleRect);
 }
 
 QImage DimmedNamePlate() {
-  return RenderCabinet(true, false, true).copy(kPlateRect);
+  return Cut({.plateLit = false}, kPlateRect);
 }
 
 QImage DimmedCoinSpot() {
-  return RenderCabinet(true, true, false).copy(kCoinRect);
+  return Cut({.coinLit = false}, kCoinRect);
+}
+
+QImage LeverBackdrop() {
+  return Cut({.lever = false}, kLeverRect);
+}
+
+QImage LeverArm() {
+  return LeverLayer(DrawLeverArm);
+}
+
+QImage LeverHub() {
+  return LeverLayer(DrawLeverHub);
 }
 
 }  // namespace vexlor::art

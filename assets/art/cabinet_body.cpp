@@ -1,5 +1,5 @@
 // The machine's body: the dark room, the cabinet shell with its chrome rails,
-// the counter console, the button column, the pull handle and the grilles.
+// the counter console, the button column, the pull lever and the grilles.
 #include <QRadialGradient>
 #include <cmath>
 
@@ -10,7 +10,7 @@ namespace vexlor::art::cabinet {
 namespace {
 
 const QRectF kBody(214, 6, 454, 620);
-const QRectF kConsole(236, 14, 398, 66);
+const QRectF kConsole = FromDesign(design::kCounterConsole);
 const QRectF kColumn(568, 198, 96, 304);
 
 void Rail(QPainter& p, double x, double top) {
@@ -20,16 +20,6 @@ void Rail(QPainter& p, double x, double top) {
   p.drawRoundedRect(rail, 6, 6);
   p.setBrush(QColor(0, 0, 0, 60));
   p.drawRect(QRectF(x + 11, top + 6, 1, 640 - top));
-}
-
-void LedWindow(QPainter& p, const QRectF& r) {
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0x1c, 0x17, 0x3c));
-  p.drawRoundedRect(r.adjusted(-2, -2, 2, 2), 3, 3);
-  p.setBrush(QColor(0x34, 0x2c, 0x66));
-  p.drawRect(r.adjusted(-1, r.height() + 1, 1, 2));
-  p.setBrush(Qt::black);
-  p.drawRect(r);
 }
 
 }  // namespace
@@ -80,8 +70,6 @@ void DrawConsole(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0x0a, 0x08, 0x18));
   p.drawRoundedRect(kConsole.adjusted(3, 3, -3, -3), 6, 6);
-  LedWindow(p, QRectF(244, 35, 208, 41));
-  LedWindow(p, QRectF(456, 35, 172, 41));
   // A magenta neon tube under the console, over the marquee.
   const QRectF tube(230, 87, 420, 4);
   QPainterPath tubePath = Rounded(tube, 2);
@@ -116,47 +104,57 @@ void DrawColumn(QPainter& p) {
   p.drawPath(Rounded(well.adjusted(1.5, 1.5, -1.5, -1.5), 6));
 }
 
-void DrawHandle(QPainter& p) {
-  // The mount on the side rail and the pivot hub.
+void DrawLeverMount(QPainter& p) {
   const QRectF mount(670, 322, 30, 96);
   p.setPen(Qt::NoPen);
   p.setBrush(Chrome(mount.topLeft(), mount.topRight()));
   p.drawRoundedRect(mount, 8, 8);
-  const QPointF hub(704, 370);
-  const QPointF knob(754, 84);
-  // The lever, tapering from the hub to the knob.
+}
+
+void DrawLeverArm(QPainter& p) {
+  const QPointF hub = FromDesign(design::kLeverHub);
+  const QPointF knob = FromDesign(design::kLeverKnob);
+  // The rod, tapering from the hub to the knob, with a soft shadow.
   const QPointF along = (knob - hub) / std::hypot(knob.x() - hub.x(), knob.y() - hub.y());
   const QPointF normal(-along.y(), along.x());
+  const double foot = design::kLeverRodHalfWidth;
   QPainterPath rod;
-  rod.moveTo(hub + normal * 7);
+  rod.moveTo(hub + normal * foot);
   rod.lineTo(knob + normal * 4.5);
   rod.lineTo(knob - normal * 4.5);
-  rod.lineTo(hub - normal * 7);
+  rod.lineTo(hub - normal * foot);
   rod.closeSubpath();
+  p.setPen(Qt::NoPen);
   Glow(p, rod, QColor(0, 0, 0, 160), 6, 0, QPainter::CompositionMode_SourceOver);
-  p.fillPath(rod, Chrome(hub + normal * 7, hub - normal * 7));
+  p.fillPath(rod, Chrome(hub + normal * foot, hub - normal * foot));
+  // The knob: a glossy red ball with a soft red glow.
+  QPainterPath ball;
+  ball.addEllipse(knob, design::kLeverKnobRadius, design::kLeverKnobRadius);
+  Glow(p, ball, WithAlpha(kNeonRed, 150), 10);
+  Bulb(p, knob, design::kLeverKnobRadius, QColor(0xe0, 0x14, 0x30), true);
+}
+
+void DrawLeverHub(QPainter& p) {
+  const QPointF hub = FromDesign(design::kLeverHub);
+  const double radius = design::kLeverHubRadius;
   QPainterPath ring;
-  ring.addEllipse(hub, 25, 25);
+  ring.addEllipse(hub, radius + 3, radius + 3);
   Glow(p, ring, WithAlpha(palette::kCyan, 160), 6);
   QRadialGradient disc(hub + QPointF(-6, -8), 30);
   disc.setColorAt(0, palette::kChromeHigh);
   disc.setColorAt(0.6, palette::kChromeMid);
   disc.setColorAt(1, palette::kChromeLow);
+  p.setPen(Qt::NoPen);
   p.setBrush(disc);
-  p.drawEllipse(hub, 22, 22);
+  p.drawEllipse(hub, radius, radius);
   QRadialGradient cap(hub + QPointF(-3, -4), 13);
   cap.setColorAt(0, QColor(255, 255, 255));
   cap.setColorAt(0.5, palette::kChromeMid);
   cap.setColorAt(1, palette::kChromeLow);
   p.setPen(QPen(QColor(0x30, 0x34, 0x44), 1));
   p.setBrush(cap);
-  p.drawEllipse(hub, 11, 11);
+  p.drawEllipse(hub, radius / 2, radius / 2);
   p.setPen(Qt::NoPen);
-  // The knob: a glossy red ball with a soft red glow.
-  QPainterPath ball;
-  ball.addEllipse(knob, 24, 24);
-  Glow(p, ball, WithAlpha(kNeonRed, 150), 10);
-  Bulb(p, knob, 24, QColor(0xe0, 0x14, 0x30), true);
 }
 
 void DrawGrille(QPainter& p, const QRectF& r) {

@@ -8,11 +8,14 @@
 #include "assets/art/cabinet_common.h"
 #include "assets/art/fonts.h"
 #include "assets/art/palette.h"
+#include "assets/art/rounded_division.h"
 
 namespace vexlor::art::cabinet {
 
 QImage Canvas(int width, int height, const QColor& fill) {
-  QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+  const int scale = RenderScale::Current();
+  QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(scale);
   image.fill(fill);
   return image;
 }
@@ -60,27 +63,60 @@ void FillOutlined(QPainter& p, const QPainterPath& path, const QBrush& fill, con
 
 namespace {
 
-// One box-blur pass over n premultiplied pixels spaced `step` apart.
-void BoxLine(quint32* data, int n, int step, int r, std::vector<quint32>& tmp) {
-  tmp.resize(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i)
-    tmp[static_cast<size_t>(i)] = data[i * step];
-  long sum[4] = {0, 0, 0, 0};
-  auto add = [&sum](quint32 c, int sign) {
-    for (int k = 0; k < 4; ++k)
-      sum[k] += sign * static_cast<long>((c >> (8 * k)) & 0xff);
-  };
+// The rounded average of a box's premultiplied channel sums.
+quint32 Average(const quint32* sum, const RoundedDivision& bySpan) {
+  quint32 out = 0;
+  for (int k = 0; k < 4; ++k)
+    out |= bySpan(sum[k]) << (8 * k);
+  return out;
+}
+
+void Add(quint32* sum, quint32 c) {
+  for (int k = 0; k < 4; ++k)
+    sum[k] += (c >> (8 * k)) & 0xff;
+}
+
+void Subtract(quint32* sum, quint32 c) {
+  for (int k = 0; k < 4; ++k)
+    sum[k] -= (c >> (8 * k)) & 0xff;
+}
+
+// One box-blur pass along a row of n pixels, transparent beyond its ends.
+void BoxRow(quint32* data, int n, int r, std::vector<quint32>& tmp) {
+  tmp.assign(data, data + n);
+  quint32 sum[4] = {0, 0, 0, 0};
   for (int i = 0; i <= std::min(r, n - 1); ++i)
-    add(tmp[static_cast<size_t>(i)], 1);
-  const long span = 2L * r + 1;
+    Add(sum, tmp[static_cast<size_t>(i)]);
+  const RoundedDivision bySpan(static_cast<quint32>(2 * r + 1));
   for (int i = 0; i < n; ++i) {
-    quint32 out = 0;
-    for (int k = 0; k < 4; ++k) {
-      out |= static_cast<quint32>(std::clamp((sum[k] + span / 2) / span, 0L, 255L)) << (8 * k);
+    data[i] = Average(sum, bySpan);
+    if (i + r + 1 < n) Add(sum, tmp[static_cast<size_t>(i + r + 1)]);
+    if (i - r >= 0) Subtract(sum, tmp[static_cast<size_t>(i - r)]);
+  }
+}
+
+// The same pass down every column at once, row after row, so that memory is
+// read in order.
+void BoxColumns(quint32* bits, int w, int h, int stride, int r, std::vector<quint32>& tmp,
+                std::vector<quint32>& sums) {
+  tmp.assign(bits, bits + static_cast<size_t>(h) * static_cast<size_t>(stride));
+  sums.assign(static_cast<size_t>(w) * 4, 0);
+  const auto row = [&](int y) {
+    return tmp.data() + static_cast<size_t>(y) * static_cast<size_t>(stride);
+  };
+  for (int y = 0; y <= std::min(r, h - 1); ++y) {
+    for (int x = 0; x < w; ++x)
+      Add(&sums[4 * static_cast<size_t>(x)], row(y)[x]);
+  }
+  const RoundedDivision bySpan(static_cast<quint32>(2 * r + 1));
+  for (int y = 0; y < h; ++y) {
+    quint32* out = bits + static_cast<size_t>(y) * static_cast<size_t>(stride);
+    for (int x = 0; x < w; ++x) {
+      quint32* sum = &sums[4 * static_cast<size_t>(x)];
+      out[x] = Average(sum, bySpan);
+      if (y + r + 1 < h) Add(sum, row(y + r + 1)[x]);
+      if (y - r >= 0) Subtract(sum, row(y - r)[x]);
     }
-    data[i * step] = out;
-    if (i + r + 1 < n) add(tmp[static_cast<size_t>(i + r + 1)], 1);
-    if (i - r >= 0) add(tmp[static_cast<size_t>(i - r)], -1);
   }
 }
 
@@ -94,11 +130,11 @@ QImage Blurred(const QImage& image, int radius) {
   auto* bits = reinterpret_cast<quint32*>(out.bits());
   const int stride = static_cast<int>(out.bytesPerLine() / 4);
   std::vector<quint32> tmp;
+  std::vector<quint32> sums;
   for (int pass = 0; pass < 3; ++pass) {
     for (int y = 0; y < h; ++y)
-      BoxLine(bits + y * stride, w, 1, radius, tmp);
-    for (int x = 0; x < w; ++x)
-      BoxLine(bits + x, h, stride, radius, tmp);
+      BoxRow(bits + y * stride, w, radius, tmp);
+    BoxColumns(bits, w, h, stride, radius, tmp, sums);
   }
   return out;
 }
@@ -119,7 +155,7 @@ void Glow(QPainter& p, const QPainterPath& path, const QColor& colour, int radiu
     }
     lp.fillPath(device, colour);
   }
-  layer = Blurred(layer, radius);
+  layer = Blurred(layer, radius * RenderScale::Current());
   p.save();
   p.resetTransform();
   p.setCompositionMode(mode);

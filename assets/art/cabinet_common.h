@@ -15,33 +15,48 @@
 #include <QString>
 
 #include "assets/art/art.h"
+#include "engine/machine_geometry.h"
 
 namespace vexlor::art::cabinet {
 
 // --- Places the game draws over --------------------------------------------
-inline const QRect kTitleRect{247, 98, 302, 143};
-inline const QRect kCoinRect{560, 99, 84, 85};
-inline const QRect kPlateRect{221, 551, 436, 49};
-inline const QRect kMeterRect{578, 223, 78, 59};
-inline const QRect kSpinRect{577, 293, 78, 59};
-inline const QRect kBetOneRect{577, 362, 78, 59};
-inline const QRect kBetMaxRect{577, 432, 78, 59};
-inline const QRect kLogoRect{10, 10, 125, 95};
+inline QRect FromDesign(const design::Rect& r) {
+  return {r.left, r.top, r.width(), r.height()};
+}
+inline QPointF FromDesign(design::Point p) {
+  return {static_cast<double>(p.x), static_cast<double>(p.y)};
+}
+inline const QRect kTitleRect = FromDesign(design::kTitlePanel);
+inline const QRect kCoinRect = FromDesign(design::kCoinSpot);
+inline const QRect kPlateRect = FromDesign(design::kNamePlate);
+inline const QRect kMeterRect = FromDesign(design::kBonusMeterBox);
+inline const QRect kSpinRect = FromDesign(design::kButtons[2]);
+inline const QRect kBetOneRect = FromDesign(design::kButtons[0]);
+inline const QRect kBetMaxRect = FromDesign(design::kButtons[1]);
+inline const QRect kLogoRect{design::kLogoAt.x, design::kLogoAt.y, design::kLogoWidth,
+                             design::kLogoHeight};
+inline const QRect kLeverRect = FromDesign(design::kLeverRegion);
 inline QRect ReelRect(int i) {
-  return {258 + 104 * i, 272, 76, 228};
+  return FromDesign(design::ReelWindow(i));
 }
 inline QRect HoldRect(int i) {
-  return {260 + 104 * i, 246, 72, 17};
+  return FromDesign(design::kHoldButtons[static_cast<size_t>(i)]);
 }
 // Payline lamp rows: the strip's left edge, its width and each row's top.
-inline constexpr int kLampLeft = 241;
-inline constexpr int kLampWidth = 318;
-inline constexpr int kLampHeight = 14;
+inline constexpr int kLampLeft = design::kLampRows[0].left;
+inline constexpr int kLampWidth = design::kLampRows[0].width();
+inline constexpr int kLampHeight = design::kLampRows[0].height();
 inline int LampRowTop(LampColour c) {
-  return c == LampColour::Blue ? 301 : c == LampColour::Red ? 377 : 453;
+  return design::kLampRows[static_cast<size_t>(c)].top;  // rows go in the order of LampColour
 }
 // Lamp pieces in strip coordinates (x from, x to; right exclusive).
-inline constexpr int kLampPieces[4][2] = {{0, 13}, {96, 117}, {200, 221}, {304, 317}};
+using design::kLampPieces;
+
+// A rectangle of listed coordinates in pixels of a picture drawn at the render scale.
+inline QRect Pixels(const QRect& r) {
+  const int k = RenderScale::Current();
+  return {r.x() * k, r.y() * k, r.width() * k, r.height() * k};
+}
 
 // --- Colours of the cabinet beyond palette.h ----------------------------------
 inline const QColor kSeat{0x07, 0x05, 0x14};     // recess behind buttons and panels
@@ -52,6 +67,7 @@ inline const QColor kNeonGreen{0x2c, 0xe0, 0x5a};
 inline const QColor kAmber{0xff, 0xb0, 0x20};
 
 // --- Helpers (cabinet_common.cpp) --------------------------------------------
+// A premultiplied image of width x height listed pixels at the render scale.
 QImage Canvas(int width, int height, const QColor& fill = Qt::transparent);
 QColor Mix(const QColor& a, const QColor& b, double t);
 QColor WithAlpha(QColor c, int alpha);
@@ -63,7 +79,8 @@ QPainterPath TextPathAt(const QString& text, const QFont& font, QPointF origin);
 // Outline stroke (round joins) under a fill.
 void FillOutlined(QPainter& p, const QPainterPath& path, const QBrush& fill, const QColor& outline,
                   double outlineWidth);
-// A soft glow of `path` (filled, optionally fattened by `spread`), added on top.
+// A soft glow of `path` (filled, optionally fattened by `spread`), added on top;
+// `radius` is in listed pixels.
 void Glow(QPainter& p, const QPainterPath& path, const QColor& colour, int radius,
           double spread = 0, QPainter::CompositionMode mode = QPainter::CompositionMode_Plus);
 // Three-pass box blur of a premultiplied image, transparent beyond its edges.
@@ -87,10 +104,12 @@ void DrawRoom(QPainter& p);
 void DrawShell(QPainter& p);
 void DrawConsole(QPainter& p);
 void DrawColumn(QPainter& p);
-void DrawHandle(QPainter& p);
+// The pull lever: its mount on the side rail, then the rod with the knob, then
+// the hub over the rod's foot.
+void DrawLeverMount(QPainter& p);
+void DrawLeverArm(QPainter& p);
+void DrawLeverHub(QPainter& p);
 void DrawGrille(QPainter& p, const QRectF& r);
-// The whole machine with the title panel, name plate and coin spot lit or dim.
-QImage RenderCabinet(bool titleLit, bool plateLit, bool coinLit);
 // The reel frame, dark reel panel and window bezels, without lamps.
 void DrawReelPanel(QPainter& p);
 // The reel panel with its dark lamps, and the rule plate under it.

@@ -1,5 +1,5 @@
 // The publisher's logo: a casino chip over a gold-framed VEXLOR plaque, and
-// its one-bit mask.
+// its mask.
 #include <QRadialGradient>
 #include <cmath>
 #include <numbers>
@@ -25,7 +25,7 @@ QPainterPath Sector(QPointF c, double r0, double r1, double a0, double a1) {
 }
 
 QImage LogoLayer() {
-  QImage image = Canvas(125, 95);
+  QImage image = Canvas(kLogoRect.width(), kLogoRect.height());
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
@@ -92,7 +92,7 @@ namespace vexlor::art {
 using namespace cabinet;
 
 QImage Logo() {
-  QImage image = Canvas(125, 95, Qt::black);
+  QImage image = Canvas(kLogoRect.width(), kLogoRect.height(), Qt::black);
   QPainter p(&image);
   p.drawImage(0, 0, LogoLayer());
   p.end();
@@ -101,11 +101,13 @@ QImage Logo() {
 
 QImage LogoMask() {
   const QImage layer = LogoLayer();
-  QImage mask(125, 95, QImage::Format_RGB32);
+  QImage mask(layer.size(), QImage::Format_Grayscale8);
+  mask.setDevicePixelRatio(layer.devicePixelRatio());
   for (int y = 0; y < mask.height(); ++y) {
-    for (int x = 0; x < mask.width(); ++x) {
-      mask.setPixel(x, y, qAlpha(layer.pixel(x, y)) >= 128 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-    }
+    const auto* from = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
+    uchar* to = mask.scanLine(y);
+    for (int x = 0; x < mask.width(); ++x)
+      to[x] = static_cast<uchar>(255 - qAlpha(from[x]));
   }
   return mask;
 }

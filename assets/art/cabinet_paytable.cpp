@@ -68,8 +68,11 @@ void DrawPayTable(QPainter& p) {
     } else if (k % 2 == 1) {
       p.fillPath(Rounded(row, 8), QColor(255, 255, 255, 14));
     }
-    const QImage icon = sheet.copy((k % 4) * 76, (k / 4) * 76, 76, 76)
-                            .scaled(kIcon, kIcon, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const int cell = design::kCell;
+    const int scale = RenderScale::Current();
+    const QImage icon =
+        sheet.copy(Pixels(QRect((k % 4) * cell, (k / 4) * cell, cell, cell)))
+            .scaled(kIcon * scale, kIcon * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const double iconTop = row.center().y() - kIcon / 2.0;
     for (int i = 0; i < 3; ++i)
       Icon(p, icon, QPointF(row.left() + 5 + i * 34, iconTop));

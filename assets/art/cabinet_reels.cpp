@@ -113,7 +113,7 @@ void DrawReelArea(QPainter& p) {
     const QImage strip = LampStrip(c);
     for (const auto& piece : kLampPieces) {
       const QRect from(piece[0], 0, piece[1] - piece[0], kLampHeight);
-      p.drawImage(QPoint(kLampLeft + piece[0], LampRowTop(c)), strip, from);
+      p.drawImage(QPoint(kLampLeft + piece[0], LampRowTop(c)), strip, Pixels(from));
     }
   }
   DrawRulePlate(p);
@@ -147,15 +147,15 @@ QImage LampStrip(LampColour colour) {
 }
 
 QImage LampMask() {
-  QImage image(kLampWidth, 2 * kLampHeight, QImage::Format_RGB32);
-  image.fill(Qt::white);
+  QImage image = Canvas(kLampWidth, 2 * kLampHeight, Qt::white);
   QPainter p(&image);
   for (int half = 0; half < 2; ++half) {
     for (const auto& piece : kLampPieces) {
       p.fillRect(QRect(piece[0], half * kLampHeight, piece[1] - piece[0], kLampHeight), Qt::black);
     }
   }
-  return image;
+  p.end();
+  return image.convertToFormat(QImage::Format_Grayscale8);
 }
 
 }  // namespace vexlor::art

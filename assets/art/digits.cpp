@@ -1,6 +1,7 @@
 // LED counter digits: seven-segment figures with pointed segment ends and a
-// faint glow, stored with 16 colours. The small ones stand upright so their
-// two-pixel segments stay crisp; the large ones lean slightly and have a hot core.
+// faint glow, stored with 16 colours at the listed size and in full colour in
+// the masters. The small ones stand upright so their two-pixel segments stay
+// crisp; the large ones lean slightly and have a hot core.
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
@@ -28,7 +29,13 @@ struct Layout {
 
 constexpr Layout kSmall{16, 21, 3, 13, 2, 18, 2, 0.45, 0.0, 1.0, false};
 constexpr Layout kLarge{32, 42, 5.5, 26.5, 4, 38, 4.6, 0.5, 0.07, 2.0, true};
-constexpr int kSuper = 8;
+constexpr int kSuper = 8;  // supersampling of the listed size; masters need less
+
+// `l` with every length k times longer.
+Layout Enlarged(const Layout& l, int k) {
+  return {l.width * k, l.height * k, l.left * k, l.right * k, l.top * k, l.bottom * k,
+          l.thick * k, l.gap * k,    l.slant,    l.glow * k,  l.hotCore};
+}
 
 QColor Brightest(bool green) {
   return green ? QColor(0x3c, 0xff, 0x6e) : QColor(0xff, 0x2e, 0x1e);
@@ -46,7 +53,7 @@ QPolygonF Segment(QPointF p, QPointF q, double thick, double gap) {
 }
 
 // Coverage (0..1) of the lit segments of `digit`, drawn `thick` wide.
-std::vector<double> Coverage(const Layout& l, int digit, double thick, double gap) {
+std::vector<double> Coverage(const Layout& l, int digit, double thick, double gap, int super) {
   const double x0 = l.left + l.thick / 2, x1 = l.right - l.thick / 2;
   const double y0 = l.top + l.thick / 2, y2 = l.bottom - l.thick / 2, y1 = (y0 + y2) / 2;
   const std::array<std::pair<QPointF, QPointF>, 7> lines = {{{{x0, y0}, {x1, y0}},
@@ -56,12 +63,12 @@ std::vector<double> Coverage(const Layout& l, int digit, double thick, double ga
                                                              {{x0, y1}, {x0, y2}},
                                                              {{x0, y0}, {x0, y1}},
                                                              {{x0, y1}, {x1, y1}}}};
-  QImage big(l.width * kSuper, l.height * kSuper, QImage::Format_RGB32);
+  QImage big(l.width * super, l.height * super, QImage::Format_RGB32);
   big.fill(Qt::black);
   {
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kSuper, kSuper);
+    p.scale(super, super);
     const double mid = (l.top + l.bottom) / 2;
     p.setTransform(QTransform(1, 0, -l.slant, 1, l.slant * mid, 0), true);
     p.setPen(Qt::NoPen);
@@ -135,11 +142,15 @@ QColor TowardWhite(const QColor& c, double t) {
   return QColor::fromRgbF(up(c.redF()), up(c.greenF()), up(c.blueF()));
 }
 
-QImage DigitCell(const Layout& l, int digit, bool green) {
-  const std::vector<double> lit = Coverage(l, digit, l.thick, l.gap);
+// One digit at `scale` times the size of `l`: palette colours at 1, full colour above.
+QImage DigitCell(const Layout& listed, int scale, int digit, bool green) {
+  const Layout l = Enlarged(listed, scale);
+  const int super = std::max(2, kSuper / scale);
+  const std::vector<double> lit = Coverage(l, digit, l.thick, l.gap, super);
   const std::vector<double> glow = Blur(lit, l.width, l.height, l.glow);
   const std::vector<double> core =
-      l.hotCore ? Coverage(l, digit, l.thick * 0.3, l.gap + l.thick * 0.35) : std::vector<double>();
+      l.hotCore ? Coverage(l, digit, l.thick * 0.3, l.gap + l.thick * 0.35, super)
+                : std::vector<double>();
   const QVector<QRgb> colours = DigitPalette(green);
   QImage cell(l.width, l.height, QImage::Format_RGB32);
   for (int y = 0; y < l.height; ++y) {
@@ -148,7 +159,7 @@ QImage DigitCell(const Layout& l, int digit, bool green) {
       const double level = std::max(lit[i], 0.7 * glow[i]);
       QColor c = Scaled(Brightest(green), level < 0.05 ? 0 : level);
       if (!core.empty()) c = TowardWhite(c, 0.55 * core[i]);
-      cell.setPixel(x, y, Nearest(c.rgb(), colours));
+      cell.setPixel(x, y, scale == 1 ? Nearest(c.rgb(), colours) : c.rgb());
     }
   }
   return cell;
@@ -170,11 +181,14 @@ QVector<QRgb> DigitPalette(bool green) {
 
 QImage DigitStrip(bool green, bool large) {
   const Layout& l = large ? kLarge : kSmall;
-  QImage strip(large ? 376 : 188, l.height, QImage::Format_RGB32);
+  const int scale = RenderScale::Current();
+  QImage strip((large ? 376 : 188) * scale, l.height * scale, QImage::Format_RGB32);
   strip.fill(Qt::black);
   QPainter p(&strip);
   for (int d = 0; d < 10; ++d)
-    p.drawImage(d * l.width, 0, DigitCell(l, d, green));
+    p.drawImage(d * l.width * scale, 0, DigitCell(l, scale, d, green));
+  p.end();
+  strip.setDevicePixelRatio(scale);
   return strip;
 }
 

@@ -4,39 +4,80 @@
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "assets/art/fonts.h"
 #include "assets/art/palette.h"
+#include "assets/art/rounded_division.h"
 
 namespace vexlor::art::reel {
 
 namespace {
 
-// One box pass over n pixels spaced stride apart.
-void BoxLine(QRgb* data, int n, int stride, int r, bool wrap, std::vector<QRgb>& line) {
-  line.resize(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i)
-    line[static_cast<size_t>(i)] = data[i * stride];
-  const auto at = [&](int i) {
-    i = wrap ? ((i % n) + n) % n : std::clamp(i, 0, n - 1);
-    return line[static_cast<size_t>(i)];
-  };
-  int sum[4] = {0, 0, 0, 0};
-  const auto add = [&](QRgb c, int sign) {
-    sum[0] += sign * qRed(c);
-    sum[1] += sign * qGreen(c);
-    sum[2] += sign * qBlue(c);
-    sum[3] += sign * qAlpha(c);
-  };
+// Where sample i of a line of n falls: wrapped around or clamped to the ends.
+int Index(int i, int n, bool wrap) {
+  return wrap ? ((i % n) + n) % n : std::clamp(i, 0, n - 1);
+}
+
+void Add(std::uint32_t* sum, QRgb c) {
+  sum[0] += static_cast<std::uint32_t>(qRed(c));
+  sum[1] += static_cast<std::uint32_t>(qGreen(c));
+  sum[2] += static_cast<std::uint32_t>(qBlue(c));
+  sum[3] += static_cast<std::uint32_t>(qAlpha(c));
+}
+
+void Subtract(std::uint32_t* sum, QRgb c) {
+  sum[0] -= static_cast<std::uint32_t>(qRed(c));
+  sum[1] -= static_cast<std::uint32_t>(qGreen(c));
+  sum[2] -= static_cast<std::uint32_t>(qBlue(c));
+  sum[3] -= static_cast<std::uint32_t>(qAlpha(c));
+}
+
+QRgb Average(const std::uint32_t* sum, const RoundedDivision& bySpan) {
+  return qRgba(static_cast<int>(bySpan(sum[0])), static_cast<int>(bySpan(sum[1])),
+               static_cast<int>(bySpan(sum[2])), static_cast<int>(bySpan(sum[3])));
+}
+
+// One box pass along a row of n pixels, its ends clamped.
+void BoxRow(QRgb* data, int n, int r, std::vector<QRgb>& line) {
+  line.assign(data, data + n);
+  const auto at = [&](int i) { return line[static_cast<size_t>(Index(i, n, false))]; };
+  std::uint32_t sum[4] = {0, 0, 0, 0};
   for (int i = -r; i <= r; ++i)
-    add(at(i), 1);
-  const int w = 2 * r + 1;
+    Add(sum, at(i));
+  const RoundedDivision bySpan(static_cast<std::uint32_t>(2 * r + 1));
   for (int i = 0; i < n; ++i) {
-    data[i * stride] = qRgba((sum[0] + w / 2) / w, (sum[1] + w / 2) / w, (sum[2] + w / 2) / w,
-                             (sum[3] + w / 2) / w);
-    add(at(i - r), -1);
-    add(at(i + r + 1), 1);
+    data[i] = Average(sum, bySpan);
+    Subtract(sum, at(i - r));
+    Add(sum, at(i + r + 1));
+  }
+}
+
+// The same pass down every column at once, row after row, so that memory is
+// read in order.
+void BoxColumns(QRgb* bits, int w, int h, int stride, int r, bool wrap, std::vector<QRgb>& copy,
+                std::vector<std::uint32_t>& sums) {
+  copy.assign(bits, bits + static_cast<size_t>(h) * static_cast<size_t>(stride));
+  const auto row = [&](int y) {
+    return copy.data() + static_cast<size_t>(Index(y, h, wrap)) * static_cast<size_t>(stride);
+  };
+  sums.assign(static_cast<size_t>(w) * 4, 0);
+  for (int y = -r; y <= r; ++y) {
+    for (int x = 0; x < w; ++x)
+      Add(&sums[4 * static_cast<size_t>(x)], row(y)[x]);
+  }
+  const RoundedDivision bySpan(static_cast<std::uint32_t>(2 * r + 1));
+  for (int y = 0; y < h; ++y) {
+    QRgb* out = bits + static_cast<size_t>(y) * static_cast<size_t>(stride);
+    const QRgb* leaving = row(y - r);
+    const QRgb* coming = row(y + r + 1);
+    for (int x = 0; x < w; ++x) {
+      std::uint32_t* sum = &sums[4 * static_cast<size_t>(x)];
+      out[x] = Average(sum, bySpan);
+      Subtract(sum, leaving[x]);
+      Add(sum, coming[x]);
+    }
   }
 }
 
@@ -56,7 +97,8 @@ QColor WithAlpha(QColor colour, int alpha) {
 }
 
 void BoxBlur(QImage& image, int radiusX, int radiusY, bool wrapY, int passes) {
-  std::vector<QRgb> line;
+  std::vector<QRgb> copy;
+  std::vector<std::uint32_t> sums;
   const int w = image.width();
   const int h = image.height();
   const int stride = static_cast<int>(image.bytesPerLine() / 4);
@@ -64,12 +106,9 @@ void BoxBlur(QImage& image, int radiusX, int radiusY, bool wrapY, int passes) {
   for (int pass = 0; pass < passes; ++pass) {
     if (radiusX > 0) {
       for (int y = 0; y < h; ++y)
-        BoxLine(bits + y * stride, w, 1, radiusX, false, line);
+        BoxRow(bits + y * stride, w, radiusX, copy);
     }
-    if (radiusY > 0) {
-      for (int x = 0; x < w; ++x)
-        BoxLine(bits + x, h, stride, radiusY, wrapY, line);
-    }
+    if (radiusY > 0) BoxColumns(bits, w, h, stride, radiusY, wrapY, copy, sums);
   }
 }
 

@@ -10,10 +10,14 @@
 #include <QRectF>
 #include <QString>
 
+#include "engine/machine_geometry.h"
+
 namespace vexlor::art::reel {
 
-inline constexpr int kCell = 76;     // a cell of the symbol sheet, in pixels
-inline constexpr int kSuper = 4;     // cells are drawn this many times larger, then shrunk
+// A cell of the symbol sheet, in listed pixels; at the listed size a cell is
+// drawn kSuper times larger, then shrunk.
+inline constexpr int kCell = design::kCell;
+inline constexpr int kSuper = 4;
 inline constexpr double kBox = 100;  // the symbol's drawing box
 
 // Linear blend: t = 0 gives a, t = 1 gives b.
@@ -56,8 +60,9 @@ void DrawClover(QPainter& p);
 void DrawGrapes(QPainter& p);
 void DrawCherries(QPainter& p);
 
-// One cell of the sheet (kCell x kCell): symbol 0..7 on the ivory with a soft
-// shadow, and a badge reading `badge` in the upper-right corner unless it is empty.
+// One cell of the sheet (kCell x kCell at the render scale): symbol 0..7 on the
+// ivory with a soft shadow, and a badge reading `badge` in the upper-right
+// corner unless it is empty.
 QImage RenderCell(int symbol, const QString& badge);
 
 }  // namespace vexlor::art::reel

@@ -1,9 +1,11 @@
 // The symbol sheet and the motion blur of a spinning reel.
 #include <QLinearGradient>
 #include <QRadialGradient>
+#include <algorithm>
 #include <array>
 
 #include "assets/art/art.h"
+#include "assets/art/memo.h"
 #include "assets/art/palette.h"
 #include "assets/art/reel_draw.h"
 
@@ -80,7 +82,10 @@ QImage ShadowOf(const QImage& layer, QPointF offset, int blur) {
 }  // namespace
 
 QImage RenderCell(int symbol, const QString& badge) {
-  const int size = kCell * kSuper;
+  const int scale = RenderScale::Current();
+  const int pixels = kCell * scale;
+  // Masters have pixels enough of their own to need less supersampling.
+  const int size = pixels * std::max(2, kSuper / scale);
   QImage layer(size, size, QImage::Format_ARGB32_Premultiplied);
   layer.fill(Qt::transparent);
   {
@@ -98,37 +103,60 @@ QImage RenderCell(int symbol, const QString& badge) {
   p.drawImage(0, 0, shadow);
   p.drawImage(0, 0, layer);
   p.end();
-  return cell.scaled(kCell, kCell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-      .convertToFormat(QImage::Format_RGB32);
+  QImage out = cell.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                   .convertToFormat(QImage::Format_RGB32);
+  out.setDevicePixelRatio(scale);
+  return out;
 }
 
 }  // namespace reel
 
+namespace {
+
+// An RGB32 picture of width x height listed pixels at the render scale.
+QImage RgbPicture(int width, int height) {
+  const int scale = RenderScale::Current();
+  QImage image(width * scale, height * scale, QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
+  return image;
+}
+
+}  // namespace
+
 QImage SymbolSheet() {
-  static const std::array<const char*, 8> kBadges = {"", "X", "", "H", "", "3", "2", "1"};
-  QImage sheet(4 * reel::kCell, 4 * reel::kCell, QImage::Format_RGB32);
-  QPainter p(&sheet);
-  for (int k = 0; k < 16; ++k) {
-    const QString badge = k < 8 ? QString() : QString(kBadges[static_cast<size_t>(k - 8)]);
-    p.drawImage((k % 4) * reel::kCell, (k / 4) * reel::kCell, reel::RenderCell(k % 8, badge));
-  }
-  return sheet;
+  static Memo sheets;
+  return sheets.Get(0, [] {
+    static const std::array<const char*, 8> kBadges = {"", "X", "", "H", "", "3", "2", "1"};
+    QImage sheet = RgbPicture(4 * reel::kCell, 4 * reel::kCell);
+    QPainter p(&sheet);
+    for (int k = 0; k < 16; ++k) {
+      const QString badge = k < 8 ? QString() : QString(kBadges[static_cast<size_t>(k - 8)]);
+      p.drawImage((k % 4) * reel::kCell, (k / 4) * reel::kCell, reel::RenderCell(k % 8, badge));
+    }
+    p.end();
+    return sheet;
+  });
 }
 
 QImage MotionBlur() {
   static constexpr std::array<int, 6> kOrder = {3, 5, 2, 6, 1, 7};
-  const int width = reel::kCell + 1;
-  QImage strip(width, 6 * reel::kCell, QImage::Format_RGB32);
+  const int scale = RenderScale::Current();
+  const int size = reel::kCell * scale;
+  // The symbols without badges, from the sheet.
+  const QImage sheet = SymbolSheet();
+  QImage strip = RgbPicture(reel::kCell + 1, 6 * reel::kCell);
   QPainter p(&strip);
   for (int i = 0; i < 6; ++i) {
-    const QImage cell = reel::RenderCell(kOrder[static_cast<size_t>(i)], QString());
+    const int symbol = kOrder[static_cast<size_t>(i)];
+    const QImage cell = sheet.copy((symbol % 4) * size, (symbol / 4) * size, size, size);
     p.drawImage(0, i * reel::kCell, cell);
+    // The column right of the cell repeats its last one.
     p.drawImage(QRect(reel::kCell, i * reel::kCell, 1, reel::kCell),
-                cell.copy(reel::kCell - 1, 0, 1, reel::kCell));
+                cell.copy(cell.width() - 1, 0, 1, cell.height()));
   }
   p.end();
-  reel::BoxBlur(strip, 0, 20, true, 2);
-  reel::Intensify(strip, reel::CellBackgroundImage(width, 1), 1.3);
+  reel::BoxBlur(strip, 0, 20 * scale, true, 2);
+  reel::Intensify(strip, reel::CellBackgroundImage(strip.width(), 1), 1.3);
   return strip;
 }
 

@@ -75,7 +75,7 @@ int Nearest(QRgb c, const QVector<QRgb>& palette) {
 
 }  // namespace
 
-bool WriteJpeg(const QImage& image, const QString& path, int quality) {
+bool WriteJpeg(const QImage& image, const QString& path, int quality, bool halveChroma) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
   FILE* file = std::fopen(path.toLocal8Bit().constData(), "wb");
   if (file == nullptr) return false;
@@ -90,9 +90,11 @@ bool WriteJpeg(const QImage& image, const QString& path, int quality) {
   cinfo.in_color_space = JCS_RGB;
   jpeg_set_defaults(&cinfo);
   jpeg_set_quality(&cinfo, quality, TRUE);
-  for (int i = 0; i < cinfo.num_components; ++i) {
-    cinfo.comp_info[i].h_samp_factor = 1;
-    cinfo.comp_info[i].v_samp_factor = 1;
+  if (!halveChroma) {
+    for (int i = 0; i < cinfo.num_components; ++i) {
+      cinfo.comp_info[i].h_samp_factor = 1;
+      cinfo.comp_info[i].v_samp_factor = 1;
+    }
   }
   cinfo.optimize_coding = TRUE;
   jpeg_start_compress(&cinfo, TRUE);

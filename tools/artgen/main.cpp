@@ -1,21 +1,31 @@
 // Writes the game's built-in pictures into a folder, in the sizes and file
 // kinds the game loads: vexlor_artgen OUTDIR [--preview]
-// With --preview every picture is also written as PNG under OUTDIR/preview.
+// Every picture comes at its listed size and as masters at two and four times
+// that size: NAME.jpg has NAME@2x.jpg and NAME@4x.jpg, any other NAME.EXT has
+// NAME@2x.png and NAME@4x.png. With --preview every file is also written as
+// PNG under OUTDIR/preview.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include "assets/art/art.h"
 #include "assets/art/fonts.h"
+#include "engine/machine_geometry.h"
 #include "tools/artgen/image_writers.h"
 
 namespace {
 
 using namespace vexlor::art;
+namespace design = vexlor::design;
 
-enum class Kind { Jpeg, Bmp24, Bmp4Red, Bmp4Green, Bmp1 };
+enum class Kind { Jpeg, Png, Bmp24, Bmp4Red, Bmp4Green, Bmp1 };
 
 struct Picture {
   const char* file;
@@ -24,6 +34,9 @@ struct Picture {
   Kind kind;
   std::function<QImage()> draw;
 };
+
+constexpr int kLeverWidth = design::kLeverRegion.width();
+constexpr int kLeverHeight = design::kLeverRegion.height();
 
 const Picture kPictures[] = {
     {"background.jpg", 800, 600, Kind::Jpeg, Background},
@@ -47,12 +60,39 @@ const Picture kPictures[] = {
     {"lamps_mask.bmp", 318, 28, Kind::Bmp1, LampMask},
     {"logo.bmp", 125, 95, Kind::Bmp24, Logo},
     {"logo_mask.bmp", 125, 95, Kind::Bmp1, LogoMask},
+    {"lever_backdrop.jpg", kLeverWidth, kLeverHeight, Kind::Jpeg, LeverBackdrop},
+    {"lever_arm.png", kLeverWidth, kLeverHeight, Kind::Png, LeverArm},
+    {"lever_hub.png", kLeverWidth, kLeverHeight, Kind::Png, LeverHub},
 };
 
-bool Write(const Picture& picture, const QImage& image, const QString& path) {
-  switch (picture.kind) {
-    case Kind::Jpeg:
-      return WriteJpeg(image, path);
+constexpr int kScales[] = {1, 2, 4};
+constexpr int kMasterJpegQuality = 90;
+
+// One file to write: a picture at a scale.
+struct Job {
+  const Picture* picture;
+  int scale;
+};
+
+QString FileName(const Job& job) {
+  const QString listed = QString::fromLatin1(job.picture->file);
+  if (job.scale == 1) return listed;
+  const QString extension = job.picture->kind == Kind::Jpeg ? "jpg" : "png";
+  return QStringLiteral("%1@%2x.%3")
+      .arg(listed.left(listed.lastIndexOf('.')))
+      .arg(job.scale)
+      .arg(extension);
+}
+
+bool Write(const Job& job, const QImage& image, const QString& path) {
+  if (job.picture->kind == Kind::Jpeg) {
+    return job.scale == 1 ? WriteJpeg(image, path)
+                          : WriteJpeg(image, path, kMasterJpegQuality, true);
+  }
+  if (job.scale > 1) return image.save(path, "PNG");
+  switch (job.picture->kind) {
+    case Kind::Png:
+      return image.save(path, "PNG");
     case Kind::Bmp24:
       return WriteBmp24(image, path);
     case Kind::Bmp4Red:
@@ -61,9 +101,83 @@ bool Write(const Picture& picture, const QImage& image, const QString& path) {
       return WriteBmp4(image, DigitPalette(true), path);
     case Kind::Bmp1:
       return WriteBmp1(image, path);
+    case Kind::Jpeg:
+      break;
   }
   return false;
 }
+
+// Draws and writes the jobs on all cores. A missing font stops the work.
+class Generator {
+ public:
+  Generator(const QDir& out, bool preview) : out_(out), preview_(preview) {
+    for (int scale : kScales) {
+      for (const Picture& picture : kPictures)
+        jobs_.push_back({&picture, scale});
+    }
+    // The largest first, so no core is left with a big one at the end.
+    std::stable_sort(jobs_.begin(), jobs_.end(),
+                     [](const Job& a, const Job& b) { return a.scale > b.scale; });
+  }
+
+  // 0 when every file was written, 1 otherwise.
+  int Run() {
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<std::jthread> workers;
+    for (unsigned i = 0; i < std::min<size_t>(cores, jobs_.size()); ++i)
+      workers.emplace_back([this] { Work(); });
+    workers.clear();
+    return failed_ ? 1 : 0;
+  }
+
+ private:
+  void Work() {
+    for (size_t i = next_++; i < jobs_.size() && !stopped_; i = next_++)
+      Do(jobs_[i]);
+  }
+
+  void Do(const Job& job) {
+    const QString name = FileName(job);
+    QImage image;
+    try {
+      const RenderScale scale(job.scale);
+      image = job.picture->draw();
+    } catch (const MissingFont& missing) {
+      // One report is enough: every picture draws with the same fonts.
+      if (!stopped_.exchange(true)) {
+        Fail(QStringLiteral("vexlor_artgen: %1: %2").arg(name, QString::fromUtf8(missing.what())));
+      }
+      return;
+    }
+    const int width = job.picture->width * job.scale;
+    const int height = job.picture->height * job.scale;
+    if (image.width() != width || image.height() != height) {
+      Fail(QStringLiteral("%1: drawn %2x%3, must be %4x%5")
+               .arg(name)
+               .arg(image.width())
+               .arg(image.height())
+               .arg(width)
+               .arg(height));
+      return;
+    }
+    if (!Write(job, image, out_.filePath(name))) Fail(name + QStringLiteral(": cannot write"));
+    if (preview_) image.save(out_.filePath(QStringLiteral("preview/%1.png").arg(name)));
+  }
+
+  void Fail(const QString& message) {
+    const std::lock_guard lock(report_);
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    failed_ = true;
+  }
+
+  const QDir out_;
+  const bool preview_;
+  std::vector<Job> jobs_;
+  std::atomic<size_t> next_ = 0;
+  std::atomic<bool> stopped_ = false;
+  std::atomic<bool> failed_ = false;
+  std::mutex report_;
+};
 
 }  // namespace
 
@@ -76,26 +190,5 @@ int main(int argc, char** argv) {
   const QDir out(QString::fromLocal8Bit(argv[1]));
   const bool preview = argc > 2 && QString::fromLocal8Bit(argv[2]) == "--preview";
   if (!QDir().mkpath(out.path()) || (preview && !out.mkpath("preview"))) return 1;
-  int failures = 0;
-  for (const Picture& picture : kPictures) {
-    QImage image;
-    try {
-      image = picture.draw();
-    } catch (const MissingFont& missing) {
-      std::fprintf(stderr, "vexlor_artgen: %s: %s\n", picture.file, missing.what());
-      return 1;
-    }
-    if (image.width() != picture.width || image.height() != picture.height) {
-      std::fprintf(stderr, "%s: drawn %dx%d, must be %dx%d\n", picture.file, image.width(),
-                   image.height(), picture.width, picture.height);
-      ++failures;
-      continue;
-    }
-    if (!Write(picture, image, out.filePath(picture.file))) {
-      std::fprintf(stderr, "%s: cannot write\n", picture.file);
-      ++failures;
-    }
-    if (preview) image.save(out.filePath(QString("preview/%1.png").arg(picture.file)));
-  }
-  return failures == 0 ? 0 : 1;
+  return Generator(out, preview).Run();
 }
