@@ -22,7 +22,7 @@ struct Machine {
     InitReels(state);
     state.Credits = 1000;
     state.CoinsBet = 2;
-    const ReelGeometry g = ComputeReelGeometry(width, width == 800, artwork.blur.height());
+    const ReelGeometry g = ComputeReelGeometry(width, width == 800, artwork.blur.Size().height());
     state.CellSize = g.cellSize;
     state.ReelLeft = g.reelLeft;
     state.ReelTop = g.reelTop;
@@ -70,7 +70,13 @@ void BM_BuildMachineArt(benchmark::State& bench) {
     benchmark::DoNotOptimize(BuildMachineArt(artwork, artwork.symbols, width, width != 800));
   }
 }
-BENCHMARK(BM_BuildMachineArt)->Arg(800)->Arg(1386)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildMachineArt)
+    ->Arg(800)
+    ->Arg(1386)
+    ->Arg(1920)
+    ->Arg(3840)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace vexlor

@@ -83,9 +83,13 @@ void BetMax(GameState& state, MachineHooks& hooks) {
   if (state.CoinsBet == kMaxCoins) Spin(state, hooks);
 }
 
+bool HasBetToSpin(const GameState& state) {
+  return state.CoinsBet > 0 || (state.LastBet > 0 && state.Credits >= state.LastBet);
+}
+
 void Spin(GameState& state, MachineHooks& hooks) {
   if (state.MusicTrack >= 10) hooks.StartPendingMusic();
-  if (state.CoinsBet == 0 && state.LastBet > 0 && state.Credits >= state.LastBet) {
+  if (state.CoinsBet == 0 && HasBetToSpin(state)) {
     state.CoinsBet = state.LastBet;
     state.Credits -= state.LastBet;
     hooks.DrawCredits();
@@ -111,8 +115,16 @@ void Spin(GameState& state, MachineHooks& hooks) {
   RunReels(state, hooks);
   EvaluateSpin(state, hooks);
 
+  const std::array<bool, kReelCount> wasHeld = state.ReelHeld;
   state.HoldsUsed = 0;
   state.ReelHeld = {};
+  // A lit hold button always means a held reel: the holds of this spin are
+  // used up, so their buttons go dim unless the blinking of new holds takes over.
+  if (!hooks.TimerEnabled(LampTimer::Timer7)) {
+    for (int reel = 0; reel < kReelCount; ++reel) {
+      if (wasHeld[reel]) hooks.DrawHoldButton(false, reel);
+    }
+  }
   state.LastBet = state.CoinsBet;
   state.CoinsBet = 0;
   state.Busy = false;

@@ -20,6 +20,9 @@ void BetOne(GameState& state, MachineHooks& hooks);
 // Coins up to three while credits last; spins only when the third is placed.
 void BetMax(GameState& state, MachineHooks& hooks);
 
+// Whether Spin has coins to play: coins placed, or a last bet it can re-bet.
+bool HasBetToSpin(const GameState& state);
+
 // Re-bets the last bet if no coin is placed, then runs the reels, evaluates
 // and pays. Returns when the spin has ended and the machine takes input again.
 void Spin(GameState& state, MachineHooks& hooks);

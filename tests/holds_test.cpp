@@ -215,5 +215,27 @@ TEST_F(Holding, HoldsAreClosedDuringASpinAndClearedAfterIt) {
   EXPECT_EQ(state.ReelStop[0], kPlainLoss[0]);
 }
 
+TEST_F(Holding, AfterAHeldSpinThatLeavesNoHoldsItsButtonsGoDark) {
+  state.Nudges = 2;
+  PlaceHold(state, fake, 0);
+  PlaceHold(state, fake, 2);
+  ASSERT_EQ(fake.holdButtonLit, (std::array<bool, 3>{true, false, true}));
+  state.CoinsBet = 1;
+  fake.ScriptStops(kPlainLoss);  // a losing spin, but no holds left to blink
+  Spin(state, fake);
+  ASSERT_TRUE(state.HoldsOpen);
+  ASSERT_FALSE(fake.Timer(LampTimer::Timer7));
+  EXPECT_EQ(fake.holdButtonLit, (std::array<bool, 3>{false, false, false}));
+}
+
+TEST_F(Holding, AfterAHeldSpinThatOpensNewHoldsTheBlinkingTakesOver) {
+  PlaceHold(state, fake, 0);
+  state.CoinsBet = 1;
+  fake.ScriptStops(kPlainLoss);
+  Spin(state, fake);
+  ASSERT_TRUE(fake.Timer(LampTimer::Timer7));  // holds left: the buttons blink
+  EXPECT_TRUE(fake.holdButtonLit[0]);          // left to the blinking, which redraws all three
+}
+
 }  // namespace
 }  // namespace vexlor

@@ -147,7 +147,7 @@ TEST_F(Play, IdleChaseNeverLightsTheSameButtonTwiceRunning) {
     int lit = -1;
     int litCount = 0;
     for (int id : {0, 2, 1}) {  // the chase order: Bet One, Spin, Bet Max
-      const QRect r = Scaled(800, kButtons[id]);
+      const QRect r = Scaled(800, design::kButtons[id]);
       if (DifferentPixels(form_->Surface(), buttons[id][1], r, -r.topLeft()) == 0) {
         lit = id;
         ++litCount;
@@ -162,8 +162,8 @@ TEST_F(Play, IdleChaseNeverLightsTheSameButtonTwiceRunning) {
 TEST_F(Play, AWinFlashesThePanelsAndBlinksItsLinesUntilTheNextSpin) {
   SpinUntil(true);
   const QImage& background = form_->Renderer().Art().background;
-  const QRect title = Scaled(800, kTitlePanel);
-  const QRect plate = Scaled(800, kNamePlate);
+  const QRect title = Scaled(800, design::kTitlePanel);
+  const QRect plate = Scaled(800, design::kNamePlate);
   for (int tick = 0; tick < 4; ++tick) {
     form_->Timer3Timer();
     const bool titleLit = DifferentPixels(form_->Surface(), background, title) == 0;
@@ -176,7 +176,8 @@ TEST_F(Play, AWinFlashesThePanelsAndBlinksItsLinesUntilTheNextSpin) {
   const QImage second = form_->Surface().copy();
   form_->Timer8Timer();
   for (int line = 0; line < 3; ++line) {
-    const int changed = DifferentPixels(second, form_->Surface(), Scaled(800, kLampRows[line]));
+    const int changed =
+        DifferentPixels(second, form_->Surface(), Scaled(800, design::kLampRows[line]));
     if (State().LineWon[line]) {
       EXPECT_GT(changed, 100) << line;
     } else {
@@ -232,6 +233,57 @@ TEST_F(Play, ClosingDuringASpinStoresTheSettledGame) {
                     SymbolInRow(State(), 2, row));
   }
   EXPECT_EQ(State().Credits, 997 + pays);
+}
+
+TEST_F(Play, ALeverPressSpinsAndAPressOnePixelPastItsKnobDoesNot) {
+  State().LastBet = 1;
+  const QRect lever = Scaled(800, design::kLeverRegion);
+  const QImage before = form_->Surface().copy(lever);
+  Press(781, 84);  // just right of the knob
+  EXPECT_EQ(State().Spins, 0);
+  Press(780, 84);  // on the knob's right edge
+  EXPECT_EQ(State().Spins, 1);
+  Press(729, 227);  // halfway down the rod
+  EXPECT_EQ(State().Spins, 2);
+  // The lever is back at rest, exactly as drawn.
+  EXPECT_EQ(DifferentPixels(form_->Surface(), before, lever, -lever.topLeft()), 0);
+}
+
+TEST_F(Play, TheLeverComesDownBeforeTheReelsStart) {
+  State().LastBet = 1;
+  const QRect knobArea(730, 60, 48, 48);
+  const QImage before = form_->Surface().copy(knobArea);
+  int knobMovedBeforeSpin = 0;
+  window_.Record().onPump = [&] {
+    if (State().Spins == 0)
+      knobMovedBeforeSpin +=
+          DifferentPixels(form_->Surface(), before, knobArea, -knobArea.topLeft());
+  };
+  Press(754, 84);
+  window_.Record().onPump = nullptr;
+  EXPECT_EQ(State().Spins, 1);
+  EXPECT_GT(knobMovedBeforeSpin, 500);
+}
+
+TEST_F(Play, KeysOneToThreeHoldTheirReelsAsTheHoldButtonsDo) {
+  SpinUntil(false);
+  ASSERT_TRUE(State().HoldsOpen);
+  const int32_t stock = State().Nudges;
+  Key(Qt::Key_3);
+  Key(Qt::Key_1);
+  Key(Qt::Key_2);  // a third hold is not taken
+  EXPECT_EQ(State().ReelHeld, (std::array<bool, 3>{true, false, true}));
+  EXPECT_EQ(State().Nudges, stock - 2);
+}
+
+TEST_F(Play, LabelsLookTheSameAfterTwentyWins) {
+  const QRect winnings(360, 20, 84, 17);
+  const QImage before = form_->Surface().copy(winnings);
+  for (int win = 0; win < 20; ++win) {
+    State().Credits = 1000;
+    SpinUntil(true);
+  }
+  EXPECT_EQ(DifferentPixels(form_->Surface(), before, winnings, -winnings.topLeft()), 0);
 }
 
 TEST(Menus, CaptionsAccessLettersAndSeparators) {

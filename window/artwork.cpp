@@ -1,56 +1,41 @@
 #include "window/artwork.h"
 
-#include <QFile>
-
 #include "config/file_lookup.h"
 #include "window/jpeg_image.h"
 
 namespace vexlor {
-namespace {
-
-QImage BuiltIn(const char* name) {
-  const QString path = QStringLiteral(":/art/") + QString::fromLatin1(name);
-  if (path.endsWith(QLatin1String(".jpg"))) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) qFatal("built-in picture %s is missing", name);
-    JpegResult decoded = DecodeJpeg(file.readAll());
-    if (!decoded.ok()) qFatal("built-in picture %s: %s", name, qPrintable(decoded.error));
-    return decoded.image;
-  }
-  QImage image(path);
-  if (image.isNull()) qFatal("built-in picture %s is missing", name);
-  return image.convertToFormat(QImage::Format_RGB32);
-}
-
-}  // namespace
 
 Artwork LoadBuiltInArtwork() {
+  const auto builtIn = [](const char* name) { return Picture::BuiltIn(QString::fromLatin1(name)); };
   Artwork art;
-  art.background = BuiltIn("background.jpg");
-  art.blur = BuiltIn("motionblur.jpg");
-  art.symbols = BuiltIn("symbols.jpg");
-  art.bonusMeter = BuiltIn("bonusmeter.jpg");
-  art.hold = BuiltIn("hold.jpg");
-  art.betOne = BuiltIn("betone.jpg");
-  art.betMax = BuiltIn("betmax.jpg");
-  art.spin = BuiltIn("spin.jpg");
-  art.dimmedTitle = BuiltIn("dimmed.jpg");
-  art.dimmedNamePlate = BuiltIn("dimmed2.jpg");
-  art.dimmedCoinSpot = BuiltIn("coinspot_dimmed.jpg");
-  art.digitsSmallRed = BuiltIn("digits_small.bmp");
-  art.digitsSmallGreen = BuiltIn("green_small.bmp");
-  art.digitsLargeRed = BuiltIn("digits_large.bmp");
-  art.digitsLargeGreen = BuiltIn("green_large.bmp");
-  art.lampRed = BuiltIn("lamps_red.bmp");
-  art.lampBlue = BuiltIn("lamps_blue.bmp");
-  art.lampGreen = BuiltIn("lamps_green.bmp");
-  art.lampMask = BuiltIn("lamps_mask.bmp");
-  art.logo = BuiltIn("logo.bmp");
-  art.logoMask = BuiltIn("logo_mask.bmp");
+  art.background = builtIn("background.jpg");
+  art.blur = builtIn("motionblur.jpg");
+  art.symbols = builtIn("symbols.jpg");
+  art.bonusMeter = builtIn("bonusmeter.jpg");
+  art.hold = builtIn("hold.jpg");
+  art.betOne = builtIn("betone.jpg");
+  art.betMax = builtIn("betmax.jpg");
+  art.spin = builtIn("spin.jpg");
+  art.dimmedTitle = builtIn("dimmed.jpg");
+  art.dimmedNamePlate = builtIn("dimmed2.jpg");
+  art.dimmedCoinSpot = builtIn("coinspot_dimmed.jpg");
+  art.digitsSmallRed = builtIn("digits_small.bmp");
+  art.digitsSmallGreen = builtIn("green_small.bmp");
+  art.digitsLargeRed = builtIn("digits_large.bmp");
+  art.digitsLargeGreen = builtIn("green_large.bmp");
+  art.lampRed = builtIn("lamps_red.bmp");
+  art.lampBlue = builtIn("lamps_blue.bmp");
+  art.lampGreen = builtIn("lamps_green.bmp");
+  art.lampMask = builtIn("lamps_mask.bmp");
+  art.logo = builtIn("logo.bmp");
+  art.logoMask = builtIn("logo_mask.bmp");
+  art.leverBackdrop = builtIn("lever_backdrop.jpg");
+  art.leverArm = builtIn("lever_arm.png");
+  art.leverHub = builtIn("lever_hub.png");
   return art;
 }
 
-Replacement LoadReplacement(QImage& picture, const std::filesystem::path& appDir,
+Replacement LoadReplacement(Picture& picture, const std::filesystem::path& appDir,
                             const QString& name) {
   Replacement result;
   const auto file = FindFileNoCase(appDir, name.toStdString());
@@ -61,14 +46,14 @@ Replacement LoadReplacement(QImage& picture, const std::filesystem::path& appDir
                        .arg(QString::fromStdString(file->filename().string()), decoded.error);
     return result;
   }
-  picture = std::move(decoded.image);
+  picture = Picture::FromImage(std::move(decoded.image));
   result.loaded = true;
   return result;
 }
 
 QStringList LoadReplacementPictures(Artwork& artwork, const std::filesystem::path& appDir,
                                     const std::string& assetPrefix) {
-  const std::pair<QImage*, QString> replacements[] = {
+  const std::pair<Picture*, QString> replacements[] = {
       {&artwork.background, QStringLiteral("tester.jpg")},
       {&artwork.blur, QStringLiteral("motionx.jpg")},
       {&artwork.bonusMeter, QStringLiteral("bonusx.jpg")},
@@ -85,6 +70,7 @@ QStringList LoadReplacementPictures(Artwork& artwork, const std::filesystem::pat
   for (const auto& [picture, name] : replacements) {
     const Replacement replacement = LoadReplacement(*picture, appDir, name);
     if (!replacement.error.isEmpty()) errors << replacement.error;
+    if (replacement.loaded && picture == &artwork.background) artwork.backgroundReplaced = true;
   }
   return errors;
 }

@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QThread>
+#include <QWidget>
+#include <QWindow>
 #include <chrono>
 
 #include "config/identity.h"
@@ -40,8 +42,17 @@ WindowEnvironment SystemEnvironment() {
   env.executablePath = QCoreApplication::applicationFilePath();
   const QScreen* screen = QGuiApplication::primaryScreen();
   env.screenSize = screen != nullptr ? screen->size() : QSize(800, 600);
-  env.availableSize = screen != nullptr ? screen->availableSize() : env.screenSize;
+  env.availableGeometry =
+      screen != nullptr ? screen->availableGeometry() : QRect(QPoint(0, 0), env.screenSize);
+  env.devicePixelRatio = screen != nullptr ? screen->devicePixelRatio() : 1;
   env.logicalDpi = screen != nullptr ? screen->logicalDotsPerInch() : 96;
+  env.frameMargins = [](const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    // Until the window manager has framed the window, allow for a title bar a
+    // little taller than most, so the machine rarely has to be laid out again.
+    if (handle == nullptr || !window.isVisible()) return QMargins(2, 30, 2, 4);
+    return handle->frameMargins();
+  };
   env.storeFolder = DefaultStoreFolder();
   env.today = TodayForStore;
   env.seed = static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count() ^

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMargins>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <cstdint>
@@ -10,15 +12,21 @@
 
 #include "sound/sound_system.h"
 
+class QWidget;
+
 namespace vexlor {
 
 // How the main window meets the system it runs on. SystemEnvironment() gives
 // the real one; tests hand in their own screen, folders, clock and boxes.
 struct WindowEnvironment {
-  QString executablePath;              // AppDir and ExeStem come from it
-  QSize screenSize;                    // ScreenWidth, ScreenHeight
-  QSize availableSize;                 // the part of the screen windows may use
-  double logicalDpi = 96;              // below 100 the window opens maximised
+  QString executablePath;       // AppDir and ExeStem come from it
+  QSize screenSize;             // logical pixels; ScreenWidth, ScreenHeight in device pixels
+  QRect availableGeometry;      // the part of the screen windows may use (logical)
+  double devicePixelRatio = 1;  // device pixels per logical pixel
+  double logicalDpi = 96;       // below 100 the window opens maximised
+  // The window manager's frame around `window`: measured once it is shown,
+  // a reasonable guess before.
+  std::function<QMargins(const QWidget& window)> frameMargins;
   std::filesystem::path storeFolder;   // holds ExeStem + ".ini"; empty: games cannot be stored
   std::function<std::string()> today;  // "mm/dd/yy" with the locale's separator
   uint32_t seed = 0;                   // of the game's random generator

@@ -28,7 +28,7 @@ uchar Clamp(int v) {
   return static_cast<uchar>(v < 0 ? 0 : (v > 255 ? 255 : v));
 }
 
-// One decoded scan line into the RGB32 picture.
+// One decoded CMYK or grey scan line into the RGB32 picture.
 void StoreLine(const jpeg_decompress_struct& cinfo, const JSAMPLE* line, QRgb* out) {
   const auto width = static_cast<int>(cinfo.output_width);
   if (cinfo.out_color_space == JCS_CMYK) {
@@ -40,12 +40,9 @@ void StoreLine(const jpeg_decompress_struct& cinfo, const JSAMPLE* line, QRgb* o
       }
       out[x] = qRgb(Clamp(c * k / 255), Clamp(m * k / 255), Clamp(y * k / 255));
     }
-  } else if (cinfo.out_color_space == JCS_GRAYSCALE) {
-    for (int x = 0; x < width; ++x)
-      out[x] = qRgb(line[x], line[x], line[x]);
   } else {
     for (int x = 0; x < width; ++x)
-      out[x] = qRgb(line[3 * x], line[3 * x + 1], line[3 * x + 2]);
+      out[x] = qRgb(line[x], line[x], line[x]);
   }
 }
 
@@ -59,7 +56,22 @@ struct DecodeJob {
   JpegResult result;
 };
 
-bool ReadPixels(DecodeJob& job, const QByteArray& bytes) {
+// The smallest of the scales 1/8, 1/4, 1/2 at which the decoder's output
+// still covers `atLeast`, as M / 8; 8 (full size) when none does or nothing
+// is asked for. Only these have fast inverse transforms.
+unsigned int ScaleNumerator(const jpeg_decompress_struct& cinfo, QSize atLeast) {
+  if (atLeast.isEmpty()) return 8;
+  for (unsigned int m : {1u, 2u, 4u}) {
+    const auto scaled = [m](JDIMENSION v) { return static_cast<int>((v * m + 7) / 8); };
+    if (scaled(cinfo.image_width) >= atLeast.width() &&
+        scaled(cinfo.image_height) >= atLeast.height()) {
+      return m;
+    }
+  }
+  return 8;
+}
+
+bool ReadPixels(DecodeJob& job, const QByteArray& bytes, QSize atLeast) {
   jpeg_decompress_struct& cinfo = job.cinfo;
   jpeg_create_decompress(&cinfo);
   jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.constData()),
@@ -71,17 +83,27 @@ bool ReadPixels(DecodeJob& job, const QByteArray& bytes) {
                            .arg(cinfo.image_height);
     return false;
   }
+  // Colour pictures decode straight into the picture's own pixel layout.
+  const bool direct = cinfo.jpeg_color_space != JCS_CMYK && cinfo.jpeg_color_space != JCS_YCCK &&
+                      cinfo.jpeg_color_space != JCS_GRAYSCALE;
   if (cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK) {
     cinfo.out_color_space = JCS_CMYK;
-  } else if (cinfo.jpeg_color_space != JCS_GRAYSCALE) {
-    cinfo.out_color_space = JCS_RGB;
+  } else if (direct) {
+    cinfo.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
   }
+  cinfo.scale_num = ScaleNumerator(cinfo, atLeast);
+  cinfo.scale_denom = 8;
   jpeg_start_decompress(&cinfo);
   job.image = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
                      QImage::Format_RGB32);
   job.line.resize(static_cast<qsizetype>(cinfo.output_width) * cinfo.output_components);
   while (cinfo.output_scanline < cinfo.output_height) {
     const int y = static_cast<int>(cinfo.output_scanline);
+    if (direct) {
+      JSAMPROW row = job.image.scanLine(y);
+      jpeg_read_scanlines(&cinfo, &row, 1);
+      continue;
+    }
     auto* row = reinterpret_cast<JSAMPLE*>(job.line.data());
     jpeg_read_scanlines(&cinfo, &row, 1);
     StoreLine(cinfo, row, reinterpret_cast<QRgb*>(job.image.scanLine(y)));
@@ -92,7 +114,7 @@ bool ReadPixels(DecodeJob& job, const QByteArray& bytes) {
 
 }  // namespace
 
-JpegResult DecodeJpeg(const QByteArray& bytes) {
+JpegResult DecodeJpeg(const QByteArray& bytes, QSize atLeast) {
   const auto job = std::make_unique<DecodeJob>();
   job->cinfo.err = jpeg_std_error(&job->errors.base);
   job->errors.base.error_exit = OnError;
@@ -102,7 +124,7 @@ JpegResult DecodeJpeg(const QByteArray& bytes) {
     job->result.error = QString::fromLocal8Bit(job->errors.message);
     return job->result;
   }
-  if (ReadPixels(*job, bytes)) job->result.image = std::move(job->image);
+  if (ReadPixels(*job, bytes, atLeast)) job->result.image = std::move(job->image);
   jpeg_destroy_decompress(&job->cinfo);
   return job->result;
 }

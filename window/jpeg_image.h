@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 namespace vexlor {
@@ -16,7 +17,10 @@ struct JpegResult {
 
 inline constexpr qint64 kMaxJpegPixels = 64LL * 1024 * 1024;
 
-JpegResult DecodeJpeg(const QByteArray& bytes);
+// With `atLeast`, the decoder shrinks the picture by half, a quarter or an
+// eighth where that still covers that size, which is much cheaper than
+// decoding it whole and scaling it afterwards.
+JpegResult DecodeJpeg(const QByteArray& bytes, QSize atLeast = {});
 // Reads and decodes a file; a file that cannot be read gives the system's message.
 JpegResult LoadJpegFile(const QString& path);
 

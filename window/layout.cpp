@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+
+#include "engine/machine_geometry.h"
 
 namespace vexlor {
 namespace {
@@ -19,7 +22,7 @@ constexpr std::array<SheetVariant, 5> kSheetVariants = {{
     {640, "61.jpg", 61},
 }};
 
-constexpr int32_t kDesignCell = 76;
+constexpr int32_t kDesignCell = design::kCell;
 
 }  // namespace
 
@@ -63,15 +66,30 @@ ReelGeometry ComputeReelGeometry(int32_t layoutWidth, bool sheetUnscaled,
   const SymbolSheetChoice choice = SymbolSheetFor(layoutWidth, QString());
   geometry.stretchSheet = !sheetUnscaled;
   geometry.cellSize = sheetUnscaled ? choice.cellSize : ScaleBy(layoutWidth, kDesignCell);
-  geometry.reelLeft = ScaleBy(layoutWidth, 258);
-  geometry.reelTop = ScaleBy(layoutWidth, 272);
-  geometry.reelPitch = ScaleBy(layoutWidth, 104);
+  geometry.reelLeft = ScaleBy(layoutWidth, design::kReelLeft);
+  geometry.reelTop = ScaleBy(layoutWidth, design::kReelTop);
+  geometry.reelPitch = ScaleBy(layoutWidth, design::kReelPitch);
   geometry.blurHeight = ScaleBy(layoutWidth, blurPictureHeight);
   return geometry;
 }
 
 bool UsesLargeDigits(int32_t layoutWidth) {
   return layoutWidth >= 1000;
+}
+
+double GrowthFactor(int32_t layoutWidth) {
+  return layoutWidth > kLargestFixedLayout ? static_cast<double>(layoutWidth) / kLargestFixedLayout
+                                           : 1.0;
+}
+
+QSize Grown(int32_t layoutWidth, QSize size) {
+  const double factor = GrowthFactor(layoutWidth);
+  return QSize(static_cast<int>(std::lround(size.width() * factor)),
+               static_cast<int>(std::lround(size.height() * factor)));
+}
+
+QSize DigitCellFor(int32_t layoutWidth) {
+  return Grown(layoutWidth, UsesLargeDigits(layoutWidth) ? QSize(32, 42) : QSize(16, 21));
 }
 
 }  // namespace vexlor

@@ -5,12 +5,14 @@
 #include <QString>
 #include <cstdint>
 
+#include "engine/machine_geometry.h"
+
 namespace vexlor {
 
 // The machine is designed in an 800 x 600 space and drawn at a layout width:
 // design coordinate v becomes v * (layoutWidth / 800) pixels, truncated.
-inline constexpr int32_t kDesignWidth = 800;
-inline constexpr int32_t kDesignHeight = 600;
+inline constexpr int32_t kDesignWidth = design::kWidth;
+inline constexpr int32_t kDesignHeight = design::kHeight;
 
 int32_t ScaleBy(int32_t layoutWidth, int32_t designUnits);
 
@@ -44,5 +46,16 @@ ReelGeometry ComputeReelGeometry(int32_t layoutWidth, bool sheetUnscaled,
 
 // Digit cells: 16 x 21 below 1000 pixels of layout width, 32 x 42 from 1000 on.
 bool UsesLargeDigits(int32_t layoutWidth);
+
+// Up to a layout width of 1600 the digits, the label font, the logo and the
+// bonus meter's frame keep their own pixel size; beyond it they grow with the
+// machine, by layoutWidth / 1600, so a very large machine looks like one of
+// 1600, only larger. 1 up to 1600.
+inline constexpr int32_t kLargestFixedLayout = 1600;
+double GrowthFactor(int32_t layoutWidth);
+// `size` grown by the factor of the layout, rounded to whole pixels.
+QSize Grown(int32_t layoutWidth, QSize size);
+// The digit cell of the layout: 16 x 21 or 32 x 42, grown beyond 1600.
+QSize DigitCellFor(int32_t layoutWidth);
 
 }  // namespace vexlor

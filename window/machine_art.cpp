@@ -1,22 +1,24 @@
 #include "window/machine_art.h"
 
+#include <QPainter>
+#include <QPainterPath>
+#include <functional>
+#include <future>
+#include <vector>
+
 #include "window/layout.h"
 
 namespace vexlor {
 namespace {
 
-QImage Stretch(const QImage& source, QSize size) {
-  if (source.isNull() || size.isEmpty()) return QImage();
-  if (source.size() == size) return source;
-  return source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-QImage Half(const QImage& picture, QSize from, bool lower) {
+// The upper (dim) or lower (lit) half of a picture, halves taken at `from`'s size.
+QRect Half(QSize from, bool lower) {
   const int half = from.height() / 2;
-  return picture.copy(0, lower ? half : 0, from.width(), half);
+  return QRect(0, lower ? half : 0, from.width(), half);
 }
 
-// A picture drawn through its 1-bit mask (black = drawn) as a transparent image.
+// A picture drawn through its mask (black = drawn, grey = partly) as a
+// transparent image of the picture's size.
 QImage Masked(const QImage& picture, const QImage& mask) {
   QImage out(picture.size(), QImage::Format_ARGB32);
   const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
@@ -27,11 +29,105 @@ QImage Masked(const QImage& picture, const QImage& mask) {
         y < bits.height() ? reinterpret_cast<const QRgb*>(bits.constScanLine(y)) : nullptr;
     auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
     for (int x = 0; x < out.width(); ++x) {
-      const bool drawn = m != nullptr && x < bits.width() && qGray(m[x]) < 128;
-      dst[x] = drawn ? (src[x] | 0xFF000000u) : 0u;
+      const int alpha = (m != nullptr && x < bits.width()) ? 255 - qGray(m[x]) : 0;
+      dst[x] = (src[x] & 0x00FFFFFFu) | (static_cast<QRgb>(alpha) << 24);
     }
   }
   return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// `picture` (or part of it) at `target`: as it is where it already has that
+// size, so the machine at 800 pixels shows the pictures exactly as drawn.
+QImage At(const Picture& picture, QSize target, QRect source = {}) {
+  if (source.isEmpty()) source = QRect(QPoint(0, 0), picture.Size());
+  if (target == source.size()) {
+    const QImage pixels = picture.Image();
+    return source.size() == pixels.size() ? pixels : pixels.copy(source);
+  }
+  return picture.Scaled(target, source);
+}
+
+// Every picture of a layout is one job; the jobs share nothing but the
+// artwork they read, so they may run side by side.
+std::vector<std::function<void()>> Jobs(MachineArt& art, const Artwork& artwork,
+                                        const Picture& symbolSheet, bool stretchSheet) {
+  const int32_t width = art.layoutWidth;
+  const auto scale = [width](int v) { return ScaleBy(width, v); };
+  const auto sizeOf = [width](const DesignRect& r) { return Scaled(width, r).size(); };
+  std::vector<std::function<void()>> jobs;
+  jobs.push_back([&art, &artwork, width, scale] {
+    art.background = At(artwork.background, QSize(scale(kDesignWidth), scale(kDesignHeight)),
+                        QRect(0, 0, kDesignWidth, kDesignHeight));
+    art.ledWindows = !artwork.backgroundReplaced;
+    if (art.ledWindows) DrawLedWindows(art.background, width);
+  });
+  jobs.push_back([&art, &artwork, scale] {
+    const QSize blur = artwork.blur.Size();
+    art.blurStrip = At(artwork.blur, QSize(scale(blur.width()), scale(blur.height())));
+  });
+  jobs.push_back([&art, &symbolSheet, stretchSheet, scale] {
+    const QSize sheet = symbolSheet.Size();
+    art.symbolSheet = stretchSheet
+                          ? At(symbolSheet, QSize(scale(sheet.width()), scale(sheet.height())))
+                          : symbolSheet.Image();
+  });
+  jobs.push_back([&art, &artwork, sizeOf] {
+    // Every button takes its halves at the size of the Bet One picture.
+    const QSize halves = artwork.betOne.Size();
+    const std::array<const Picture*, 3> buttons = {&artwork.betOne, &artwork.betMax, &artwork.spin};
+    for (int id = 0; id < 3; ++id) {
+      for (int lit = 0; lit < 2; ++lit) {
+        art.buttons[id][lit] =
+            At(*buttons[id], sizeOf(design::kButtons[id]), Half(halves, lit == 1));
+      }
+    }
+    for (int lit = 0; lit < 2; ++lit) {
+      art.hold[lit] =
+          At(artwork.hold, sizeOf(design::kHoldButtons[0]), Half(artwork.hold.Size(), lit == 1));
+    }
+  });
+  jobs.push_back([&art, &artwork, sizeOf] {
+    art.dimTitle = At(artwork.dimmedTitle, sizeOf(design::kTitlePanel));
+    art.dimNamePlate = At(artwork.dimmedNamePlate, sizeOf(design::kNamePlate));
+    art.dimCoinSpot = At(artwork.dimmedCoinSpot, sizeOf(design::kCoinSpot));
+  });
+  jobs.push_back([&art, &artwork, sizeOf] {
+    // Lamp halves are taken at the size of the red strip, for all three lines.
+    const QSize halves = artwork.lampRed.Size();
+    const std::array<const Picture*, 3> strips = {&artwork.lampRed, &artwork.lampBlue,
+                                                  &artwork.lampGreen};
+    for (int line = 0; line < 3; ++line) {
+      const QSize target = sizeOf(design::kLampRows[line]);
+      for (int lit = 0; lit < 2; ++lit) {
+        // At the strip's own size the mask is the hard one as drawn; scaled,
+        // strip and mask come from their masters and the lamp edges stay smooth.
+        const QRect half = Half(halves, lit == 1);
+        art.lamps[line][lit] =
+            Masked(At(*strips[line], target, half), At(artwork.lampMask, target, half));
+      }
+    }
+  });
+  jobs.push_back([&art, &artwork, width] {
+    const QSize logo = Grown(width, artwork.logo.Size());
+    art.logo = Masked(At(artwork.logo, logo), At(artwork.logoMask, logo));
+    const QSize frame(design::kMeterFrameWidth, design::kMeterFrameHeight);
+    art.meterFrame = Grown(width, frame);
+    art.meterStrip =
+        art.meterFrame == frame
+            ? artwork.bonusMeter.Image()
+            : At(artwork.bonusMeter, QSize(art.meterFrame.width(), 13 * art.meterFrame.height()),
+                 QRect(0, 0, frame.width(), 13 * frame.height()));
+    art.digitCell = DigitCellFor(width);
+    const bool large = UsesLargeDigits(width);
+    const Picture& red = large ? artwork.digitsLargeRed : artwork.digitsSmallRed;
+    const Picture& green = large ? artwork.digitsLargeGreen : artwork.digitsSmallGreen;
+    const QSize cell = large ? QSize(32, 42) : QSize(16, 21);
+    const QSize strip(10 * art.digitCell.width(), art.digitCell.height());
+    const QRect digits(0, 0, 10 * cell.width(), cell.height());
+    art.digitsRed = art.digitCell == cell ? red.Image() : At(red, strip, digits);
+    art.digitsGreen = art.digitCell == cell ? green.Image() : At(green, strip, digits);
+  });
+  return jobs;
 }
 
 }  // namespace
@@ -40,56 +136,50 @@ QRect Scaled(int32_t layoutWidth, const DesignRect& rect) {
   return ScaleRect(layoutWidth, rect.left, rect.top, rect.right, rect.bottom);
 }
 
-MachineArt BuildMachineArt(const Artwork& artwork, const QImage& symbolSheet, int32_t layoutWidth,
+void DrawLedWindows(QImage& background, int32_t layoutWidth) {
+  const double unit = static_cast<double>(layoutWidth) / kDesignWidth;
+  const int digitHeight = DigitCellFor(layoutWidth).height();
+  QPainter p(&background);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  for (const DesignRect& window : design::kLedWindows) {
+    // As far below the digits as the window's top is above them.
+    const int top = ScaleBy(layoutWidth, window.top);
+    const int margin = ScaleBy(layoutWidth, design::kCounterTop) - top;
+    const QRectF r(ScaleBy(layoutWidth, window.left), top,
+                   ScaleBy(layoutWidth, window.right) - ScaleBy(layoutWidth, window.left),
+                   digitHeight + 2 * margin);
+    p.setBrush(QColor(0x1c, 0x17, 0x3c));  // the frame
+    p.drawRoundedRect(r.adjusted(-2 * unit, -2 * unit, 2 * unit, 2 * unit), 3 * unit, 3 * unit);
+    p.setBrush(QColor(0x34, 0x2c, 0x66));  // a lit lip under the glass
+    p.drawRect(r.adjusted(-unit, r.height() + unit, unit, 2 * unit));
+    p.setBrush(Qt::black);
+    p.drawRect(r);
+  }
+}
+
+MachineArt BuildMachineArt(const Artwork& artwork, const Picture& symbolSheet, int32_t layoutWidth,
                            bool stretchSheet) {
-  const auto scale = [layoutWidth](int v) { return ScaleBy(layoutWidth, v); };
-  const auto sizeOf = [&](const DesignRect& r) { return Scaled(layoutWidth, r).size(); };
   MachineArt art;
   art.layoutWidth = layoutWidth;
-  art.background = Stretch(artwork.background.copy(0, 0, kDesignWidth, kDesignHeight),
-                           QSize(scale(kDesignWidth), scale(kDesignHeight)));
-  art.blurStrip =
-      Stretch(artwork.blur, QSize(scale(artwork.blur.width()), scale(artwork.blur.height())));
-  art.symbolSheet =
-      stretchSheet
-          ? Stretch(symbolSheet, QSize(scale(symbolSheet.width()), scale(symbolSheet.height())))
-          : symbolSheet;
-
-  // Every button takes its halves at the size of the Bet One picture.
-  const QSize buttonHalves = artwork.betOne.size();
-  const std::array<const QImage*, 3> buttons = {&artwork.betOne, &artwork.betMax, &artwork.spin};
-  for (int id = 0; id < 3; ++id) {
-    for (int lit = 0; lit < 2; ++lit) {
-      art.buttons[id][lit] =
-          Stretch(Half(*buttons[id], buttonHalves, lit == 1), sizeOf(kButtons[id]));
-    }
-  }
-  for (int lit = 0; lit < 2; ++lit) {
-    art.hold[lit] =
-        Stretch(Half(artwork.hold, artwork.hold.size(), lit == 1), sizeOf(kHoldButtons[0]));
-  }
-  art.dimTitle = Stretch(artwork.dimmedTitle, sizeOf(kTitlePanel));
-  art.dimNamePlate = Stretch(artwork.dimmedNamePlate, sizeOf(kNamePlate));
-  art.dimCoinSpot = Stretch(artwork.dimmedCoinSpot, sizeOf(kCoinSpot));
-
-  // Lamp halves are taken at the size of the red strip, for all three lines.
-  const QSize lampHalves = artwork.lampRed.size();
-  const std::array<const QImage*, 3> strips = {&artwork.lampRed, &artwork.lampBlue,
-                                               &artwork.lampGreen};
-  for (int line = 0; line < 3; ++line) {
-    for (int lit = 0; lit < 2; ++lit) {
-      const QImage lamp = Masked(Half(*strips[line], lampHalves, lit == 1),
-                                 Half(artwork.lampMask, lampHalves, lit == 1));
-      art.lamps[line][lit] = Stretch(lamp, sizeOf(kLampRows[line]));
-    }
-  }
-  art.logo = Masked(artwork.logo, artwork.logoMask);
-  art.meterStrip = artwork.bonusMeter;
-  const bool large = UsesLargeDigits(layoutWidth);
-  art.digitsRed = large ? artwork.digitsLargeRed : artwork.digitsSmallRed;
-  art.digitsGreen = large ? artwork.digitsLargeGreen : artwork.digitsSmallGreen;
-  art.digitCell = large ? QSize(32, 42) : QSize(16, 21);
+  art.leverRegion = Scaled(layoutWidth, design::kLeverRegion);
+  art.leverPivot =
+      QPoint(ScaleBy(layoutWidth, design::kLeverHub.x), ScaleBy(layoutWidth, design::kLeverHub.y));
+  const std::vector<std::function<void()>> jobs = Jobs(art, artwork, symbolSheet, stretchSheet);
+  // The background is the largest job by far: it runs beside all the others.
+  std::future<void> background = std::async(std::launch::async, jobs.front());
+  for (std::size_t i = 1; i < jobs.size(); ++i)
+    jobs[i]();
+  background.get();
   return art;
+}
+
+void AddLeverArt(MachineArt& art, const Artwork& artwork) {
+  if (artwork.backgroundReplaced || !art.leverArm.isNull()) return;
+  const QSize size = art.leverRegion.size();
+  art.leverBackdrop = At(artwork.leverBackdrop, size);
+  art.leverArm = At(artwork.leverArm, size);
+  art.leverHub = At(artwork.leverHub, size);
 }
 
 }  // namespace vexlor

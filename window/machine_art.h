@@ -1,19 +1,24 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 #include <array>
 #include <cstdint>
 
+#include "engine/machine_geometry.h"
 #include "window/artwork.h"
 
 namespace vexlor {
 
 // The pictures as the machine shows them at one layout width: scaled once
-// here, so that every later draw is a plain copy.
+// here, from the sharpest source there is, so that every later draw is a
+// plain copy.
 struct MachineArt {
   int32_t layoutWidth = 0;
-  QImage background;   // the whole machine, layout size
+  QImage background;  // the whole machine, layout size
+  bool ledWindows =
+      false;           // the background is the built-in one, with LED windows drawn for the layout
   QImage blurStrip;    // the blur strip at layout scale
   QImage symbolSheet;  // cells of CellSize
   // The right-hand buttons, by ButtonId order Bet One, Bet Max, Spin: [dim, lit].
@@ -23,34 +28,31 @@ struct MachineArt {
   // Payline lamps by line (0 middle, 1 top, 2 bottom): [dark, lit], with the
   // mask turned into transparency.
   std::array<std::array<QImage, 2>, 3> lamps;
-  QImage logo;        // unscaled, transparent outside its mask
-  QImage meterStrip;  // 13 frames of 78 x 59
+  QImage logo;        // its own size (grown on large layouts), transparent outside its mask
+  QImage meterStrip;  // 13 frames of meterFrame, lit BONUS first
+  QSize meterFrame;
   QImage digitsRed, digitsGreen;
   QSize digitCell;
+  // The pull lever over leverRegion: backdrop, arm and hub; null until
+  // AddLeverArt, and on a replaced background that these would not match.
+  QImage leverBackdrop, leverArm, leverHub;
+  QRect leverRegion;
+  QPoint leverPivot;  // the hub's centre, which the arm turns about, in machine pixels
 };
 
 // Scales the pictures for `layoutWidth`. `symbolSheet` (the artwork's, or the
 // size variant for this width) is used at its own size unless `stretchSheet`.
-MachineArt BuildMachineArt(const Artwork& artwork, const QImage& symbolSheet, int32_t layoutWidth,
+// The lever's pictures are left out: nothing shows them before the first pull.
+MachineArt BuildMachineArt(const Artwork& artwork, const Picture& symbolSheet, int32_t layoutWidth,
                            bool stretchSheet);
+// Adds the lever's pictures, unless the background is a replacement they would not match.
+void AddLeverArt(MachineArt& art, const Artwork& artwork);
 
-// Regions of the machine in design units, as (left, top, right, bottom).
-struct DesignRect {
-  int left, top, right, bottom;
-};
-inline constexpr DesignRect kTitlePanel{247, 98, 549, 241};
-inline constexpr DesignRect kCoinSpot{560, 99, 644, 184};
-inline constexpr DesignRect kNamePlate{221, 551, 657, 600};
-inline constexpr DesignRect kBonusMeterBox{578, 223, 656, 282};
-inline constexpr std::array<DesignRect, 3> kHoldButtons = {
-    {{260, 246, 332, 263}, {364, 246, 436, 263}, {468, 246, 540, 263}}};
-// Bet One, Bet Max, Spin.
-inline constexpr std::array<DesignRect, 3> kButtons = {
-    {{577, 362, 655, 421}, {577, 432, 655, 491}, {577, 293, 655, 352}}};
-// Middle, top, bottom line lamps.
-inline constexpr std::array<DesignRect, 3> kLampRows = {
-    {{241, 377, 559, 391}, {241, 301, 559, 315}, {241, 453, 559, 467}}};
-
+using DesignRect = design::Rect;
 QRect Scaled(int32_t layoutWidth, const DesignRect& rect);
+
+// Draws the machine's black LED counter windows onto a built-in background at
+// its layout, as high as the digits of that layout with a margin above and below.
+void DrawLedWindows(QImage& background, int32_t layoutWidth);
 
 }  // namespace vexlor

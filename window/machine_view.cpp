@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace vexlor {
 
@@ -13,28 +14,60 @@ MachineView::MachineView(const QImage& surface, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
 }
 
+void MachineView::SetDevicePixelRatio(double ratio) {
+  ratio_ = ratio > 0 ? ratio : 1;
+  update();
+}
+
 QPoint MachineView::Origin() const {
-  return QPoint(std::max(0, (width() - surface_.width()) / 2),
-                std::max(0, (height() - surface_.height()) / 2));
+  const QRect device = ToDevice(rect());
+  return QPoint(std::max(0, (device.width() - surface_.width()) / 2),
+                std::max(0, (device.height() - surface_.height()) / 2));
+}
+
+QPoint MachineView::ToView(QPoint machine) const {
+  const QPointF device = machine + Origin() + QPointF(0.5, 0.5);
+  return QPoint(static_cast<int>(std::floor(device.x() / ratio_)),
+                static_cast<int>(std::floor(device.y() / ratio_)));
+}
+
+QRect MachineView::ToDevice(const QRect& logical) const {
+  const auto down = [this](int v) { return static_cast<int>(std::floor(v * ratio_ + 1e-6)); };
+  const auto up = [this](int v) { return static_cast<int>(std::ceil(v * ratio_ - 1e-6)); };
+  return QRect(QPoint(down(logical.left()), down(logical.top())),
+               QPoint(up(logical.right() + 1) - 1, up(logical.bottom() + 1) - 1));
+}
+
+QRect MachineView::ToLogical(const QRect& device) const {
+  const auto down = [this](int v) { return static_cast<int>(std::floor(v / ratio_ + 1e-6)); };
+  const auto up = [this](int v) { return static_cast<int>(std::ceil(v / ratio_ - 1e-6)); };
+  return QRect(QPoint(down(device.left()), down(device.top())),
+               QPoint(up(device.right() + 1) - 1, up(device.bottom() + 1) - 1));
 }
 
 void MachineView::UpdateMachineRect(const QRect& rect) {
-  update(rect.translated(Origin()));
+  update(ToLogical(rect.translated(Origin())));
 }
 
 void MachineView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect machine(Origin(), surface_.size());
+  // Black around the machine; the logical pixels wholly inside it are left to the picture.
+  const auto inward = [this](int v, bool start) {
+    return static_cast<int>(start ? std::ceil(v / ratio_ - 1e-6) : std::floor(v / ratio_ + 1e-6));
+  };
+  const QRect inside(
+      QPoint(inward(machine.left(), true), inward(machine.top(), true)),
+      QPoint(inward(machine.right() + 1, false) - 1, inward(machine.bottom() + 1, false) - 1));
+  for (const QRect& rest : event->region().subtracted(QRegion(inside)))
+    painter.fillRect(rest, Qt::black);
   for (const QRect& area : event->region()) {
-    const QRect shown = area.intersected(machine);
-    if (shown.isEmpty()) {
-      painter.fillRect(area, Qt::black);
-      continue;
-    }
-    painter.drawImage(shown.topLeft(), surface_, shown.translated(-machine.topLeft()));
-    const QRegion outside = QRegion(area).subtracted(QRegion(shown));
-    for (const QRect& rest : outside)
-      painter.fillRect(rest, Qt::black);
+    const QRect shown = ToDevice(area).intersected(machine);
+    if (shown.isEmpty()) continue;
+    // Device pixels of the machine onto device pixels of the window, one to one.
+    const QRectF target(shown.x() / ratio_, shown.y() / ratio_, shown.width() / ratio_,
+                        shown.height() / ratio_);
+    painter.drawImage(target, surface_, shown.translated(-machine.topLeft()));
   }
   if (!painted_) {
     painted_ = true;
@@ -43,7 +76,10 @@ void MachineView::paintEvent(QPaintEvent* event) {
 }
 
 void MachineView::mousePressEvent(QMouseEvent* event) {
-  if (onPress) onPress(event->button(), event->position().toPoint() - Origin());
+  const QPointF device = event->position() * ratio_;
+  const QPoint at(static_cast<int>(std::floor(device.x())),
+                  static_cast<int>(std::floor(device.y())));
+  if (onPress) onPress(event->button(), at - Origin());
 }
 
 void MachineView::keyPressEvent(QKeyEvent* event) {

@@ -9,19 +9,26 @@ namespace vexlor {
 
 // The main window's client area: shows the retained picture of the machine,
 // centred on black, and hands presses and keys on in machine coordinates.
+// The picture holds device pixels and is shown one to one, so the machine is
+// as sharp on a scaled display as on any other.
 class MachineView : public QWidget {
   Q_OBJECT
  public:
   explicit MachineView(const QImage& surface, QWidget* parent = nullptr);
 
-  // Where the machine's top-left corner sits in the view.
+  // Device pixels per logical pixel, the one the machine was laid out for.
+  void SetDevicePixelRatio(double ratio);
+  double DevicePixelRatio() const { return ratio_; }
+  // Where the machine's top-left corner sits in the view, in device pixels.
   QPoint Origin() const;
-  // Asks for a repaint of a rectangle of the machine.
+  // The logical position in the view of a machine pixel (for pointer input).
+  QPoint ToView(QPoint machine) const;
+  // Asks for a repaint of a rectangle of the machine (machine pixels).
   void UpdateMachineRect(const QRect& rect);
 
   std::function<void(Qt::MouseButton, QPoint)> onPress;  // machine coordinates
   std::function<void(int key)> onKey;
-  std::function<void(QSize)> onResize;
+  std::function<void(QSize)> onResize;  // logical size
   std::function<void()> onFirstPaint;
 
  protected:
@@ -31,7 +38,11 @@ class MachineView : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  QRect ToDevice(const QRect& logical) const;
+  QRect ToLogical(const QRect& device) const;
+
   const QImage& surface_;
+  double ratio_ = 1;
   bool painted_ = false;
 };
 

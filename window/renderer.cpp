@@ -1,6 +1,8 @@
 #include "window/renderer.h"
 
 #include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
 
 #include "engine/reels.h"
 #include "window/layout.h"
@@ -138,7 +140,7 @@ void MachineRenderer::DrawCapturedReel(int reel, int dy) {
 
 void MachineRenderer::DrawButton(ButtonId id, bool lit) {
   const int index = id == ButtonId::BetOne ? 0 : (id == ButtonId::BetMax ? 1 : 2);
-  const QRect region = Scaled(art_.layoutWidth, kButtons[index]);
+  const QRect region = Scaled(art_.layoutWidth, design::kButtons[index]);
   {
     QPainter painter(&surface_);
     painter.drawImage(region.topLeft(), art_.buttons[index][lit ? 1 : 0]);
@@ -148,7 +150,7 @@ void MachineRenderer::DrawButton(ButtonId id, bool lit) {
 
 void MachineRenderer::DrawHoldButton(bool lit, int reel) {
   if (state_.ReelHeld[reel]) return;  // a held reel's button keeps what it showed
-  const QRect region = Scaled(art_.layoutWidth, kHoldButtons[reel]);
+  const QRect region = Scaled(art_.layoutWidth, design::kHoldButtons[reel]);
   {
     QPainter painter(&surface_);
     painter.drawImage(region.topLeft(), art_.hold[lit ? 1 : 0]);
@@ -157,7 +159,7 @@ void MachineRenderer::DrawHoldButton(bool lit, int reel) {
 }
 
 void MachineRenderer::DrawLineLamp(int line, bool lit) {
-  const QRect region = Scaled(art_.layoutWidth, kLampRows[line]);
+  const QRect region = Scaled(art_.layoutWidth, design::kLampRows[line]);
   {
     QPainter painter(&surface_);
     painter.drawImage(region.topLeft(), art_.lamps[line][lit ? 1 : 0]);
@@ -170,8 +172,7 @@ void MachineRenderer::DrawPanel(const DesignRect& design, const QImage& dimmed, 
   {
     QPainter painter(&surface_);
     if (lit) {
-      painter.drawImage(region.topLeft(), art_.background,
-                        region);  // lit is the background's own look
+      painter.drawImage(region.topLeft(), art_.background, region);  // the background's own look
     } else {
       painter.drawImage(region.topLeft(), dimmed);
     }
@@ -180,13 +181,13 @@ void MachineRenderer::DrawPanel(const DesignRect& design, const QImage& dimmed, 
 }
 
 void MachineRenderer::DrawTitlePanel(bool lit) {
-  DrawPanel(kTitlePanel, art_.dimTitle, lit);
+  DrawPanel(design::kTitlePanel, art_.dimTitle, lit);
 }
 void MachineRenderer::DrawNamePlate(bool lit) {
-  DrawPanel(kNamePlate, art_.dimNamePlate, lit);
+  DrawPanel(design::kNamePlate, art_.dimNamePlate, lit);
 }
 void MachineRenderer::DrawCoinSpot(bool lit) {
-  DrawPanel(kCoinSpot, art_.dimCoinSpot, lit);
+  DrawPanel(design::kCoinSpot, art_.dimCoinSpot, lit);
 }
 
 void MachineRenderer::DrawTitlePanels(bool lit) {
@@ -195,11 +196,47 @@ void MachineRenderer::DrawTitlePanels(bool lit) {
 }
 
 void MachineRenderer::DrawLogo() {
-  const QRect region(QPoint(Scale(10), Scale(10)), art_.logo.size());
+  const QRect region(QPoint(Scale(design::kLogoAt.x), Scale(design::kLogoAt.y)), art_.logo.size());
   {
     QPainter painter(&surface_);
     painter.drawImage(region.topLeft(), art_.logo);
   }
+  Dirty(region);
+}
+
+bool MachineRenderer::CanDrawLever() const {
+  return !art_.leverArm.isNull();
+}
+
+void MachineRenderer::DrawLever(double pull) {
+  const QRect region = art_.leverRegion;
+  if (region.isEmpty()) return;
+  QPainter painter(&surface_);
+  if (pull <= 0 || !CanDrawLever()) {
+    painter.drawImage(region.topLeft(), art_.background, region);  // at rest, as drawn
+    Dirty(region);
+    return;
+  }
+  // Pulled toward the player the rod turns about the hub and looks shorter;
+  // the ball on its end stays round.
+  const double squash = 1.0 - 0.8 * std::min(pull, 1.0);
+  const QPointF pivot = art_.leverPivot;
+  const auto down = [&](double y) { return pivot.y() + (y - pivot.y()) * squash; };
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(region.topLeft(), art_.leverBackdrop);
+  painter.drawImage(QRectF(region.left(), down(region.top()), region.width(),
+                           down(region.top() + region.height()) - down(region.top())),
+                    art_.leverArm);
+  const QPointF knob(Scale(design::kLeverKnob.x), Scale(design::kLeverKnob.y));
+  const double radius = Scale(design::kLeverKnobRadius + 3);
+  const QRectF ball(knob.x() - radius, knob.y() - radius, 2 * radius, 2 * radius);
+  QPainterPath round;
+  round.addEllipse(ball.translated(0, down(knob.y()) - knob.y()));
+  painter.setClipPath(round);
+  painter.drawImage(ball.translated(0, down(knob.y()) - knob.y()), art_.leverArm,
+                    ball.translated(-region.topLeft()));
+  painter.setClipping(false);
+  painter.drawImage(region.topLeft(), art_.leverHub);
   Dirty(region);
 }
 

@@ -27,6 +27,7 @@ class MachineRenderer {
   void SetLabelFont(const QFont& font) { labelFont_ = font; }
   const QImage& Surface() const { return surface_; }
   const MachineArt& Art() const { return art_; }
+  MachineArt& Art() { return art_; }
   int32_t Scale(int32_t designUnits) const;
 
   std::function<void(const QRect&)> onDirty;
@@ -56,13 +57,17 @@ class MachineRenderer {
   void DrawCoinSpot(bool lit);
   void DrawTitlePanels(bool lit);
   void DrawLogo();
+  // The pull lever, `pull` of the way down (0 at rest, 1 fully pulled).
+  void DrawLever(double pull);
+  bool CanDrawLever() const;  // the lever has its pictures (not on a replaced background)
 
  private:
   enum Counter { kCredits, kCoins, kHolds, kWinnings };
   void Dirty(const QRect& rect);
   void DrawPanel(const DesignRect& design, const QImage& dimmed, bool lit);
   void DrawCounter(Counter counter, int32_t value, int x, bool green, bool rightAligned);
-  void DrawLabel(QPainter& painter, const QString& text, int x, bool rightEnd);
+  void DrawCounter(Counter counter, const design::Counter& place, int32_t value);
+  void DrawLabel(const design::Label& label);
   QRect ReelWindow(int reel) const;
 
   GameState& state_;

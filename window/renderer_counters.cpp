@@ -6,14 +6,6 @@
 #include "window/renderer.h"
 
 namespace vexlor {
-namespace {
-
-constexpr int kMeterFrameWidth = 78;
-constexpr int kMeterFrameHeight = 59;
-constexpr DesignRect kWinningsBlank{330, 38, 450, 70};
-
-}  // namespace
-
 QRect DrawNumber(QPainter& painter, const MachineArt& art, int32_t value, int x, int y, bool green,
                  bool rightAligned) {
   const QString text = QString::number(std::max<int32_t>(value, 0));
@@ -40,71 +32,90 @@ void MachineRenderer::DrawCounter(Counter counter, int32_t value, int x, bool gr
     // Whatever the counter showed before is cleared first, so a number that
     // loses several digits at once leaves none of them behind.
     painter.fillRect(counterExtent_[counter], Qt::black);
-    painted = DrawNumber(painter, art_, value, x, Scale(38), green, rightAligned);
+    painted = DrawNumber(painter, art_, value, x, Scale(design::kCounterTop), green, rightAligned);
   }
   Dirty(painted.united(counterExtent_[counter]));
   counterExtent_[counter] = painted;
 }
 
+void MachineRenderer::DrawCounter(Counter counter, const design::Counter& place, int32_t value) {
+  DrawCounter(counter, value, Scale(place.x), place.green, place.rightAligned);
+}
+
 void MachineRenderer::DrawCredits() {
-  DrawCounter(kCredits, state_.Credits, Scale(620), true, true);
+  DrawCounter(kCredits, design::kCreditsCounter, state_.Credits);
 }
 
 void MachineRenderer::DrawCoins() {
-  const QRect blank = Scaled(art_.layoutWidth, kWinningsBlank).united(counterExtent_[kWinnings]);
+  // A change of the bet clears the last win shown. On the built-in machine the
+  // blank is the LED window's own black, which is as high as the digits.
+  QRect blank = Scaled(art_.layoutWidth, design::kWinningsBlank);
+  blank.setBottom(
+      std::max(blank.bottom(), Scale(design::kCounterTop) + art_.digitCell.height() - 1));
+  blank = blank.united(counterExtent_[kWinnings]);
   {
     QPainter painter(&surface_);
-    painter.fillRect(blank, Qt::black);  // a change of the bet clears the last win shown
+    if (art_.ledWindows) {
+      painter.drawImage(blank.topLeft(), art_.background, blank);
+    } else {
+      painter.fillRect(blank, Qt::black);
+    }
   }
   Dirty(blank);
   counterExtent_[kWinnings] = QRect();
-  DrawCounter(kCoins, state_.CoinsBet, Scale(250), true, false);
+  DrawCounter(kCoins, design::kCoinsCounter, state_.CoinsBet);
 }
 
 void MachineRenderer::DrawHolds() {
-  DrawCounter(kHolds, state_.Nudges, Scale(330), false, true);
+  DrawCounter(kHolds, design::kHoldsCounter, state_.Nudges);
 }
 
 void MachineRenderer::DrawWinnings(int32_t value) {
-  DrawCounter(kWinnings, value, Scale(440), false, true);
+  DrawCounter(kWinnings, design::kWinningsCounter, value);
 }
 
-void MachineRenderer::DrawLabel(QPainter& painter, const QString& text, int x, bool rightEnd) {
+void MachineRenderer::DrawLabel(const design::Label& label) {
+  const QString text = QString::fromLatin1(label.text);
   const QFontMetrics metrics(labelFont_);
-  const int left = rightEnd ? x - metrics.horizontalAdvance(text) : x;
-  const QRect box(left, Scale(24), metrics.horizontalAdvance(text), metrics.height());
-  painter.drawText(QPoint(left, Scale(24) + metrics.ascent()), text);
+  const int width = metrics.horizontalAdvance(text);
+  const int x = Scale(label.x);
+  const int left = label.rightEnd ? x - width : x;
+  const int top = Scale(design::kLabelTop);
+  // The text goes onto its own piece of the background each time, so drawing
+  // a label again leaves every pixel as it was. A pixel of margin takes in the
+  // anti-aliased edges.
+  const QRect box =
+      QRect(left, top, width, metrics.height()).adjusted(-1, -1, 1, 1).intersected(surface_.rect());
+  QPainter painter(&surface_);
+  painter.drawImage(box.topLeft(), art_.background, box);
+  painter.setFont(labelFont_);
+  painter.setPen(Qt::white);
+  painter.drawText(QPoint(left, top + metrics.ascent()), text);
   Dirty(box);
 }
 
 void MachineRenderer::DrawLabels() {
-  QPainter painter(&surface_);
-  painter.setFont(labelFont_);
-  painter.setPen(Qt::white);
-  DrawLabel(painter, QStringLiteral("Credits"), Scale(620), true);
-  DrawLabel(painter, QStringLiteral("Coins"), Scale(250), false);
-  DrawLabel(painter, QStringLiteral("Holds"), Scale(302), false);
-  DrawLabel(painter, QStringLiteral("Winnings"), Scale(440), true);
+  for (const design::Label& label :
+       {design::kCreditsLabel, design::kCoinsLabel, design::kHoldsLabel, design::kWinningsLabel}) {
+    DrawLabel(label);
+  }
 }
 
 void MachineRenderer::DrawWinningsLabel() {
-  QPainter painter(&surface_);
-  painter.setFont(labelFont_);
-  painter.setPen(Qt::white);
-  DrawLabel(painter, QStringLiteral("Winnings"), Scale(440), true);
+  DrawLabel(design::kWinningsLabel);
 }
 
 void MachineRenderer::DrawBonusMeter() {
   // A stored count outside the meter's range is drawn, and kept, at its nearest end.
   state_.BonusPts = std::clamp(state_.BonusPts, 0, kBonusPointsForRound);
   const int frame = kBonusPointsForRound - state_.BonusPts;
-  const QRect source(0, kMeterFrameHeight * frame, kMeterFrameWidth, kMeterFrameHeight);
-  const QRect box = Scaled(art_.layoutWidth, kBonusMeterBox);
+  const QSize size = art_.meterFrame;
+  const QRect source(QPoint(0, size.height() * frame), size);
+  const QRect box = Scaled(art_.layoutWidth, design::kBonusMeterBox);
   QRect target = box;
   if (art_.layoutWidth >= kDesignWidth) {
-    target = QRect(box.left() + (box.width() - kMeterFrameWidth) / 2,
-                   box.top() + (box.height() - kMeterFrameHeight) / 2, kMeterFrameWidth,
-                   kMeterFrameHeight);
+    target = QRect(box.left() + (box.width() - size.width()) / 2,
+                   box.top() + (box.height() - size.height()) / 2, size.width(), size.height());
   }
   {
     QPainter painter(&surface_);

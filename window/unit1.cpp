@@ -7,6 +7,7 @@
 
 #include "config/identity.h"
 #include "engine/reels.h"
+#include "window/app_icon.h"
 #include "window/layout.h"
 #include "window/machine_art.h"
 #include "window/machine_view.h"
@@ -36,7 +37,9 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
   view_->onResize = [this](QSize size) { OnViewResized(size); };
   view_->onPress = [this](Qt::MouseButton button, QPoint at) { FormMouseDown(button, at); };
   view_->onKey = [this](int key) { FormKeyDown(key); };
+  view_->onFirstPaint = [this] { QTimer::singleShot(0, this, &TForm1::OnFirstFrame); };
   hooks_.onGameSettled = [this] { AutoSave(); };
+  hooks_.onPump = [this] { AdvanceLever(); };
 
   timer1_.setSingleShot(true);
   timer1_.setInterval(250);
@@ -56,18 +59,22 @@ TForm1::~TForm1() = default;
 void TForm1::FormCreate() {
   // The generator was seeded from the environment's clock seed on construction.
   SetIdentityAndCaption();
-  state_.ScreenWidth = env_.screenSize.width();
-  state_.ScreenHeight = env_.screenSize.height();
+  // The machine is laid out in device pixels, so it is sharp at any display scale.
+  state_.ScreenWidth = DeviceScreenWidth(Room());
+  state_.ScreenHeight = ToDevice(env_.screenSize, env_.devicePixelRatio).height();
+  view_->SetDevicePixelRatio(env_.devicePixelRatio);
+  maximise_ = env_.logicalDpi < 100;
   LoadPictures();
   state_.LineWon = {};
   state_.Spins = 0;
   state_.ReelLeft = 0;
   state_.ReelTop = 0;
-  LayoutForScreen(FitLayoutWidth(state_.ScreenWidth, ClientSpace()));
+  const WindowPlan plan = PlanWindow(Room(), maximise_);
+  LayoutForScreen(plan.layoutWidth);
   InitReels(state_);
   for (const std::string& problem : sound_->LoadSoundImages(state_))
     env_.error(FromStd(problem));
-  SizeWindow();
+  SizeWindow(plan);
   state_.CoinsBet = 0;
   state_.LastBet = 0;
   state_.MusicOn = true;
@@ -76,7 +83,6 @@ void TForm1::FormCreate() {
     state_.MusicFiles[n] = state_.AppDir + state_.AssetPrefix + std::to_string(n) + ".mid";
   }
   RestoreCurrentGame();
-  maximise_ = env_.logicalDpi < 100;
   renderer_.FormPaint();
 }
 
@@ -101,13 +107,14 @@ void TForm1::LayoutForScreen(int32_t layoutWidth) {
   const SymbolSheetChoice choice =
       SymbolSheetFor(layoutWidth, QString::fromStdString(state_.AssetPrefix));
   bool unscaled = layoutWidth == kDesignWidth;
-  QImage sheet = artwork_.symbols;  // a size variant is used for this layout only
+  Picture sheet = artwork_.symbols;  // a size variant is used for this layout only
   if (!choice.variantFile.isEmpty()) {
     const Replacement variant = LoadReplacement(sheet, state_.AppDir, choice.variantFile);
     if (!variant.error.isEmpty()) env_.error(ErrorBoxText(variant.error.toStdString()).c_str());
     unscaled = variant.loaded;
   }
-  const ReelGeometry geometry = ComputeReelGeometry(layoutWidth, unscaled, artwork_.blur.height());
+  const ReelGeometry geometry =
+      ComputeReelGeometry(layoutWidth, unscaled, artwork_.blur.Size().height());
   state_.CellSize = geometry.cellSize;
   state_.ReelLeft = geometry.reelLeft;
   state_.ReelTop = geometry.reelTop;
@@ -117,21 +124,26 @@ void TForm1::LayoutForScreen(int32_t layoutWidth) {
 
   QFont labels(QStringLiteral("DejaVu Sans"));
   const bool small = layoutWidth < 900;
-  labels.setPointSize(small ? 8 : 10);
+  labels.setPointSizeF((small ? 8 : 10) * GrowthFactor(layoutWidth));
   labels.setBold(!small && env_.logicalDpi < 100);
   renderer_.SetLabelFont(labels);
 }
 
-QSize TForm1::ClientSpace() const {
-  QSize outer(state_.ScreenWidth - 10, state_.ScreenHeight - 10);
-  if (env_.logicalDpi < 100) outer = env_.availableSize;
-  outer = outer.boundedTo(env_.availableSize);
-  return QSize(outer.width(), outer.height() - menuBar()->sizeHint().height());
+ScreenRoom TForm1::Room() const {
+  return ScreenRoom{env_.screenSize, env_.availableGeometry, env_.devicePixelRatio,
+                    env_.frameMargins ? env_.frameMargins(*this) : QMargins(),
+                    menuBar()->sizeHint().height()};
 }
 
-void TForm1::SizeWindow() {
-  resize(state_.ScreenWidth - 10, state_.ScreenHeight - 10);
-  move(0, 0);
+void TForm1::SizeWindow(const WindowPlan& plan) {
+  // The player cannot resize the window; a maximised one is fixed once the
+  // window manager has maximised it.
+  if (maximise_) {
+    resize(plan.client);
+  } else {
+    setFixedSize(plan.client);
+  }
+  move(plan.frameTopLeft);
 }
 
 void TForm1::RestoreCurrentGame() {
@@ -141,8 +153,6 @@ void TForm1::RestoreCurrentGame() {
 }
 
 void TForm1::ShowAsCreated() {
-  const QSize outer = frameGeometry().size();
-  move((state_.ScreenWidth - outer.width()) / 2, (state_.ScreenHeight - outer.height()) / 2);
   if (maximise_) {
     showMaximized();
   } else {
@@ -151,13 +161,65 @@ void TForm1::ShowAsCreated() {
   view_->setFocus();
 }
 
+void TForm1::OnFirstFrame() {
+  // Made once the machine is up, so they cost the start nothing.
+  setWindowIcon(GameIcon(artwork_));
+  AddLeverArt(renderer_.Art(), artwork_);
+}
+
 void TForm1::OnViewResized(QSize size) {
-  // The machine must be seen whole: when the window got less room than was
-  // reckoned with at start-up, the machine is laid out again to fit.
-  const int32_t fitting = FitLayoutWidth(state_.ScreenWidth, size);
-  if (fitting >= renderer_.Art().layoutWidth || state_.SpinInProgress) return;
+  // The machine must be seen whole and fill its room: when the window got
+  // another size than was reckoned with (a window manager's frame, a
+  // maximised window), the machine is laid out again to fit, larger or smaller.
+  // A machine that no longer fits is always laid out again; one with room to
+  // spare only when it can grow by more than a fiftieth, so that a frame a few
+  // pixels off the one reckoned with costs no second layout at start-up.
+  const int32_t fitting = LayoutForView(Room(), size);
+  const int32_t current = renderer_.Art().layoutWidth;
+  if (fitting >= current && fitting <= current + current / 50) return;
+  if (state_.SpinInProgress) {
+    relayoutPending_ = true;  // done when the spin has ended
+    return;
+  }
+  relayoutPending_ = false;
   LayoutForScreen(fitting);
   renderer_.FormPaint();
+}
+
+bool TForm1::event(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+      if (!fitReviewPending_) {
+        fitReviewPending_ = true;
+        QTimer::singleShot(0, this, &TForm1::ReviewFit);
+      }
+      break;
+    default:
+      break;
+  }
+  return QMainWindow::event(event);
+}
+
+void TForm1::ReviewFit() {
+  fitReviewPending_ = false;
+  if (!isVisible()) return;
+  if (maximise_) {
+    // Once maximised the window keeps that size.
+    if (isMaximized() && maximumSize() != size()) setFixedSize(size());
+    return;
+  }
+  // Now that the window manager has framed the window, its real frame is known.
+  const WindowPlan plan = PlanWindow(Room(), false);
+  if (plan.client != size()) {
+    setFixedSize(plan.client);
+    move(plan.frameTopLeft);
+  } else if (frameGeometry().topLeft() != plan.frameTopLeft && !frameGeometry().isEmpty() &&
+             !env_.availableGeometry.contains(frameGeometry())) {
+    move(plan.frameTopLeft);
+  }
 }
 
 void TForm1::Timer1Timer() {

@@ -11,6 +11,7 @@
 #include "window/artwork.h"
 #include "window/environment.h"
 #include "window/renderer.h"
+#include "window/window_fit.h"
 #include "window/window_hooks.h"
 
 class QAction;
@@ -56,6 +57,8 @@ class TForm1 : public QMainWindow {
   // A press anywhere on the machine (machine pixels; any button), and keys.
   void FormMouseDown(Qt::MouseButton button, QPoint position);
   void FormKeyDown(int key);
+  // Whether a machine pixel lies on the pull lever (its knob, rod or hub).
+  bool OnLever(QPoint position) const;
 
   // Menu commands.
   void NewGame1Click();
@@ -66,14 +69,21 @@ class TForm1 : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void SetIdentityAndCaption();
   void LoadPictures();
-  void SizeWindow();
+  ScreenRoom Room() const;
+  void SizeWindow(const WindowPlan& plan);
   void RestoreCurrentGame();
   void OnViewResized(QSize size);
-  QSize ClientSpace() const;
+  // Checks the window against its screen once it is shown and framed.
+  void ReviewFit();
+  void OnFirstFrame();
+  void PressHoldButton(int reel);
+  void PullLever();
+  void AdvanceLever();
   // Stores the live game as the current game; a failure is shown when asked.
   bool StoreCurrentGame(bool reportFailure = true);
   // The store after a settled spin or a new game; a failure is shown once a run.
@@ -100,6 +110,9 @@ class TForm1 : public QMainWindow {
   bool maximise_ = false;
   bool closePending_ = false;  // a close asked for during a spin, done when it ends
   bool autoSaveFailed_ = false;
+  bool fitReviewPending_ = false;
+  bool relayoutPending_ = false;  // the view changed size during a spin
+  int64_t leverPulledAt_ = -1;    // game clock of the last pull while it is drawn; -1 at rest
 };
 
 }  // namespace vexlor

@@ -1,8 +1,10 @@
 #include <QCloseEvent>
+#include <cmath>
 
 #include "engine/holds.h"
 #include "engine/spin.h"
 #include "window/machine_art.h"
+#include "window/machine_view.h"
 #include "window/unit1.h"
 
 namespace vexlor {
@@ -11,6 +13,19 @@ namespace {
 // Hit areas include both edges: a press on the far edge counts.
 bool Within(int value, int from, int to) {
   return value >= from && value <= to;
+}
+
+// How long the lever takes to come down, and to go back up once the reels run.
+constexpr int64_t kLeverDownMs = 150;
+constexpr int64_t kLeverUpMs = 300;
+
+double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
+  const QPointF ab = b - a;
+  const double length2 = QPointF::dotProduct(ab, ab);
+  const double t =
+      length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
+  const QPointF nearest = a + ab * t;
+  return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
 }
 
 }  // namespace
@@ -22,32 +37,50 @@ void TForm1::RunAction(Action action) {
     closePending_ = false;
     close();
   }
+  if (relayoutPending_ && !state_.SpinInProgress) OnViewResized(view_->size());
+}
+
+bool TForm1::OnLever(QPoint position) const {
+  const auto scale = [this](int v) { return renderer_.Scale(v); };
+  const QPointF p = position;
+  const QPointF knob(scale(design::kLeverKnob.x), scale(design::kLeverKnob.y));
+  const QPointF hub(scale(design::kLeverHub.x), scale(design::kLeverHub.y));
+  const auto within = [](QPointF a, QPointF b, double radius) {
+    return std::hypot(a.x() - b.x(), a.y() - b.y()) <= radius;
+  };
+  return within(p, knob, scale(design::kLeverKnobRadius + 2)) ||
+         within(p, hub, scale(design::kLeverHubRadius)) ||
+         DistanceToSegment(p, hub, knob) <= scale(design::kLeverRodHalfWidth);
+}
+
+void TForm1::PressHoldButton(int reel) {
+  if (CanPlaceHold(state_)) PlaceHold(state_, hooks_, reel);
 }
 
 void TForm1::FormMouseDown(Qt::MouseButton, QPoint position) {
   const auto scale = [this](int v) { return renderer_.Scale(v); };
-  const int x = position.x();
-  const int y = position.y();
-  if (Within(y, scale(246), scale(263)) && CanPlaceHold(state_)) {
-    for (int reel = 0; reel < kReelCount; ++reel) {
-      const DesignRect& area = kHoldButtons[reel];
-      if (Within(x, scale(area.left), scale(area.right))) {
-        PlaceHold(state_, hooks_, reel);
-        break;
-      }
+  const auto inside = [&](const design::Rect& area) {
+    return Within(position.x(), scale(area.left), scale(area.right)) &&
+           Within(position.y(), scale(area.top), scale(area.bottom));
+  };
+  for (int reel = 0; reel < kReelCount; ++reel) {
+    if (inside(design::kHoldButtons[reel])) {
+      PressHoldButton(reel);
+      break;
     }
   }
-  if (Within(x, scale(577), scale(655)) && !state_.Busy) {
-    if (Within(y, scale(362), scale(421))) {
+  if (!state_.Busy) {
+    if (inside(design::kButtons[0])) {
       RunAction([this] { BetOne(state_, hooks_); });
-    } else if (Within(y, scale(432), scale(491))) {
+    } else if (inside(design::kButtons[1])) {
       RunAction([this] { BetMax(state_, hooks_); });
-    } else if (Within(y, scale(293), scale(352))) {
+    } else if (inside(design::kButtons[2])) {
       RunAction([this] { Spin(state_, hooks_); });
+    } else if (inside(design::kCoinSpotHit)) {
+      RunAction([this] { BetOne(state_, hooks_); });
+    } else if (OnLever(position)) {
+      PullLever();
     }
-  }
-  if (Within(x, scale(560), scale(643)) && !state_.Busy && Within(y, scale(99), scale(181))) {
-    RunAction([this] { BetOne(state_, hooks_); });
   }
   if (state_.Nudges <= 0) {
     state_.HoldsOpen = false;
@@ -70,8 +103,56 @@ void TForm1::FormKeyDown(int key) {
     case Qt::Key_M:
       RunAction([this] { BetMax(state_, hooks_); });
       break;
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+      // As a press on that reel's hold button.
+      PressHoldButton(key - Qt::Key_1);
+      if (state_.Nudges <= 0) {
+        state_.HoldsOpen = false;
+        timer7_.stop();
+      }
+      break;
     default:
       break;
+  }
+}
+
+void TForm1::PullLever() {
+  // The lever comes down, then the reels start as from the Spin button while
+  // it springs back; the spring back is drawn as the spin handles its events.
+  AddLeverArt(renderer_.Art(), artwork_);
+  if (renderer_.CanDrawLever()) {
+    // With nothing to spin the lever goes down and up before the machine says so.
+    const int64_t travel = HasBetToSpin(state_) ? kLeverDownMs : kLeverDownMs + kLeverUpMs;
+    state_.Busy = true;  // no other bet or spin while the lever moves
+    leverPulledAt_ = env_.clock();
+    while (env_.clock() - leverPulledAt_ < travel && !state_.StopRequested) {
+      AdvanceLever();
+      env_.pump();
+    }
+    state_.Busy = false;
+  }
+  if (!state_.StopRequested) RunAction([this] { Spin(state_, hooks_); });
+  AdvanceLever();
+  if (leverPulledAt_ >= 0) {
+    leverPulledAt_ = -1;
+    renderer_.DrawLever(0);
+  }
+}
+
+void TForm1::AdvanceLever() {
+  if (leverPulledAt_ < 0) return;
+  const int64_t elapsed = env_.clock() - leverPulledAt_;
+  if (elapsed < kLeverDownMs) {
+    const double t = static_cast<double>(elapsed) / kLeverDownMs;
+    renderer_.DrawLever(t * t);  // it gathers speed as it is pulled
+  } else if (elapsed < kLeverDownMs + kLeverUpMs) {
+    const double t = static_cast<double>(elapsed - kLeverDownMs) / kLeverUpMs;
+    renderer_.DrawLever(1.0 - t);
+  } else {
+    leverPulledAt_ = -1;
+    renderer_.DrawLever(0);
   }
 }
 

@@ -28,6 +28,7 @@ class WindowHooks : public MachineHooks {
 
   std::function<void()> runBonusRound;
   std::function<void()> onGameSettled;
+  std::function<void()> onPump;  // after the events of every pump, inside spins and waits
 
   void DrawCredits() override { renderer_.DrawCredits(); }
   void DrawCoins() override { renderer_.DrawCoins(); }
@@ -67,7 +68,10 @@ class WindowHooks : public MachineHooks {
   void RunBonusRound() override;
 
   int64_t NowMs() override { return env_.clock(); }
-  void ProcessMessages() override { env_.pump(); }
+  void ProcessMessages() override {
+    env_.pump();
+    if (onPump) onPump();
+  }
   int32_t Random(int32_t n) override { return random_.Draw(n); }
 
  private:

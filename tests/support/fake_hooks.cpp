@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "engine/machine_geometry.h"
 #include "engine/reels.h"
 
 namespace vexlor::testing {
@@ -105,9 +106,9 @@ GameState NewGameState() {
   state.ScreenWidth = 800;
   state.ScreenHeight = 600;
   state.CellSize = 76;
-  state.ReelLeft = 258;
-  state.ReelTop = 272;
-  state.ReelPitch = 104;
+  state.ReelLeft = design::kReelLeft;
+  state.ReelTop = design::kReelTop;
+  state.ReelPitch = design::kReelPitch;
   state.BlurHeight = 456;
   state.SoundOn = true;
   state.MusicOn = true;

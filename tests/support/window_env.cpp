@@ -9,8 +9,9 @@ WindowEnvironment TestEnvironment(const std::filesystem::path& folder, QSize scr
   WindowEnvironment env;
   env.executablePath = QString::fromStdString((folder / "vexlorslots").string());
   env.screenSize = screen;
-  env.availableSize = screen;
+  env.availableGeometry = QRect(QPoint(0, 0), screen);
   env.logicalDpi = 96;
+  env.frameMargins = [](const QWidget&) { return QMargins(); };
   env.storeFolder = folder / "store";
   env.today = [] { return std::string("12/07/26"); };
   env.seed = 1207;

@@ -1,0 +1,104 @@
+#include "window/picture.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QResource>
+
+#include "window/jpeg_image.h"
+
+namespace vexlor {
+namespace {
+
+constexpr std::array<int, 3> kLevelScale = {1, 2, 4};
+
+// The bytes of a resource, without a copy unless it is stored compressed.
+QByteArray Resource(const QString& path) {
+  const QResource resource(path);
+  if (!resource.isValid()) qFatal("built-in picture %s is missing", qPrintable(path));
+  return resource.uncompressedData();
+}
+
+QImage DecodeOther(const QByteArray& bytes) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  QImageReader reader(&buffer);
+  QImage image = reader.read();
+  if (image.isNull()) qFatal("built-in picture: %s", qPrintable(reader.errorString()));
+  return image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                 : image.convertToFormat(QImage::Format_RGB32);
+}
+
+QSize SizeOf(const QByteArray& bytes) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  return QImageReader(&buffer).size();
+}
+
+QImage Resize(const QImage& image, QSize target) {
+  if (image.size() == target) return image;
+  return image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+}  // namespace
+
+Picture Picture::BuiltIn(const QString& name) {
+  const QString base = QStringLiteral(":/art/") + name;
+  const int dot = static_cast<int>(base.lastIndexOf(QLatin1Char('.')));
+  const QString stem = base.left(dot);
+  const bool jpeg = base.endsWith(QLatin1String(".jpg"));
+  const QString masterExtension = jpeg ? QStringLiteral(".jpg") : QStringLiteral(".png");
+  Picture picture;
+  picture.jpeg_ = jpeg;
+  picture.listed_ = Resource(base);
+  picture.masters_ = {Resource(stem + QStringLiteral("@2x") + masterExtension),
+                      Resource(stem + QStringLiteral("@4x") + masterExtension)};
+  picture.size_ = SizeOf(picture.listed_);
+  if (picture.size_.isEmpty()) qFatal("built-in picture %s cannot be read", qPrintable(name));
+  return picture;
+}
+
+Picture Picture::FromImage(QImage image) {
+  Picture picture;
+  picture.size_ = image.size();
+  picture.image_ = std::move(image);
+  return picture;
+}
+
+QImage Picture::Image() const {
+  return listed_.isEmpty() ? image_ : Decode(0, {});
+}
+
+QImage Picture::Decode(int level, QSize atLeast) const {
+  const QByteArray& bytes = level == 0 ? listed_ : masters_[static_cast<size_t>(level - 1)];
+  if (!jpeg_) return DecodeOther(bytes);
+  JpegResult decoded = DecodeJpeg(bytes, atLeast);
+  if (!decoded.ok()) qFatal("built-in picture: %s", qPrintable(decoded.error));
+  return decoded.image;
+}
+
+QImage Picture::Scaled(QSize target, QRect source) const {
+  const bool whole = source.isEmpty() || source == QRect(QPoint(0, 0), size_);
+  if (whole) source = QRect(QPoint(0, 0), size_);
+  if (target.isEmpty() || source.isEmpty()) return QImage();
+  if (!HasMasters() || target == source.size()) {
+    const QImage pixels = Image();
+    return Resize(whole ? pixels : pixels.copy(source), target);
+  }
+  int level = 0;
+  while (level + 1 < static_cast<int>(kLevelScale.size()) &&
+         (source.width() * kLevelScale[static_cast<size_t>(level)] < target.width() ||
+          source.height() * kLevelScale[static_cast<size_t>(level)] < target.height())) {
+    ++level;
+  }
+  const int k = kLevelScale[static_cast<size_t>(level)];
+  if (whole) {
+    // A whole picture may come out of the decoder already close to the target.
+    const QImage decoded = Decode(level, target);
+    return Resize(decoded, target);
+  }
+  const QImage decoded = Decode(level, {});
+  const QRect part(source.topLeft() * k, source.size() * k);
+  return Resize(decoded.copy(part), target);
+}
+
+}  // namespace vexlor

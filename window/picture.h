@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <array>
+
+namespace vexlor {
+
+// One of the machine's pictures. Its size is the size every rule of the
+// machine reads (button halves, meter frames, the blur height); a built-in
+// picture also carries masters drawn at two and four times that size, from
+// which any larger copy is made sharp. A picture read from a file has no
+// masters and is stretched as it is. Pixels are decoded when asked for, so
+// a picture costs nothing until a layout needs it; a Picture may be read from
+// several threads at once.
+class Picture {
+ public:
+  Picture() = default;
+  // A built-in picture from the program's resources (":/art/NAME" with its
+  // masters NAME@2x and NAME@4x beside it). A missing one ends the program.
+  static Picture BuiltIn(const QString& name);
+  // A picture made or read elsewhere, without masters.
+  static Picture FromImage(QImage image);
+
+  QSize Size() const { return size_; }
+  bool HasMasters() const { return !masters_[0].isEmpty(); }
+  // The pixels at Size().
+  QImage Image() const;
+  // `source` (in the picture's own pixels; the whole picture when empty)
+  // scaled to `target` pixels, from the smallest master that is at least
+  // that large, or from the largest when none is.
+  QImage Scaled(QSize target, QRect source = {}) const;
+
+ private:
+  QImage Decode(int level, QSize atLeast) const;  // level 0: listed, 1: @2x, 2: @4x
+
+  QSize size_;
+  QImage image_;                       // the pixels, for a picture without encoded bytes
+  QByteArray listed_;                  // the encoded picture at its size
+  std::array<QByteArray, 2> masters_;  // encoded at two and four times the size
+  bool jpeg_ = false;
+};
+
+}  // namespace vexlor
