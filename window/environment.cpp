@@ -50,7 +50,12 @@ WindowEnvironment SystemEnvironment() {
     const QWindow* handle = window.windowHandle();
     // Until the window manager has framed the window, allow for a title bar a
     // little taller than most, so the machine rarely has to be laid out again.
-    if (handle == nullptr || !window.isVisible()) return QMargins(2, 30, 2, 4);
+    // Window managers draw frames in device pixels.
+    if (handle == nullptr || !window.isVisible()) {
+      const qreal ratio = window.devicePixelRatioF();
+      const auto logical = [ratio](int device) { return static_cast<int>(device / ratio + 0.5); };
+      return QMargins(logical(2), logical(30), logical(2), logical(4));
+    }
     return handle->frameMargins();
   };
   env.storeFolder = DefaultStoreFolder();

@@ -47,6 +47,14 @@ QImage At(const Picture& picture, QSize target, QRect source = {}) {
   return picture.Scaled(target, source);
 }
 
+// The dim (upper) and lit (lower) halves of a picture, halves taken at
+// `from`'s size, each at `target`, from one decoding.
+std::array<QImage, 2> Halves(const Picture& picture, QSize from, QSize target) {
+  const std::vector<QImage> parts =
+      picture.ScaledParts({Half(from, false), Half(from, true)}, {target, target});
+  return {parts[0], parts[1]};
+}
+
 // Every picture of a layout is one job; the jobs share nothing but the
 // artwork they read, so they may run side by side.
 std::vector<std::function<void()>> Jobs(MachineArt& art, const Artwork& artwork,
@@ -75,16 +83,9 @@ std::vector<std::function<void()>> Jobs(MachineArt& art, const Artwork& artwork,
     // Every button takes its halves at the size of the Bet One picture.
     const QSize halves = artwork.betOne.Size();
     const std::array<const Picture*, 3> buttons = {&artwork.betOne, &artwork.betMax, &artwork.spin};
-    for (int id = 0; id < 3; ++id) {
-      for (int lit = 0; lit < 2; ++lit) {
-        art.buttons[id][lit] =
-            At(*buttons[id], sizeOf(design::kButtons[id]), Half(halves, lit == 1));
-      }
-    }
-    for (int lit = 0; lit < 2; ++lit) {
-      art.hold[lit] =
-          At(artwork.hold, sizeOf(design::kHoldButtons[0]), Half(artwork.hold.Size(), lit == 1));
-    }
+    for (int id = 0; id < 3; ++id)
+      art.buttons[id] = Halves(*buttons[id], halves, sizeOf(design::kButtons[id]));
+    art.hold = Halves(artwork.hold, artwork.hold.Size(), sizeOf(design::kHoldButtons[0]));
   });
   jobs.push_back([&art, &artwork, sizeOf] {
     art.dimTitle = At(artwork.dimmedTitle, sizeOf(design::kTitlePanel));
@@ -96,15 +97,14 @@ std::vector<std::function<void()>> Jobs(MachineArt& art, const Artwork& artwork,
     const QSize halves = artwork.lampRed.Size();
     const std::array<const Picture*, 3> strips = {&artwork.lampRed, &artwork.lampBlue,
                                                   &artwork.lampGreen};
+    // At the strip's own size the mask is the hard one as drawn; scaled, strip
+    // and mask come from their masters and the lamp edges stay smooth.
     for (int line = 0; line < 3; ++line) {
       const QSize target = sizeOf(design::kLampRows[line]);
-      for (int lit = 0; lit < 2; ++lit) {
-        // At the strip's own size the mask is the hard one as drawn; scaled,
-        // strip and mask come from their masters and the lamp edges stay smooth.
-        const QRect half = Half(halves, lit == 1);
-        art.lamps[line][lit] =
-            Masked(At(*strips[line], target, half), At(artwork.lampMask, target, half));
-      }
+      const std::array<QImage, 2> lamp = Halves(*strips[line], halves, target);
+      const std::array<QImage, 2> mask = Halves(artwork.lampMask, halves, target);
+      for (int lit = 0; lit < 2; ++lit)
+        art.lamps[line][lit] = Masked(lamp[lit], mask[lit]);
     }
   });
   jobs.push_back([&art, &artwork, width] {

@@ -76,29 +76,45 @@ QImage Picture::Decode(int level, QSize atLeast) const {
   return decoded.image;
 }
 
-QImage Picture::Scaled(QSize target, QRect source) const {
-  const bool whole = source.isEmpty() || source == QRect(QPoint(0, 0), size_);
-  if (whole) source = QRect(QPoint(0, 0), size_);
-  if (target.isEmpty() || source.isEmpty()) return QImage();
-  if (!HasMasters() || target == source.size()) {
-    const QImage pixels = Image();
-    return Resize(whole ? pixels : pixels.copy(source), target);
-  }
+int Picture::LevelFor(QSize source, QSize target) const {
+  if (!HasMasters() || target == source) return 0;
   int level = 0;
   while (level + 1 < static_cast<int>(kLevelScale.size()) &&
          (source.width() * kLevelScale[static_cast<size_t>(level)] < target.width() ||
           source.height() * kLevelScale[static_cast<size_t>(level)] < target.height())) {
     ++level;
   }
-  const int k = kLevelScale[static_cast<size_t>(level)];
-  if (whole) {
+  return level;
+}
+
+QImage Picture::Scaled(QSize target, QRect source) const {
+  const QRect all(QPoint(0, 0), size_);
+  if (source.isEmpty()) source = all;
+  if (target.isEmpty() || source.isEmpty()) return QImage();
+  if (source == all && HasMasters()) {
     // A whole picture may come out of the decoder already close to the target.
-    const QImage decoded = Decode(level, target);
-    return Resize(decoded, target);
+    const int level = LevelFor(source.size(), target);
+    return Resize(Decode(level, target), target);
   }
-  const QImage decoded = Decode(level, {});
-  const QRect part(source.topLeft() * k, source.size() * k);
-  return Resize(decoded.copy(part), target);
+  return ScaledParts({source}, {target}).front();
+}
+
+std::vector<QImage> Picture::ScaledParts(const std::vector<QRect>& sources,
+                                         const std::vector<QSize>& targets) const {
+  int level = 0;
+  for (std::size_t i = 0; i < sources.size(); ++i)
+    level = std::max(level, LevelFor(sources[i].size(), targets[i]));
+  const int k = kLevelScale[static_cast<size_t>(level)];
+  const QImage decoded = listed_.isEmpty() ? image_ : Decode(level, {});
+  std::vector<QImage> parts;
+  for (std::size_t i = 0; i < sources.size(); ++i) {
+    const QRect part(sources[i].topLeft() * k, sources[i].size() * k);
+    parts.push_back(
+        targets[i].isEmpty()
+            ? QImage()
+            : Resize(part == decoded.rect() ? decoded : decoded.copy(part), targets[i]));
+  }
+  return parts;
 }
 
 }  // namespace vexlor

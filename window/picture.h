@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 #include <array>
+#include <vector>
 
 namespace vexlor {
 
@@ -32,8 +33,12 @@ class Picture {
   // scaled to `target` pixels, from the smallest master that is at least
   // that large, or from the largest when none is.
   QImage Scaled(QSize target, QRect source = {}) const;
+  // Several parts at once, from one decoding: `sources[i]` scaled to `targets[i]`.
+  std::vector<QImage> ScaledParts(const std::vector<QRect>& sources,
+                                  const std::vector<QSize>& targets) const;
 
  private:
+  int LevelFor(QSize source, QSize target) const;
   QImage Decode(int level, QSize atLeast) const;  // level 0: listed, 1: @2x, 2: @4x
 
   QSize size_;

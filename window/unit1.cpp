@@ -172,11 +172,11 @@ void TForm1::OnViewResized(QSize size) {
   // another size than was reckoned with (a window manager's frame, a
   // maximised window), the machine is laid out again to fit, larger or smaller.
   // A machine that no longer fits is always laid out again; one with room to
-  // spare only when it can grow by more than a fiftieth, so that a frame a few
-  // pixels off the one reckoned with costs no second layout at start-up.
+  // spare only when it can grow by more than 3 %, so that a frame a few pixels
+  // off the one reckoned with costs no second layout at start-up.
   const int32_t fitting = LayoutForView(Room(), size);
   const int32_t current = renderer_.Art().layoutWidth;
-  if (fitting >= current && fitting <= current + current / 50) return;
+  if (fitting >= current && fitting <= current + current * 3 / 100) return;
   if (state_.SpinInProgress) {
     relayoutPending_ = true;  // done when the spin has ended
     return;
