@@ -143,5 +143,24 @@ TEST(LargeLayouts, UpTo1600TheFixedPartsKeepTheirSizeAndBeyondTheyGrow) {
   EXPECT_GT(brightest, 200);
 }
 
+TEST(LargeLayouts, AReplacedBackgroundGetsNoLedWindowsAndItsLeverStillSpinsWithoutAnimation) {
+  TestWindow window;
+  QImage plain(800, 600, QImage::Format_RGB32);
+  plain.fill(QColor(40, 40, 90));
+  testing::WriteJpegFile(plain, window.Folder() / "tester.jpg");
+  TForm1& form = window.Open();
+  form.LayoutForScreen(800);
+  form.Timer1Timer();
+  form.NewGame1Click();
+  EXPECT_FALSE(form.Renderer().Art().ledWindows);
+  // The player's background shows where the built-in machine has its LED windows.
+  const QColor window0 = form.Surface().pixelColor(300, 70);
+  EXPECT_NEAR(window0.blue(), 90, 8);
+  form.State().LastBet = 1;
+  QTest::mousePress(form.View(), Qt::LeftButton, {}, form.View()->ToView(QPoint(754, 84)));
+  EXPECT_EQ(form.State().Spins, 1);
+  EXPECT_TRUE(form.Renderer().Art().leverArm.isNull());
+}
+
 }  // namespace
 }  // namespace vexlor
