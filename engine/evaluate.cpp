@@ -65,9 +65,9 @@ void EvaluateSpin(GameState& state, MachineHooks& hooks) {
   AwardHoldsAndBonusPoints(state, hooks, tally);
 
   if (state.SpinWin > 0) {
-    if (!state.StopRequested) hooks.PlayWinCue();
+    if (!state.StopRequested) hooks.Sound().PlayWinCue();
     for (int reel = 0; reel < kReelCount; ++reel)
-      hooks.DrawHoldButton(false, reel);
+      hooks.Drawing().DrawHoldButton(false, reel);
     state.HoldsOpen = false;
     hooks.SetTimerEnabled(LampTimer::Timer3, true);
     hooks.SetTimerEnabled(LampTimer::Timer8, true);
@@ -80,7 +80,7 @@ void EvaluateSpin(GameState& state, MachineHooks& hooks) {
 }
 
 void CountWinnings(GameState& state, MachineHooks& hooks) {
-  hooks.DrawWinningsLabel();
+  hooks.Drawing().DrawWinningsLabel();
   int32_t shown = 0;
   while (state.SpinWin > 0) {
     if (state.StopRequested) {
@@ -88,17 +88,17 @@ void CountWinnings(GameState& state, MachineHooks& hooks) {
       state.Credits = SaturatingAdd(state.Credits, state.SpinWin);
       shown = SaturatingAdd(shown, state.SpinWin);
       state.SpinWin = 0;
-      hooks.DrawCredits();
-      hooks.DrawWinnings(shown);
+      hooks.Drawing().DrawCredits();
+      hooks.Drawing().DrawWinnings(shown);
       break;
     }
     const int32_t step = CountStep(state.SpinWin);
     state.Credits = SaturatingAdd(state.Credits, step);
     state.SpinWin -= step;
     shown = SaturatingAdd(shown, step);
-    hooks.PlayCountCue();
-    hooks.DrawCredits();
-    hooks.DrawWinnings(shown);
+    hooks.Sound().PlayCountCue();
+    hooks.Drawing().DrawCredits();
+    hooks.Drawing().DrawWinnings(shown);
     WaitSeconds(hooks, kCountStepSeconds);
   }
 }

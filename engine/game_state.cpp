@@ -15,7 +15,7 @@ void StartNewGame(GameState& state, MachineHooks& hooks) {
   // A New Game chosen from the menu in the middle of a spin must not unlock
   // the bet and spin inputs before that spin has ended.
   if (!state.SpinInProgress) state.Busy = false;
-  hooks.Repaint();
+  hooks.Drawing().Repaint();
   // During a spin the game settles, and is stored, when that spin ends.
   if (!state.SpinInProgress) hooks.GameSettled();
 }

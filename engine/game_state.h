@@ -18,6 +18,9 @@ inline constexpr int kMaxCoins = 3;
 inline constexpr int kMaxHoldsPerSpin = 2;
 inline constexpr int32_t kBonusPointsForRound = 12;
 inline constexpr int kPrizeCount = 5;
+inline constexpr int kTuneCount = 5;
+inline constexpr int32_t kTuneStartMark = 10;  // added to MusicTrack while its start is pending
+inline constexpr int32_t kNoTunes = 9;         // MusicTrack when no tune file exists
 
 // Starting counters of a game begun with New Game.
 inline constexpr int32_t kNewGameCredits = 1000;
@@ -62,7 +65,7 @@ struct GameState {
   bool SoundOn = false;
   bool MusicOn = false;
   int32_t MusicTrack = 0;  // 0..4 playing; +10 while its start is pending; 9 no tunes
-  std::array<std::string, 5> MusicFiles;
+  std::array<std::string, kTuneCount> MusicFiles;
   std::vector<unsigned char> ReelStopSound;
   std::vector<unsigned char> CountSound;
 

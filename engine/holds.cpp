@@ -45,24 +45,24 @@ void AwardHoldsAndBonusPoints(GameState& state, MachineHooks& hooks, const Speci
   const bool closing = state.StopRequested;
   if (tally.holdAward > 0) {
     state.Nudges = SaturatingAdd(state.Nudges, 1);
-    if (!closing) hooks.PlayExtraHoldCue();
-    hooks.DrawHolds();
+    if (!closing) hooks.Sound().PlayExtraHoldCue();
+    hooks.Drawing().DrawHolds();
   }
 
   int32_t change = tally.lost ? -1 : tally.gained;
   if (change == -1) {
-    if (!closing) hooks.PlayBonusResetCue();
+    if (!closing) hooks.Sound().PlayBonusResetCue();
     change = -state.BonusPts;
   }
   if (change < 0) {
     state.BonusPts = 0;
-    hooks.DrawBonusMeter();
+    hooks.Drawing().DrawBonusMeter();
   } else if (change > 0) {
     change = std::min(change, kBonusPointsForRound - state.BonusPts);
     for (int32_t i = 0; i < change; ++i) {
       state.BonusPts += 1;
-      hooks.DrawBonusMeter();
-      if (!closing) hooks.PlayBonusPointCue();
+      hooks.Drawing().DrawBonusMeter();
+      if (!closing) hooks.Sound().PlayBonusPointCue();
     }
   }
 }
@@ -78,7 +78,7 @@ void RunBonusRoundIfDue(GameState& state, MachineHooks& hooks) {
   }
   if (state.SpinWin > 0) CountWinnings(state, hooks);
   state.BonusPts = 0;
-  hooks.DrawBonusMeter();
+  hooks.Drawing().DrawBonusMeter();
 }
 
 bool CanPlaceHold(const GameState& state) {
@@ -88,13 +88,13 @@ bool CanPlaceHold(const GameState& state) {
 void PlaceHold(GameState& state, MachineHooks& hooks, int reel) {
   state.Nudges -= 1;
   state.HoldsUsed += 1;
-  hooks.DrawHolds();
-  hooks.DrawHoldButton(true, reel);
+  hooks.Drawing().DrawHolds();
+  hooks.Drawing().DrawHoldButton(true, reel);
   state.ReelHeld[reel] = true;
   if (state.HoldsUsed == kMaxHoldsPerSpin || state.Nudges == 0) {
     hooks.SetTimerEnabled(LampTimer::Timer7, false);
     for (int r = 0; r < kReelCount; ++r)
-      hooks.DrawHoldButton(false, r);
+      hooks.Drawing().DrawHoldButton(false, r);
   }
 }
 

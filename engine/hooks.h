@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace vexlor {
@@ -11,14 +12,12 @@ enum class LampTimer { Timer2, Timer3, Timer5, Timer7, Timer8 };
 // The three right-hand buttons, by their drawing ids "1", "5" and "S".
 enum class ButtonId : char { BetOne = '1', BetMax = '5', Spin = 'S' };
 
-// Everything the engine needs from the world. The main window implements it;
-// tests implement it with a recording fake. Reels and hold buttons are 0..2
-// from the left; paylines and their lamps are 0 middle, 1 top, 2 bottom.
-class MachineHooks {
+// Drawing the machine. Each operation redraws one element whole from the
+// game. Reels and hold buttons are 0..2 from the left; paylines and their
+// lamps are 0 middle, 1 top, 2 bottom.
+class DrawingHooks {
  public:
-  virtual ~MachineHooks() = default;
-
-  // Drawing. DrawReel and DrawReelBlur end with the guide lines themselves.
+  virtual ~DrawingHooks() = default;
   virtual void DrawCredits() = 0;
   virtual void DrawCoins() = 0;
   virtual void DrawHolds() = 0;
@@ -30,6 +29,7 @@ class MachineHooks {
   virtual void DrawHoldButton(bool lit, int reel) = 0;  // leaves a held reel's button alone
   virtual void DrawTitlePanels(bool lit) = 0;           // title panel, then name plate
   virtual void DrawCoinSpot(bool lit) = 0;
+  // DrawReel and DrawReelBlur end with the guide lines themselves.
   virtual void DrawReel(int reel) = 0;
   virtual void DrawReelBlur(int reel, int32_t offset) = 0;  // 0 <= offset < BlurHeight
   virtual void DrawPaylines() = 0;
@@ -38,18 +38,37 @@ class MachineHooks {
   virtual void CaptureReel(int reel) = 0;
   virtual void DrawCapturedReel(int reel, int dy) = 0;
   virtual void Repaint() = 0;  // the full repaint from GameState
-  virtual int32_t Scale(int32_t designUnits) = 0;
+  virtual int32_t Scale(int32_t designUnits) const = 0;
+};
 
-  // Sound. PlayWinCue, PlayExtraHoldCue, PlayBonusResetCue and
-  // PlayBonusPointCue return only when the cue has ended.
-  virtual void PlayCoinCue() = 0;
+// The machine's cues and its music player. The win, extra-hold, bonus-reset
+// and bonus-point cues return only when they have ended (handling events
+// meanwhile); the others return at once. Every cue cuts off the one before.
+class SoundHooks {
+ public:
+  virtual ~SoundHooks() = default;
   virtual void PlayReelStopCue() = 0;
-  virtual void PlayCountCue() = 0;
-  virtual void PlayWinCue() = 0;
-  virtual void PlayExtraHoldCue() = 0;
+  virtual void PlayCoinCue() = 0;
   virtual void PlayBonusResetCue() = 0;
+  virtual void PlayCountCue() = 0;
+  virtual void PlayPrizeCue() = 0;
   virtual void PlayBonusPointCue() = 0;
-  virtual void StartPendingMusic() = 0;  // called only while MusicTrack >= 10
+  virtual void PlayStartCue() = 0;
+  virtual void PlayExtraHoldCue() = 0;
+  virtual void PlayWinCue() = 0;
+  // Opens `file` in the music player (closing what it had open) and plays it
+  // to its end; a file that cannot be opened is reported by the player.
+  virtual void PlayTune(const std::string& file) = 0;
+};
+
+// Everything else the engine needs from the world. The main window implements
+// it; tests implement it with recording fakes.
+class MachineHooks {
+ public:
+  virtual ~MachineHooks() = default;
+
+  virtual DrawingHooks& Drawing() = 0;
+  virtual SoundHooks& Sound() = 0;
 
   virtual void SetTimerEnabled(LampTimer timer, bool enabled) = 0;
   virtual bool TimerEnabled(LampTimer timer) const = 0;

@@ -26,12 +26,12 @@ void PlaceCoin(GameState& state) {
 
 void DrawBetLamps(const GameState& state, MachineHooks& hooks) {
   for (int line = 0; line < kLineCount; ++line)
-    hooks.DrawLineLamp(line, state.CoinsBet > line);
+    hooks.Drawing().DrawLineLamp(line, state.CoinsBet > line);
 }
 
 void DrawButtons(MachineHooks& hooks, bool lit) {
   for (ButtonId id : kButtons)
-    hooks.DrawButton(id, lit);
+    hooks.Drawing().DrawButton(id, lit);
 }
 
 // One reel's step of one animation tick.
@@ -39,21 +39,21 @@ void StepReel(GameState& state, MachineHooks& hooks, int reel, int phase, int32_
   const bool held = state.ReelHeld[reel];
   if (phase <= kLastSpinningPhase) {
     if (held) return;
-    hooks.DrawReelBlur(reel, offset);
-    offset -= hooks.Scale(61);
+    hooks.Drawing().DrawReelBlur(reel, offset);
+    offset -= hooks.Drawing().Scale(61);
     while (offset < 0 && state.BlurHeight > 0)
       offset += state.BlurHeight;
     if (offset < 0) offset = 0;
   } else if (phase == kStopPhase) {
     if (held) return;
-    hooks.PlayReelStopCue();
-    hooks.DrawReel(reel);
+    hooks.Sound().PlayReelStopCue();
+    hooks.Drawing().DrawReel(reel);
   } else if (phase < kFirstBouncePhase + static_cast<int>(std::size(kBounce))) {
     if (!held) {
-      if (phase == kFirstBouncePhase) hooks.CaptureReel(reel);
-      hooks.DrawCapturedReel(reel, kBounce[phase - kFirstBouncePhase]);
+      if (phase == kFirstBouncePhase) hooks.Drawing().CaptureReel(reel);
+      hooks.Drawing().DrawCapturedReel(reel, kBounce[phase - kFirstBouncePhase]);
     }
-    hooks.DrawPaylines();
+    hooks.Drawing().DrawPaylines();
   }
 }
 
@@ -64,10 +64,10 @@ void BetOne(GameState& state, MachineHooks& hooks) {
     hooks.ShowMessage(kOutOfCreditsMessage);
     return;
   }
-  hooks.PlayCoinCue();
+  hooks.Sound().PlayCoinCue();
   PlaceCoin(state);
-  hooks.DrawCredits();
-  hooks.DrawCoins();
+  hooks.Drawing().DrawCredits();
+  hooks.Drawing().DrawCoins();
   DrawBetLamps(state, hooks);
   if (state.CoinsBet == kMaxCoins) Spin(state, hooks);
 }
@@ -76,11 +76,20 @@ void BetMax(GameState& state, MachineHooks& hooks) {
   while (state.Credits >= 1 && state.CoinsBet < kMaxCoins) {
     PlaceCoin(state);
     DrawBetLamps(state, hooks);
-    hooks.DrawCredits();
-    hooks.DrawCoins();
-    hooks.PlayCoinCue();
+    hooks.Drawing().DrawCredits();
+    hooks.Drawing().DrawCoins();
+    hooks.Sound().PlayCoinCue();
   }
   if (state.CoinsBet == kMaxCoins) Spin(state, hooks);
+}
+
+void StartPendingTune(GameState& state, SoundHooks& sound) {
+  if (state.MusicTrack < kTuneStartMark) return;
+  while (state.MusicTrack >= kTuneStartMark)
+    state.MusicTrack -= kTuneStartMark;
+  if (state.MusicTrack < static_cast<int32_t>(state.MusicFiles.size())) {
+    sound.PlayTune(state.MusicFiles[static_cast<std::size_t>(state.MusicTrack)]);
+  }
 }
 
 bool HasBetToSpin(const GameState& state) {
@@ -88,12 +97,12 @@ bool HasBetToSpin(const GameState& state) {
 }
 
 void Spin(GameState& state, MachineHooks& hooks) {
-  if (state.MusicTrack >= 10) hooks.StartPendingMusic();
+  StartPendingTune(state, hooks.Sound());
   if (state.CoinsBet == 0 && HasBetToSpin(state)) {
     state.CoinsBet = state.LastBet;
     state.Credits -= state.LastBet;
-    hooks.DrawCredits();
-    hooks.DrawCoins();
+    hooks.Drawing().DrawCredits();
+    hooks.Drawing().DrawCoins();
   }
   if (state.CoinsBet <= 0) {
     hooks.ShowMessage(kNoBetMessage);
@@ -103,14 +112,14 @@ void Spin(GameState& state, MachineHooks& hooks) {
     hooks.SetTimerEnabled(timer, false);
   state.LineWon = {};
   for (int line = 0; line < kLineCount; ++line)
-    hooks.DrawLineLamp(line, true);
-  hooks.DrawTitlePanels(true);
+    hooks.Drawing().DrawLineLamp(line, true);
+  hooks.Drawing().DrawTitlePanels(true);
   state.Busy = true;
   state.SpinInProgress = true;
   DrawButtons(hooks, false);
-  hooks.DrawCoinSpot(true);
+  hooks.Drawing().DrawCoinSpot(true);
   for (int reel = 0; reel < kReelCount; ++reel)
-    hooks.DrawHoldButton(false, reel);
+    hooks.Drawing().DrawHoldButton(false, reel);
 
   RunReels(state, hooks);
   EvaluateSpin(state, hooks);
@@ -122,7 +131,7 @@ void Spin(GameState& state, MachineHooks& hooks) {
   // used up, so their buttons go dim unless the blinking of new holds takes over.
   if (!hooks.TimerEnabled(LampTimer::Timer7)) {
     for (int reel = 0; reel < kReelCount; ++reel) {
-      if (wasHeld[reel]) hooks.DrawHoldButton(false, reel);
+      if (wasHeld[reel]) hooks.Drawing().DrawHoldButton(false, reel);
     }
   }
   state.LastBet = state.CoinsBet;

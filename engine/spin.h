@@ -20,6 +20,9 @@ void BetOne(GameState& state, MachineHooks& hooks);
 // Coins up to three while credits last; spins only when the third is placed.
 void BetMax(GameState& state, MachineHooks& hooks);
 
+// A tune marked for starting (MusicTrack >= 10) loses its mark and is played.
+void StartPendingTune(GameState& state, SoundHooks& sound);
+
 // Whether Spin has coins to play: coins placed, or a last bet it can re-bet.
 bool HasBetToSpin(const GameState& state);
 

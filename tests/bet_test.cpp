@@ -124,11 +124,16 @@ TEST(Bet, SpinWithoutAnAffordableRebetShowsNoBetAndTakesNothing) {
 
 TEST(Bet, SpinStartsAPendingTuneBeforeLookingAtTheBet) {
   GameState state = NewGameState();
+  for (int n = 0; n < kTuneCount; ++n)
+    state.MusicFiles[n] = "/game/Vexlor" + std::to_string(n) + ".mid";
   state.MusicTrack = 12;
   FakeHooks fake(state);
   Spin(state, fake);
-  EXPECT_EQ(fake.Sequence(), (std::vector<std::string>{"StartPendingMusic", "ShowMessage"}));
-  EXPECT_EQ(state.MusicTrack, 2);
+  EXPECT_EQ(fake.Sequence(), (std::vector<std::string>{"PlayTune", "ShowMessage"}));
+  EXPECT_EQ(fake.sound.tunes, std::vector<std::string>{"/game/Vexlor2.mid"});
+  EXPECT_EQ(state.MusicTrack, 2);  // the mark is gone, so the poll does not start it again
+  Spin(state, fake);
+  EXPECT_EQ(fake.sound.tunes.size(), 1u);
 }
 
 TEST(Bet, SpinStartDimsTheMachineInOrder) {

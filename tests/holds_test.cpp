@@ -182,7 +182,7 @@ TEST_F(Holding, HoldButtonIsLitBeforeTheReelIsMarkedHeld) {
   for (const HookCall& c : fake.Named("DrawHoldButton"))
     buttons.emplace_back(c.a, c.b);
   EXPECT_EQ(buttons, (std::vector<std::pair<int, int>>{{1, 1}, {1, 2}, {0, 0}, {0, 1}, {0, 2}}));
-  EXPECT_EQ(fake.holdButtonLit, (std::array<bool, 3>{false, true, true}));
+  EXPECT_EQ(fake.drawing.holdButtonLit, (std::array<bool, 3>{false, true, true}));
 }
 
 TEST_F(Holding, AHeldReelCanBeHeldAgainAndThatSpendsAHold) {
@@ -219,13 +219,13 @@ TEST_F(Holding, AfterAHeldSpinThatLeavesNoHoldsItsButtonsGoDark) {
   state.Nudges = 2;
   PlaceHold(state, fake, 0);
   PlaceHold(state, fake, 2);
-  ASSERT_EQ(fake.holdButtonLit, (std::array<bool, 3>{true, false, true}));
+  ASSERT_EQ(fake.drawing.holdButtonLit, (std::array<bool, 3>{true, false, true}));
   state.CoinsBet = 1;
   fake.ScriptStops(kPlainLoss);  // a losing spin, but no holds left to blink
   Spin(state, fake);
   ASSERT_TRUE(state.HoldsOpen);
   ASSERT_FALSE(fake.Timer(LampTimer::Timer7));
-  EXPECT_EQ(fake.holdButtonLit, (std::array<bool, 3>{false, false, false}));
+  EXPECT_EQ(fake.drawing.holdButtonLit, (std::array<bool, 3>{false, false, false}));
 }
 
 TEST_F(Holding, AfterAHeldSpinThatOpensNewHoldsTheBlinkingTakesOver) {
@@ -234,7 +234,7 @@ TEST_F(Holding, AfterAHeldSpinThatOpensNewHoldsTheBlinkingTakesOver) {
   fake.ScriptStops(kPlainLoss);
   Spin(state, fake);
   ASSERT_TRUE(fake.Timer(LampTimer::Timer7));  // holds left: the buttons blink
-  EXPECT_TRUE(fake.holdButtonLit[0]);          // left to the blinking, which redraws all three
+  EXPECT_TRUE(fake.drawing.holdButtonLit[0]);  // left to the blinking, which redraws all three
 }
 
 }  // namespace

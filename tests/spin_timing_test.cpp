@@ -98,7 +98,7 @@ TEST(Spin, BlurMovesByScaledSixtyOnePixelsAndWrapsAroundTheStrip) {
     GameState state = NewGameState();
     state.BlurHeight = blurHeight;
     FakeHooks fake(state);
-    fake.scaleFactor = 1.28;  // a 1024-wide layout: Scale(61) is 78
+    fake.drawing.scaleFactor = 1.28;  // a 1024-wide layout: Scale(61) is 78
     RunReels(state, fake);
     for (int reel = 0; reel < 3; ++reel) {
       const auto blur = ForReel(fake.Named("DrawReelBlur"), reel);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <fstream>
@@ -80,6 +83,37 @@ TEST(Closing, AStoreThatCannotBeWrittenKeepsTheWindowOpen) {
   EXPECT_FALSE(form.close());
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(window.Record().errors, QStringList{"Unable to write to vexlorslots.ini."});
+}
+
+TEST(Startup, AMissingReelStopCueGivesOneMessageAndTheGamePlays) {
+  TestWindow window;
+  std::filesystem::remove(window.Folder() / "Vexlor0.wav");
+  TForm1& form = window.Open();
+  ASSERT_EQ(window.Record().errors.size(), 1);
+  EXPECT_TRUE(window.Record().errors[0].contains("Vexlor0.wav"));
+  form.Timer1Timer();
+  form.NewGame1Click();
+  form.FormKeyDown(Qt::Key_M);
+  EXPECT_EQ(form.State().Spins, 1);
+}
+
+TEST(Startup, TheSoundAndMusicSwitchesAreRememberedBetweenRuns) {
+  TestWindow window;
+  window.Env().settingsFile =
+      QString::fromStdString((window.Folder() / "config" / "vexlorslots.conf").string());
+  {
+    TForm1& form = window.Open();
+    EXPECT_TRUE(form.State().SoundOn);
+    EXPECT_TRUE(form.State().MusicOn);
+    form.Sound1Click();
+    form.Music1Click();
+    form.Music1Click();  // back on
+  }
+  TForm1& again = window.Open();
+  EXPECT_FALSE(again.State().SoundOn);
+  EXPECT_TRUE(again.State().MusicOn);
+  QAction* sound = again.menuBar()->actions()[1]->menu()->actions()[0];
+  EXPECT_FALSE(sound->isChecked());
 }
 
 TEST(Pictures, ReplacementsOfAnotherSizeAreUsedAtTheirOwnSize) {

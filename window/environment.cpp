@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
@@ -14,6 +15,7 @@
 
 #include "config/identity.h"
 #include "savegame/store.h"
+#include "sound/sdl_audio.h"
 
 namespace vexlor {
 namespace {
@@ -75,7 +77,15 @@ WindowEnvironment SystemEnvironment() {
     QMessageBox::information(nullptr, Title(), shown);
   };
   env.error = [](const QString& text) { QMessageBox::critical(nullptr, Title(), text); };
-  env.makeSound = [] { return std::make_unique<SilentSound>(); };
+  env.makeAudio = [] {
+    return std::make_unique<SdlAudio>([](std::function<void()> call) {
+      QMetaObject::invokeMethod(qApp, std::move(call), Qt::QueuedConnection);
+    });
+  };
+  // The switches live with the user's configuration, apart from the saved games.
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  if (!config.isEmpty())
+    env.settingsFile = config + QStringLiteral("/vexlorslots/vexlorslots.conf");
   return env;
 }
 

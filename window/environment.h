@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "sound/sound_system.h"
+#include "sound/audio_device.h"
 
 class QWidget;
 
@@ -32,9 +32,12 @@ struct WindowEnvironment {
   uint32_t seed = 0;                   // of the game's random generator
   std::function<int64_t()> clock;      // monotonic milliseconds
   std::function<void()> pump;          // handles pending events
-  std::function<void(const QString&)> information;  // modal information box, OK button
-  std::function<void(const QString&)> error;        // modal error box titled "Vexlor Slots"
-  std::function<std::unique_ptr<SoundSystem>()> makeSound;
+  std::function<void(const QString&)> information;          // modal information box, OK button
+  std::function<void(const QString&)> error;                // modal error box titled "Vexlor Slots"
+  std::function<std::unique_ptr<AudioDevice>()> makeAudio;  // the back end of cues and tunes
+  // Where the Sound and Music switches are remembered between runs; empty:
+  // they start on and are not remembered.
+  QString settingsFile;
 };
 
 WindowEnvironment SystemEnvironment();

@@ -18,7 +18,7 @@ namespace vexlor {
 // Draws the machine into a retained picture of the machine's size. Each
 // operation redraws one element from the GameState and reports the rectangle
 // it touched through `onDirty`, so the window repaints just that part.
-class MachineRenderer {
+class MachineRenderer : public DrawingHooks {
  public:
   explicit MachineRenderer(GameState& state) : state_(state) {}
 
@@ -28,34 +28,35 @@ class MachineRenderer {
   const QImage& Surface() const { return surface_; }
   const MachineArt& Art() const { return art_; }
   MachineArt& Art() { return art_; }
-  int32_t Scale(int32_t designUnits) const;
+  int32_t Scale(int32_t designUnits) const override;
 
   std::function<void(const QRect&)> onDirty;
 
   // The full repaint from the GameState.
   void FormPaint();
+  void Repaint() override { FormPaint(); }
 
-  void DrawReel(int reel);
-  void DrawReelBlur(int reel, int32_t offset);
-  void DrawPaylines();
-  void CaptureReel(int reel);
-  void DrawCapturedReel(int reel, int dy);
+  void DrawReel(int reel) override;
+  void DrawReelBlur(int reel, int32_t offset) override;
+  void DrawPaylines() override;
+  void CaptureReel(int reel) override;
+  void DrawCapturedReel(int reel, int dy) override;
 
-  void DrawCredits();
-  void DrawCoins();
-  void DrawHolds();
-  void DrawWinnings(int32_t value);
-  void DrawWinningsLabel();
+  void DrawCredits() override;
+  void DrawCoins() override;
+  void DrawHolds() override;
+  void DrawWinnings(int32_t value) override;
+  void DrawWinningsLabel() override;
   void DrawLabels();
-  void DrawBonusMeter();
+  void DrawBonusMeter() override;
 
-  void DrawButton(ButtonId id, bool lit);
-  void DrawHoldButton(bool lit, int reel);
-  void DrawLineLamp(int line, bool lit);
+  void DrawButton(ButtonId id, bool lit) override;
+  void DrawHoldButton(bool lit, int reel) override;
+  void DrawLineLamp(int line, bool lit) override;
   void DrawTitlePanel(bool lit);
   void DrawNamePlate(bool lit);
-  void DrawCoinSpot(bool lit);
-  void DrawTitlePanels(bool lit);
+  void DrawCoinSpot(bool lit) override;
+  void DrawTitlePanels(bool lit) override;
   void DrawLogo();
   // The pull lever, `pull` of the way down (0 at rest, 1 fully pulled).
   void DrawLever(double pull);

@@ -7,6 +7,7 @@
 
 #include "config/identity.h"
 #include "engine/reels.h"
+#include "sound/music.h"
 #include "window/app_icon.h"
 #include "window/layout.h"
 #include "window/machine_art.h"
@@ -24,11 +25,16 @@ QString FromStd(const std::string& text) {
 TForm1::TForm1(WindowEnvironment env, QWidget* parent)
     : QMainWindow(parent),
       env_(std::move(env)),
-      sound_(env_.makeSound ? env_.makeSound() : std::make_unique<SilentSound>()),
+      audio_(env_.makeAudio ? env_.makeAudio() : std::make_unique<SilentAudio>()),
+      sound_(state_, *audio_,
+             SoundEnvironment{env_.clock, [this] { hooks_.ProcessMessages(); },
+                              [this](const std::string& problem) {
+                                env_.error(QString::fromStdString(ErrorBoxText(problem)));
+                              }}),
       random_(env_.seed),
       renderer_(state_),
-      hooks_(state_, renderer_, *sound_, {&timer2_, &timer3_, &timer5_, &timer7_, &timer8_},
-             random_, env_) {
+      hooks_(state_, renderer_, sound_, {&timer2_, &timer3_, &timer5_, &timer7_, &timer8_}, random_,
+             env_) {
   setPalette(QPalette(Qt::black));
   setAutoFillBackground(true);
   view_ = new MachineView(renderer_.Surface(), this);
@@ -44,6 +50,9 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
   timer1_.setSingleShot(true);
   timer1_.setInterval(250);
   connect(&timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
+  timer4_.setInterval(100);
+  connect(&timer4_, &QTimer::timeout, this, &TForm1::Timer4Timer);
+  audio_->onTuneEnd = [this](TuneEnd end) { MediaPlayer1Notify(end); };
   timer2_.setInterval(200);
   timer3_.setInterval(200);
   timer5_.setInterval(400);
@@ -51,6 +60,7 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
   timer8_.setInterval(300);
   FormCreate();
   timer1_.start();
+  timer4_.start();
   StartLampTimers();
 }
 
@@ -72,16 +82,13 @@ void TForm1::FormCreate() {
   const WindowPlan plan = PlanWindow(Room(), maximise_);
   LayoutForScreen(plan.layoutWidth);
   InitReels(state_);
-  for (const std::string& problem : sound_->LoadSoundImages(state_))
-    env_.error(FromStd(problem));
+  for (const std::string& problem : sound_.LoadSoundImages())
+    env_.error(FromStd(ErrorBoxText(problem)));
   SizeWindow(plan);
   state_.CoinsBet = 0;
   state_.LastBet = 0;
-  state_.MusicOn = true;
-  state_.SoundOn = true;
-  for (int n = 0; n < 5; ++n) {
-    state_.MusicFiles[n] = state_.AppDir + state_.AssetPrefix + std::to_string(n) + ".mid";
-  }
+  RestoreSwitches();
+  SetMusicFiles(state_);
   RestoreCurrentGame();
   renderer_.FormPaint();
 }
@@ -226,7 +233,7 @@ void TForm1::Timer1Timer() {
   timer1_.stop();
   // Said once, over the machine, before it takes input.
   if (store_.file.empty()) env_.error(QString::fromStdString(ErrorBoxText(kNoStoreMessage)));
-  sound_->Play(Cue::Start);
+  StartMusicAtStartUp(state_, sound_, FileExistsOnDisk);
   state_.Busy = false;
 }
 

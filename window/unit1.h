@@ -7,7 +7,8 @@
 #include "engine/game_state.h"
 #include "engine/random.h"
 #include "savegame/store.h"
-#include "sound/sound_system.h"
+#include "sound/audio_device.h"
+#include "sound/game_sound.h"
 #include "window/artwork.h"
 #include "window/environment.h"
 #include "window/renderer.h"
@@ -42,8 +43,13 @@ class TForm1 : public QMainWindow {
 
   // The start-up sequence; the constructor runs it.
   void FormCreate();
-  // The end of start-up, 250 ms later: the machine starts taking input.
+  // The end of start-up, 250 ms later: the music, the start-up cue, and the
+  // machine starts taking input.
   void Timer1Timer();
+  // The music poll, every 100 ms, and the player's report that a tune stopped.
+  void Timer4Timer();
+  void MediaPlayer1Notify(TuneEnd end);
+  GameSound& Sound() { return sound_; }
   // Lays the machine out for a layout width (see FitLayoutWidth).
   void LayoutForScreen(int32_t layoutWidth);
 
@@ -80,6 +86,9 @@ class TForm1 : public QMainWindow {
   void OnViewResized(QSize size);
   // Checks the window against its screen once it is shown and framed.
   void ReviewFit();
+  // The Sound and Music switches, as remembered from the last run.
+  void RestoreSwitches();
+  void RememberSwitches() const;
   void OnFirstFrame();
   void PressHoldButton(int reel);
   void PullLever();
@@ -96,12 +105,13 @@ class TForm1 : public QMainWindow {
 
   WindowEnvironment env_;
   GameState state_;
-  std::unique_ptr<SoundSystem> sound_;
+  std::unique_ptr<AudioDevice> audio_;
+  GameSound sound_;
   GameRandom random_;
   Artwork artwork_;
   MachineRenderer renderer_;
   GameStore store_;
-  QTimer timer1_, timer2_, timer3_, timer5_, timer7_, timer8_;
+  QTimer timer1_, timer2_, timer3_, timer4_, timer5_, timer7_, timer8_;
   WindowHooks hooks_;
   MachineView* view_ = nullptr;  // owned by the window
   QAction* sound1_ = nullptr;    // menu items, owned by the menu bar

@@ -47,16 +47,6 @@ void TForm1::Exit1Click() {
   close();
 }
 
-void TForm1::Sound1Click() {
-  state_.SoundOn = !state_.SoundOn;
-  sound1_->setChecked(state_.SoundOn);
-}
-
-void TForm1::Music1Click() {
-  state_.MusicOn = !state_.MusicOn;
-  music1_->setChecked(state_.MusicOn);
-}
-
 void TForm1::Version1Click() {
   const std::string text = state_.AboutName.str() + std::string(CrLf) + std::string(CrLf) +
                            "Version:  " + state_.VersionText.str();

@@ -4,23 +4,22 @@
 #include <array>
 #include <functional>
 
+#include "engine/game_state.h"
 #include "engine/hooks.h"
 #include "engine/random.h"
-#include "sound/sound_system.h"
 #include "window/environment.h"
-#include "window/renderer.h"
 
 namespace vexlor {
 
-// The engine's hooks as the main window provides them: drawing goes to the
-// retained picture, cues to the sound system, timers to the window's lamp
-// timers, the clock and the event pump to the environment.
+// The engine's hooks as the main window provides them: the renderer draws,
+// the game's sound plays, timers go to the window's lamp timers, and the
+// clock and the event pump to the environment.
 class WindowHooks : public MachineHooks {
  public:
-  WindowHooks(GameState& state, MachineRenderer& renderer, SoundSystem& sound,
+  WindowHooks(GameState& state, DrawingHooks& drawing, SoundHooks& sound,
               std::array<QTimer*, 5> lampTimers, GameRandom& random, const WindowEnvironment& env)
       : state_(state),
-        renderer_(renderer),
+        drawing_(drawing),
         sound_(sound),
         lampTimers_(lampTimers),
         random_(random),
@@ -30,33 +29,8 @@ class WindowHooks : public MachineHooks {
   std::function<void()> onGameSettled;
   std::function<void()> onPump;  // after the events of every pump, inside spins and waits
 
-  void DrawCredits() override { renderer_.DrawCredits(); }
-  void DrawCoins() override { renderer_.DrawCoins(); }
-  void DrawHolds() override { renderer_.DrawHolds(); }
-  void DrawWinnings(int32_t value) override { renderer_.DrawWinnings(value); }
-  void DrawWinningsLabel() override { renderer_.DrawWinningsLabel(); }
-  void DrawBonusMeter() override { renderer_.DrawBonusMeter(); }
-  void DrawLineLamp(int line, bool lit) override { renderer_.DrawLineLamp(line, lit); }
-  void DrawButton(ButtonId id, bool lit) override { renderer_.DrawButton(id, lit); }
-  void DrawHoldButton(bool lit, int reel) override { renderer_.DrawHoldButton(lit, reel); }
-  void DrawTitlePanels(bool lit) override { renderer_.DrawTitlePanels(lit); }
-  void DrawCoinSpot(bool lit) override { renderer_.DrawCoinSpot(lit); }
-  void DrawReel(int reel) override { renderer_.DrawReel(reel); }
-  void DrawReelBlur(int reel, int32_t offset) override { renderer_.DrawReelBlur(reel, offset); }
-  void DrawPaylines() override { renderer_.DrawPaylines(); }
-  void CaptureReel(int reel) override { renderer_.CaptureReel(reel); }
-  void DrawCapturedReel(int reel, int dy) override { renderer_.DrawCapturedReel(reel, dy); }
-  void Repaint() override { renderer_.FormPaint(); }
-  int32_t Scale(int32_t designUnits) override { return renderer_.Scale(designUnits); }
-
-  void PlayCoinCue() override { sound_.Play(Cue::Coin); }
-  void PlayReelStopCue() override { sound_.Play(Cue::ReelStop); }
-  void PlayCountCue() override { sound_.Play(Cue::Count); }
-  void PlayWinCue() override { sound_.Play(Cue::Win); }
-  void PlayExtraHoldCue() override { sound_.Play(Cue::ExtraHold); }
-  void PlayBonusResetCue() override { sound_.Play(Cue::BonusReset); }
-  void PlayBonusPointCue() override { sound_.Play(Cue::BonusPoint); }
-  void StartPendingMusic() override { sound_.StartPendingMusic(); }
+  DrawingHooks& Drawing() override { return drawing_; }
+  SoundHooks& Sound() override { return sound_; }
 
   void SetTimerEnabled(LampTimer timer, bool enabled) override;
   bool TimerEnabled(LampTimer timer) const override;
@@ -76,8 +50,8 @@ class WindowHooks : public MachineHooks {
 
  private:
   GameState& state_;
-  MachineRenderer& renderer_;
-  SoundSystem& sound_;
+  DrawingHooks& drawing_;
+  SoundHooks& sound_;
   std::array<QTimer*, 5> lampTimers_;  // Timer2, Timer3, Timer5, Timer7, Timer8
   GameRandom& random_;
   const WindowEnvironment& env_;

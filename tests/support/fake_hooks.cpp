@@ -42,29 +42,94 @@ void FakeHooks::Record(std::string_view name, int a, int b) {
   if (recording) calls.push_back({clock, std::string(name), a, b});
 }
 
-void FakeHooks::DrawWinnings(int32_t value) {
-  countingNow_ = value;
-  Record("DrawWinnings", value);
+void FakeDrawing::DrawCredits() {
+  log_.Record("DrawCredits");
 }
-
-void FakeHooks::DrawWinningsLabel() {
-  countedBefore_ += countingNow_;
-  countingNow_ = 0;
-  Record("DrawWinningsLabel");
+void FakeDrawing::DrawCoins() {
+  log_.Record("DrawCoins");
 }
-
-void FakeHooks::DrawHoldButton(bool lit, int reel) {
-  if (!state_.ReelHeld[reel]) holdButtonLit[reel] = lit;
-  Record("DrawHoldButton", lit, reel);
+void FakeDrawing::DrawHolds() {
+  log_.Record("DrawHolds");
 }
-
-int32_t FakeHooks::Scale(int32_t designUnits) {
+void FakeDrawing::DrawWinnings(int32_t value) {
+  log_.CountShown(value);
+  log_.Record("DrawWinnings", value);
+}
+void FakeDrawing::DrawWinningsLabel() {
+  log_.CountStarts();
+  log_.Record("DrawWinningsLabel");
+}
+void FakeDrawing::DrawBonusMeter() {
+  log_.Record("DrawBonusMeter", log_.State().BonusPts);
+}
+void FakeDrawing::DrawLineLamp(int line, bool lit) {
+  log_.Record("DrawLineLamp", line, lit);
+}
+void FakeDrawing::DrawButton(ButtonId id, bool lit) {
+  log_.Record("DrawButton", static_cast<char>(id), lit);
+}
+void FakeDrawing::DrawHoldButton(bool lit, int reel) {
+  if (!log_.State().ReelHeld[reel]) holdButtonLit[reel] = lit;
+  log_.Record("DrawHoldButton", lit, reel);
+}
+void FakeDrawing::DrawTitlePanels(bool lit) {
+  log_.Record("DrawTitlePanels", lit);
+}
+void FakeDrawing::DrawCoinSpot(bool lit) {
+  log_.Record("DrawCoinSpot", lit);
+}
+void FakeDrawing::DrawReel(int reel) {
+  log_.Record("DrawReel", reel);
+}
+void FakeDrawing::DrawReelBlur(int reel, int32_t offset) {
+  log_.Record("DrawReelBlur", reel, offset);
+}
+void FakeDrawing::DrawPaylines() {
+  log_.Record("DrawPaylines");
+}
+void FakeDrawing::CaptureReel(int reel) {
+  log_.Record("CaptureReel", reel);
+}
+void FakeDrawing::DrawCapturedReel(int reel, int dy) {
+  log_.Record("DrawCapturedReel", reel, dy);
+}
+void FakeDrawing::Repaint() {
+  log_.Record("Repaint");
+}
+int32_t FakeDrawing::Scale(int32_t designUnits) const {
   return static_cast<int32_t>(designUnits * scaleFactor);
 }
 
-void FakeHooks::StartPendingMusic() {
-  state_.MusicTrack -= 10;
-  Record("StartPendingMusic", state_.MusicTrack);
+void FakeSound::PlayReelStopCue() {
+  log_.Record("PlayReelStopCue");
+}
+void FakeSound::PlayCoinCue() {
+  log_.Record("PlayCoinCue");
+}
+void FakeSound::PlayBonusResetCue() {
+  log_.Record("PlayBonusResetCue");
+}
+void FakeSound::PlayCountCue() {
+  log_.Record("PlayCountCue");
+}
+void FakeSound::PlayPrizeCue() {
+  log_.Record("PlayPrizeCue");
+}
+void FakeSound::PlayBonusPointCue() {
+  log_.Record("PlayBonusPointCue", log_.State().BonusPts);
+}
+void FakeSound::PlayStartCue() {
+  log_.Record("PlayStartCue");
+}
+void FakeSound::PlayExtraHoldCue() {
+  log_.Record("PlayExtraHoldCue");
+}
+void FakeSound::PlayWinCue() {
+  log_.Record("PlayWinCue");
+}
+void FakeSound::PlayTune(const std::string& file) {
+  tunes.push_back(file);
+  log_.Record("PlayTune", log_.State().MusicTrack);
 }
 
 void FakeHooks::SetTimerEnabled(LampTimer timer, bool enabled) {

@@ -22,8 +22,64 @@ struct HookCall {
   int b = 0;  // second argument, 0 when none
 };
 
+class FakeHooks;
+
+// The drawing role, recording into its FakeHooks' log.
+class FakeDrawing : public DrawingHooks {
+ public:
+  explicit FakeDrawing(FakeHooks& log) : log_(log) {}
+  double scaleFactor = 1.0;  // Scale(v) = trunc(v * factor)
+  // What the hold buttons show, following the window's rule that a held
+  // reel's button is left as it was.
+  std::array<bool, kReelCount> holdButtonLit{};
+
+  void DrawCredits() override;
+  void DrawCoins() override;
+  void DrawHolds() override;
+  void DrawWinnings(int32_t value) override;
+  void DrawWinningsLabel() override;
+  void DrawBonusMeter() override;
+  void DrawLineLamp(int line, bool lit) override;
+  void DrawButton(ButtonId id, bool lit) override;
+  void DrawHoldButton(bool lit, int reel) override;
+  void DrawTitlePanels(bool lit) override;
+  void DrawCoinSpot(bool lit) override;
+  void DrawReel(int reel) override;
+  void DrawReelBlur(int reel, int32_t offset) override;
+  void DrawPaylines() override;
+  void CaptureReel(int reel) override;
+  void DrawCapturedReel(int reel, int dy) override;
+  void Repaint() override;
+  int32_t Scale(int32_t designUnits) const override;
+
+ private:
+  FakeHooks& log_;
+};
+
+// The sound role, recording into its FakeHooks' log; cues take no time.
+class FakeSound : public SoundHooks {
+ public:
+  explicit FakeSound(FakeHooks& log) : log_(log) {}
+  std::vector<std::string> tunes;  // files PlayTune was given
+
+  void PlayReelStopCue() override;
+  void PlayCoinCue() override;
+  void PlayBonusResetCue() override;
+  void PlayCountCue() override;
+  void PlayPrizeCue() override;
+  void PlayBonusPointCue() override;
+  void PlayStartCue() override;
+  void PlayExtraHoldCue() override;
+  void PlayWinCue() override;
+  void PlayTune(const std::string& file) override;
+
+ private:
+  FakeHooks& log_;
+};
+
 // A recording stand-in for the machine window: the clock moves only when the
-// engine pumps events, so a whole spin runs in microseconds.
+// engine pumps events, so a whole spin runs in microseconds. Its drawing and
+// sound fakes record into the same log, so the order across roles shows.
 class FakeHooks : public MachineHooks {
  public:
   explicit FakeHooks(GameState& state, uint32_t seed = 1);
@@ -34,7 +90,6 @@ class FakeHooks : public MachineHooks {
   std::function<void()> onPump;                // runs inside ProcessMessages
   std::function<void(GameState&)> bonusRound;  // the modal round; none: no prize
   std::deque<int32_t> scriptedDraws;           // returned before the generator's
-  double scaleFactor = 1.0;                    // Scale(v) = trunc(v * factor)
 
   // --- what happened ---
   std::vector<HookCall> calls;
@@ -42,9 +97,9 @@ class FakeHooks : public MachineHooks {
   int bonusRounds = 0;
   int64_t clock = 0;
   std::array<bool, 5> timers{};
-  // What the hold buttons show, following the window's rule that a held
-  // reel's button is left as it was.
-  std::array<bool, kReelCount> holdButtonLit{};
+
+  FakeDrawing drawing{*this};
+  FakeSound sound{*this};
 
   // Makes the next spin stop at `stops` (1..30 each): queues a blur offset of
   // 0 and the stop for every reel the state does not hold.
@@ -57,34 +112,18 @@ class FakeHooks : public MachineHooks {
   // Sum of every payout the Winnings counter finished counting.
   int64_t CountedPayouts() const { return countedBefore_ + countingNow_; }
   bool Timer(LampTimer timer) const { return timers[static_cast<int>(timer)]; }
+  const GameState& State() const { return state_; }
+
+  void Record(std::string_view name, int a = 0, int b = 0);
+  void CountShown(int32_t value) { countingNow_ = value; }
+  void CountStarts() {
+    countedBefore_ += countingNow_;
+    countingNow_ = 0;
+  }
 
   // --- MachineHooks ---
-  void DrawCredits() override { Record("DrawCredits"); }
-  void DrawCoins() override { Record("DrawCoins"); }
-  void DrawHolds() override { Record("DrawHolds"); }
-  void DrawWinnings(int32_t value) override;
-  void DrawWinningsLabel() override;
-  void DrawBonusMeter() override { Record("DrawBonusMeter", state_.BonusPts); }
-  void DrawLineLamp(int line, bool lit) override { Record("DrawLineLamp", line, lit); }
-  void DrawButton(ButtonId id, bool lit) override { Record("DrawButton", char(id), lit); }
-  void DrawHoldButton(bool lit, int reel) override;
-  void DrawTitlePanels(bool lit) override { Record("DrawTitlePanels", lit); }
-  void DrawCoinSpot(bool lit) override { Record("DrawCoinSpot", lit); }
-  void DrawReel(int reel) override { Record("DrawReel", reel); }
-  void DrawReelBlur(int reel, int32_t offset) override { Record("DrawReelBlur", reel, offset); }
-  void DrawPaylines() override { Record("DrawPaylines"); }
-  void CaptureReel(int reel) override { Record("CaptureReel", reel); }
-  void DrawCapturedReel(int reel, int dy) override { Record("DrawCapturedReel", reel, dy); }
-  void Repaint() override { Record("Repaint"); }
-  int32_t Scale(int32_t designUnits) override;
-  void PlayCoinCue() override { Record("PlayCoinCue"); }
-  void PlayReelStopCue() override { Record("PlayReelStopCue"); }
-  void PlayCountCue() override { Record("PlayCountCue"); }
-  void PlayWinCue() override { Record("PlayWinCue"); }
-  void PlayExtraHoldCue() override { Record("PlayExtraHoldCue"); }
-  void PlayBonusResetCue() override { Record("PlayBonusResetCue"); }
-  void PlayBonusPointCue() override { Record("PlayBonusPointCue", state_.BonusPts); }
-  void StartPendingMusic() override;
+  DrawingHooks& Drawing() override { return drawing; }
+  SoundHooks& Sound() override { return sound; }
   void SetTimerEnabled(LampTimer timer, bool enabled) override;
   bool TimerEnabled(LampTimer timer) const override { return Timer(timer); }
   void GameSettled() override { Record("GameSettled"); }
@@ -95,8 +134,6 @@ class FakeHooks : public MachineHooks {
   int32_t Random(int32_t n) override;
 
  private:
-  void Record(std::string_view name, int a = 0, int b = 0);
-
   GameState& state_;
   GameRandom random_;
   int64_t countedBefore_ = 0;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "tests/support/temp_folder.h"
+#include "tests/support/wav_file.h"
 #include "tests/support/window_env.h"
 #include "window/unit1.h"
 
@@ -14,9 +15,12 @@ namespace vexlor::testing {
 // given size, with recorded boxes and the test clock.
 class TestWindow {
  public:
+  // Beside the executable stand the two cues the game reads at start-up.
   explicit TestWindow(QSize screen = QSize(800, 600), double dpi = 120) {
     env_ = TestEnvironment(folder_.path(), screen, record_);
     env_.logicalDpi = dpi;
+    WriteWav(folder_.path() / "Vexlor0.wav", 100);
+    WriteWav(folder_.path() / "Vexlor3.wav", 40);
   }
   // Files placed here before Open() are found beside the executable.
   const std::filesystem::path& Folder() const { return folder_.path(); }

@@ -23,7 +23,7 @@ WindowEnvironment TestEnvironment(const std::filesystem::path& folder, QSize scr
   };
   env.information = [record](const QString& text) { record->information << text; };
   env.error = [record](const QString& text) { record->errors << text; };
-  env.makeSound = [] { return std::make_unique<SilentSound>(); };
+  env.makeAudio = [] { return std::make_unique<SilentAudio>(); };
   return env;
 }
 

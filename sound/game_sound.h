@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/game_state.h"
+#include "engine/hooks.h"
+#include "sound/audio_device.h"
+
+namespace vexlor {
+
+// What the machine's sound needs from the window: the game clock, the event
+// pump a waiting cue turns, and the error box.
+struct SoundEnvironment {
+  std::function<int64_t()> clock;  // monotonic milliseconds
+  std::function<void()> pump;      // handles pending events
+  std::function<void(const std::string&)> error;
+};
+
+// The nine cues and the music player of the machine, over an audio device.
+// Cue files are AppDir + AssetPrefix + an ending; the reel-stop and count cues
+// play from the images read at start-up. Cues other than the win and the
+// bonus point are heard only while SoundOn.
+class GameSound : public SoundHooks {
+ public:
+  GameSound(GameState& state, AudioDevice& device, SoundEnvironment env)
+      : state_(state), device_(device), env_(std::move(env)) {}
+
+  // Reads the reel-stop and count cues into the game. One message for the
+  // cues that could not be read, or none; the game goes on without them.
+  std::vector<std::string> LoadSoundImages();
+
+  void PlayReelStopCue() override;
+  void PlayCoinCue() override;
+  void PlayBonusResetCue() override;
+  void PlayCountCue() override;
+  void PlayPrizeCue() override;
+  void PlayBonusPointCue() override;
+  void PlayStartCue() override;
+  void PlayExtraHoldCue() override;
+  void PlayWinCue() override;
+  void PlayTune(const std::string& file) override;
+
+  AudioDevice& Device() { return device_; }
+
+ private:
+  struct Cue {
+    std::vector<unsigned char> bytes;
+    int64_t durationMs = 0;
+  };
+  // The cue file with this ending, read on its first play.
+  const Cue* CueFile(const char* ending);
+  void Play(const std::vector<unsigned char>& bytes, bool gated, bool waits);
+  void PlayFile(const char* ending, bool gated, bool waits);
+
+  GameState& state_;
+  AudioDevice& device_;
+  SoundEnvironment env_;
+  std::map<std::string, Cue> cues_;  // by file name; node addresses stay put
+};
+
+}  // namespace vexlor

@@ -1,0 +1,135 @@
+// The SDL2_mixer device on SDL's dummy driver: the shipped cues and tunes
+// decode, a new cue cuts off the old, and a tune's end is handed on.
+#include "sound/sdl_audio.h"
+
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <fstream>
+#include <iterator>
+#include <mutex>
+#include <thread>
+
+#include "tests/support/temp_folder.h"
+#include "tests/support/wav_file.h"
+
+namespace vexlor {
+namespace {
+
+// Calls posted from the audio thread, run by the test's own thread.
+class PostBox {
+ public:
+  void Post(std::function<void()> call) {
+    const std::lock_guard lock(mutex_);
+    calls_.push_back(std::move(call));
+    ready_.notify_all();
+  }
+  // Runs what has been posted, waiting for the first call if there is none
+  // yet. False when nothing came within `patience` (a fault, not a verdict
+  // on speed: a short tune ends well within it).
+  bool RunPosted(std::chrono::seconds patience) {
+    std::vector<std::function<void()>> calls;
+    {
+      std::unique_lock lock(mutex_);
+      if (!ready_.wait_for(lock, patience, [this] { return !calls_.empty(); })) return false;
+      calls.swap(calls_);
+    }
+    for (const auto& call : calls)
+      call();
+    return true;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable ready_;
+  std::vector<std::function<void()>> calls_;
+};
+
+std::vector<unsigned char> ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A Standard MIDI File of one piano note of a fifth of a second.
+void WriteShortTune(const std::string& path) {
+  const unsigned char bytes[] = {'M',  'T',  'h',  'd',  0,    0,    0,    6,
+                                 0,    0,    0,    1,    0,    96,  // format 0, 96 ticks a beat
+                                 'M',  'T',  'r',  'k',  0,    0,    0,    19,  // one track
+                                 0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,      // 500,000 us a beat
+                                 0x00, 0x90, 60,   90,                          // note on
+                                 0x26, 0x80, 60,   0,      // 38 ticks later, off
+                                 0x00, 0xFF, 0x2F, 0x00};  // end of track
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+class SdlDevice : public ::testing::Test {
+ protected:
+  PostBox box_;
+  SdlAudio audio_{[this](std::function<void()> call) { box_.Post(std::move(call)); }};
+};
+
+TEST_F(SdlDevice, EveryShippedCueAndTuneDecodes) {
+  ASSERT_TRUE(audio_.Ready()) << "SDL could not open the dummy audio driver";
+  ASSERT_TRUE(audio_.CanPlayTunes()) << "no soundfont for the tunes";
+  const std::string folder = VEXLOR_SOUND_DIR;
+  std::vector<std::vector<unsigned char>> cues;  // kept alive while the device lives
+  for (const char* ending : {"0", "1", "2", "3", "5", "6", "7", "8", "Win"}) {
+    cues.push_back(ReadFile(folder + "/Vexlor" + ending + ".wav"));
+    EXPECT_TRUE(audio_.PlayCue(cues.back())) << ending << ".wav: " << Mix_GetError();
+  }
+  for (int n = 0; n < 5; ++n) {
+    const std::string tune = folder + "/Vexlor" + std::to_string(n) + ".mid";
+    EXPECT_EQ(audio_.OpenTune(tune), "") << tune;
+  }
+  audio_.CloseTune();
+}
+
+TEST_F(SdlDevice, ANewCueCutsOffTheOneStillPlaying) {
+  ASSERT_TRUE(audio_.Ready());
+  const std::vector<unsigned char> longCue = testing::WavImage(3000);
+  const std::vector<unsigned char> shortCue = testing::WavImage(50);
+  ASSERT_TRUE(audio_.PlayCue(longCue));
+  const Mix_Chunk* first = Mix_GetChunk(0);
+  ASSERT_TRUE(audio_.PlayCue(shortCue));
+  EXPECT_EQ(Mix_Playing(-1), 1);  // one channel, and on it the new cue
+  EXPECT_NE(Mix_GetChunk(0), first);
+  EXPECT_LT(Mix_GetChunk(0)->alen, first->alen);
+}
+
+TEST_F(SdlDevice, AShortTunesEndIsHandedOnAsPlayedThroughAndAClosedOneAsAborted) {
+  ASSERT_TRUE(audio_.CanPlayTunes());
+  testing::TempFolder folder;
+  const std::string tune = (folder.path() / "short.mid").string();
+  WriteShortTune(tune);
+  std::vector<TuneEnd> ends;
+  std::vector<std::thread::id> threads;
+  audio_.onTuneEnd = [&](TuneEnd end) {
+    ends.push_back(end);
+    threads.push_back(std::this_thread::get_id());
+  };
+  ASSERT_EQ(audio_.OpenTune(tune), "");
+  audio_.PlayTune();
+  ASSERT_TRUE(box_.RunPosted(std::chrono::seconds(20))) << "the tune never ended";
+  ASSERT_EQ(ends, std::vector<TuneEnd>{TuneEnd::Successful});
+  EXPECT_EQ(threads.front(), std::this_thread::get_id());
+
+  ASSERT_EQ(audio_.OpenTune(tune), "");
+  audio_.PlayTune();
+  audio_.CloseTune();  // stopped before its end
+  ASSERT_TRUE(box_.RunPosted(std::chrono::seconds(20)));
+  EXPECT_EQ(ends.back(), TuneEnd::Aborted);
+}
+
+TEST_F(SdlDevice, ABrokenTuneFileGivesThePlayersMessage) {
+  ASSERT_TRUE(audio_.CanPlayTunes());
+  testing::TempFolder folder;
+  const std::string tune = (folder.path() / "broken.mid").string();
+  std::ofstream(tune) << "MThd but nothing a player could use";
+  const std::string message = audio_.OpenTune(tune);
+  EXPECT_EQ(message.rfind("Cannot play " + tune + ": ", 0), 0u) << message;
+}
+
+}  // namespace
+}  // namespace vexlor

@@ -1,0 +1,244 @@
+// The machine's cues and music rotation over a recording audio device, with
+// a clock that moves only when the sound waits.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+
+#include "engine/spin.h"
+#include "sound/game_sound.h"
+#include "sound/midi.h"
+#include "sound/music.h"
+#include "sound/wav.h"
+#include "tests/support/fake_hooks.h"
+#include "tests/support/recording_audio.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/wav_file.h"
+
+namespace vexlor {
+namespace {
+
+using testing::RecordingAudio;
+using testing::TempFolder;
+using testing::WriteWav;
+
+// Cue lengths in ms as the test writes them, by the file's ending.
+const std::vector<std::pair<const char*, int>> kCueFiles = {
+    {"0.wav", 100}, {"1.wav", 300}, {"2.wav", 600}, {"3.wav", 40},    {"5.wav", 1200},
+    {"6.wav", 250}, {"7.wav", 900}, {"8.wav", 500}, {"Win.wav", 1500}};
+
+class Sound : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    state_.AppDir = folder_.path().string() + "/";
+    state_.AssetPrefix = "Vexlor";
+    state_.SoundOn = true;
+    state_.MusicOn = true;
+    for (const auto& [ending, ms] : kCueFiles)
+      WriteWav(folder_.path() / (std::string("Vexlor") + ending), ms);
+    SetMusicFiles(state_);
+  }
+  // Plays every cue once; the lengths of the cues the device was given.
+  std::vector<std::string> PlayAll() {
+    sound_.PlayReelStopCue();
+    sound_.PlayCoinCue();
+    sound_.PlayBonusResetCue();
+    sound_.PlayCountCue();
+    sound_.PlayPrizeCue();
+    sound_.PlayBonusPointCue();
+    sound_.PlayStartCue();
+    sound_.PlayExtraHoldCue();
+    sound_.PlayWinCue();
+    std::vector<std::string> played;
+    for (const auto& e : audio_.events)
+      played.push_back(e.detail);
+    return played;
+  }
+  bool TuneExists(const std::string& path) const { return present_.count(path) > 0; }
+  std::string Tune(int n) const { return state_.MusicFiles[static_cast<std::size_t>(n)]; }
+
+  TempFolder folder_;
+  GameState state_;
+  RecordingAudio audio_;
+  int64_t clock_ = 0;
+  int pumps_ = 0;
+  std::vector<std::string> errors_;
+  GameSound sound_{state_, audio_,
+                   SoundEnvironment{[this] { return clock_; },
+                                    [this] {
+                                      clock_ += 10;
+                                      ++pumps_;
+                                    },
+                                    [this](const std::string& e) { errors_.push_back(e); }}};
+  std::set<std::string> present_;
+  FileExists exists_ = [this](const std::string& path) { return TuneExists(path); };
+};
+
+TEST_F(Sound, EveryCuePlaysItsFileAndOnlyTheWaitingOnesTakeTheirTime) {
+  ASSERT_TRUE(sound_.LoadSoundImages().empty());
+  EXPECT_EQ(PlayAll(), (std::vector<std::string>{"100", "300", "600", "40", "1200", "250", "900",
+                                                 "500", "1500"}));
+  // Bonus reset, bonus point, extra hold and win wait for their ends, pumping events.
+  EXPECT_EQ(clock_, 600 + 250 + 500 + 1500);
+  EXPECT_GT(pumps_, 0);
+}
+
+TEST_F(Sound, WithSoundOffOnlyTheWinAndTheBonusPointAreHeard) {
+  ASSERT_TRUE(sound_.LoadSoundImages().empty());
+  state_.SoundOn = false;
+  EXPECT_EQ(PlayAll(), (std::vector<std::string>{"250", "1500"}));
+  EXPECT_EQ(clock_, 250 + 1500);
+}
+
+TEST_F(Sound, AClosingWindowCutsAWaitingCueShort) {
+  state_.StopRequested = true;
+  sound_.PlayWinCue();
+  EXPECT_EQ(audio_.Count("cue"), 1);
+  EXPECT_EQ(clock_, 0);
+}
+
+TEST_F(Sound, MissingOrDamagedCuesAreSilentAndTheStartUpOnesGiveOneMessage) {
+  std::filesystem::remove(folder_.path() / "Vexlor0.wav");
+  std::ofstream(folder_.path() / "Vexlor3.wav") << "not a wave";
+  std::filesystem::remove(folder_.path() / "VexlorWin.wav");
+  const auto messages = sound_.LoadSoundImages();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("Vexlor0.wav"), std::string::npos);
+  EXPECT_NE(messages[0].find("Vexlor3.wav"), std::string::npos);
+  sound_.PlayReelStopCue();
+  sound_.PlayCountCue();
+  sound_.PlayWinCue();
+  EXPECT_EQ(audio_.Count("cue"), 0);
+  EXPECT_EQ(clock_, 0);  // nothing to wait for
+}
+
+TEST_F(Sound, WithOnlyTunesTwoAndFourTheyTakeTurns) {
+  present_ = {Tune(2), Tune(4)};
+  StartMusicAtStartUp(state_, sound_, exists_);
+  EXPECT_EQ(state_.MusicTrack, 12);  // marked for starting
+  std::vector<std::string> opened;
+  for (int end = 0; end < 4; ++end) {
+    PollMusic(state_, sound_);
+    PollMusic(state_, sound_);  // a second poll starts nothing more
+    OnTuneEnded(state_, audio_, TuneEnd::Successful, exists_);
+  }
+  for (const auto& e : audio_.events) {
+    if (e.what == "open") opened.push_back(e.detail);
+  }
+  EXPECT_EQ(opened, (std::vector<std::string>{Tune(2), Tune(4), Tune(2), Tune(4)}));
+  EXPECT_EQ(audio_.Count("close"), 4);  // the player is closed between tunes
+}
+
+TEST_F(Sound, OnlyATuneThatPlayedToItsEndMovesTheRotation) {
+  present_ = {Tune(0), Tune(1)};
+  StartMusicAtStartUp(state_, sound_, exists_);
+  PollMusic(state_, sound_);
+  for (TuneEnd end : {TuneEnd::Superseded, TuneEnd::Aborted, TuneEnd::Failure})
+    OnTuneEnded(state_, audio_, end, exists_);
+  EXPECT_EQ(state_.MusicTrack, 0);
+  EXPECT_EQ(audio_.Count("close"), 0);
+}
+
+TEST_F(Sound, NoTuneFilesMeanNoPlayerAtAll) {
+  StartMusicAtStartUp(state_, sound_, exists_);
+  EXPECT_EQ(state_.MusicTrack, kNoTunes);
+  PollMusic(state_, sound_);
+  EXPECT_EQ(audio_.Count("open"), 0);
+}
+
+TEST_F(Sound, MusicOffStopsTheTuneAndOnPlaysTheCurrentOneFromItsStart) {
+  present_ = {Tune(3)};
+  StartMusicAtStartUp(state_, sound_, exists_);
+  PollMusic(state_, sound_);
+  SwitchMusic(state_, sound_);
+  EXPECT_FALSE(state_.MusicOn);
+  EXPECT_EQ(audio_.events.back().what, "close");
+  SwitchMusic(state_, sound_);
+  EXPECT_TRUE(state_.MusicOn);
+  ASSERT_GE(audio_.events.size(), 2u);
+  EXPECT_EQ(audio_.events[audio_.events.size() - 2].detail, Tune(3));
+  EXPECT_EQ(audio_.events.back().what, "play");
+}
+
+TEST_F(Sound, WithMusicOffAtStartTheFirstTuneWaitsForTheSwitch) {
+  present_ = {Tune(1), Tune(3)};
+  state_.MusicOn = false;
+  StartMusicAtStartUp(state_, sound_, exists_);
+  PollMusic(state_, sound_);
+  EXPECT_EQ(audio_.Count("open"), 0);
+  SwitchMusic(state_, sound_);
+  EXPECT_EQ(audio_.events.back().what, "play");
+  EXPECT_EQ(audio_.events[audio_.events.size() - 2].detail, Tune(1));
+}
+
+TEST_F(Sound, ATuneThatCannotBeOpenedReachesTheErrorBoxAndIsNotRetried) {
+  present_ = {Tune(0)};
+  audio_.openError = "Cannot play Vexlor0.mid: not a MIDI file";
+  StartMusicAtStartUp(state_, sound_, exists_);
+  PollMusic(state_, sound_);
+  PollMusic(state_, sound_);
+  EXPECT_EQ(errors_, std::vector<std::string>{"Cannot play Vexlor0.mid: not a MIDI file"});
+  EXPECT_EQ(audio_.Count("play"), 0);
+}
+
+// The engine's hooks with the game's own sound in place of the fake one.
+class HooksWithSound : public testing::FakeHooks {
+ public:
+  HooksWithSound(GameState& state, SoundHooks& game) : FakeHooks(state), sound_(game) {}
+  SoundHooks& Sound() override { return sound_; }
+
+ private:
+  SoundHooks& sound_;
+};
+
+TEST_F(Sound, ASpinStartsAPendingTuneBeforeItLooksAtTheBet) {
+  present_ = {Tune(4)};
+  StartMusicAtStartUp(state_, sound_, exists_);
+  HooksWithSound hooks(state_, sound_);
+  Spin(state_, hooks);  // no bet: the machine says so, but the tune has started
+  EXPECT_EQ(hooks.messages, std::vector<std::string>{"No bet was placed!"});
+  ASSERT_GE(audio_.events.size(), 2u);
+  EXPECT_EQ(audio_.events[audio_.events.size() - 2].detail, Tune(4));
+  EXPECT_EQ(audio_.events.back().what, "play");
+  EXPECT_EQ(state_.MusicTrack, 4);
+}
+
+TEST(Midi, OnlyAHeaderAndTheTracksItDeclaresMakeATune) {
+  std::vector<unsigned char> tune = {'M',  'T', 'h', 'd', 0,   0,   0, 6, 0,    1,    0, 2,
+                                     0,    96,  'M', 'T', 'r', 'k', 0, 0, 0,    4,    0, 0xFF,
+                                     0x2F, 0,   'X', 'x', 'x', 'x', 0, 0, 0,    1,    7, 'M',
+                                     'T',  'r', 'k', 0,   0,   0,   4, 0, 0xFF, 0x2F, 0};
+  EXPECT_EQ(MidiProblem(tune), "");  // an unknown chunk between the tracks is passed over
+  EXPECT_EQ(MidiProblem(std::span(tune.data(), tune.size() - 1)), "MIDI file cut short");
+  std::vector<unsigned char> moreTracks = tune;
+  moreTracks[11] = 3;
+  EXPECT_EQ(MidiProblem(moreTracks), "MIDI file cut short");
+  std::vector<unsigned char> format3 = tune;
+  format3[9] = 3;
+  EXPECT_EQ(MidiProblem(format3), "damaged MIDI header");
+  std::vector<unsigned char> hugeTrack = tune;
+  hugeTrack[18] = 0xFF;  // a track claiming 4 GB
+  EXPECT_EQ(MidiProblem(hugeTrack), "MIDI file cut short");
+  EXPECT_EQ(MidiProblem(testing::WavImage(10)), "not a MIDI file");
+}
+
+TEST(Wav, LengthsComeFromTheHeaderAndDamageGivesNothing) {
+  const std::vector<unsigned char> wav = testing::WavImage(250);
+  EXPECT_EQ(WavDurationMs(wav), 250);
+  std::vector<unsigned char> cut(wav.begin(), wav.begin() + 44 + 800);  // 50 ms of data left
+  EXPECT_EQ(WavDurationMs(cut), 50);
+  for (std::size_t size : {0u, 4u, 12u, 20u, 43u})
+    EXPECT_FALSE(WavDurationMs(std::span(wav.data(), size)).has_value()) << size;
+  std::vector<unsigned char> noRate = wav;
+  noRate[28] = noRate[29] = noRate[30] = noRate[31] = 0;  // bytes per second 0
+  EXPECT_FALSE(WavDurationMs(noRate).has_value());
+  std::vector<unsigned char> compressed = wav;
+  compressed[20] = 2;  // ADPCM
+  EXPECT_FALSE(WavDurationMs(compressed).has_value());
+  std::vector<unsigned char> huge = wav;
+  huge[16] = huge[17] = huge[18] = huge[19] = 0xFF;  // a fmt chunk claiming 4 GB
+  EXPECT_FALSE(WavDurationMs(huge).has_value());
+}
+
+}  // namespace
+}  // namespace vexlor
