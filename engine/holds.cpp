@@ -74,7 +74,7 @@ void RunBonusRoundIfDue(GameState& state, MachineHooks& hooks) {
     // The window is closing: the round is settled with a token picked for the player.
     SettleBonusRound(state, state.BonusPrizes[hooks.Random(kPrizeCount)]);
   } else {
-    hooks.RunBonusRound();
+    SettleBonusRound(state, hooks.RunBonusRound());
   }
   if (state.SpinWin > 0) CountWinnings(state, hooks);
   state.BonusPts = 0;

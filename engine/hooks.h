@@ -79,8 +79,9 @@ class MachineHooks {
 
   // A modal information box with an OK button.
   virtual void ShowMessage(std::string_view text) = 0;
-  // Runs the modal bonus round; on closing it settles its prize with SettleBonusRound.
-  virtual void RunBonusRound() = 0;
+  // Runs the modal bonus round and returns the prize it revealed: one of
+  // BonusPrizes, or 0 when it closed before the reveal. The engine settles it.
+  virtual int32_t RunBonusRound() = 0;
 
   virtual int64_t NowMs() = 0;  // monotonic millisecond clock
   virtual void ProcessMessages() = 0;

@@ -77,7 +77,7 @@ TEST(Spin, TheGameSettlesOnceAtTheVeryEndAfterPayoutAndBonusRound) {
   state.BonusPts = 11;
   state.CoinsBet = 1;
   FakeHooks fake(state);
-  fake.bonusRound = [](GameState& s) { SettleBonusRound(s, 100); };
+  fake.bonusRound = [](GameState&) { return 100; };
   fake.ScriptStops({1, 2, 2});  // a "1" in the middle row fills the meter
   Spin(state, fake);
   ASSERT_EQ(fake.bonusRounds, 1);

@@ -67,7 +67,7 @@ TEST(BonusPoints, MeterStopsAtTwelveAndTheRoundOpensInTheSameSpin) {
   GameState state = NewGameState();
   state.BonusPts = 10;
   FakeHooks fake(state);
-  fake.bonusRound = [](GameState& s) { SettleBonusRound(s, 50); };
+  fake.bonusRound = [](GameState&) { return 50; };
   Evaluate(state, fake, kThreeInMiddle, 1);
   EXPECT_EQ(fake.Count("PlayBonusPointCue"), 2);
   EXPECT_EQ(fake.bonusRounds, 1);
@@ -107,7 +107,7 @@ TEST(BonusRound, PrizeOfOneIsPaidButNotCountedAsBonus) {
   GameState state = NewGameState();
   state.BonusPts = 11;
   FakeHooks fake(state);
-  fake.bonusRound = [](GameState& s) { SettleBonusRound(s, 1); };
+  fake.bonusRound = [](GameState&) { return 1; };
   Evaluate(state, fake, kOneInMiddle, 1);
   EXPECT_EQ(state.Credits, 1001);
   EXPECT_EQ(state.BonusWon, 0);
@@ -128,7 +128,7 @@ TEST(BonusRound, LosingSpinWithAPayingRoundStillOpensTheHolds) {
   GameState state = NewGameState();
   state.BonusPts = 11;
   FakeHooks fake(state);
-  fake.bonusRound = [](GameState& s) { SettleBonusRound(s, 25); };
+  fake.bonusRound = [](GameState&) { return 25; };
   Evaluate(state, fake, kOneInMiddle, 1);
   EXPECT_TRUE(state.HoldsOpen);
   EXPECT_EQ(state.Credits, 1025);
@@ -140,7 +140,10 @@ TEST(BonusRound, PrizesAreReshuffledBeforeEveryRound) {
   state.BonusPts = 12;
   FakeHooks fake(state);
   std::array<int32_t, 5> seen{};
-  fake.bonusRound = [&](GameState& s) { seen = s.BonusPrizes; };
+  fake.bonusRound = [&](GameState& s) {
+    seen = s.BonusPrizes;
+    return 0;
+  };
   Evaluate(state, fake, kPlainLoss, 1);
   std::sort(seen.begin(), seen.end());
   EXPECT_EQ(seen, (std::array<int32_t, 5>{1, 25, 50, 100, 250}));

@@ -1,8 +1,5 @@
 #include "window/artwork.h"
 
-#include "config/file_lookup.h"
-#include "window/jpeg_image.h"
-
 namespace vexlor {
 
 Artwork LoadBuiltInArtwork() {
@@ -33,22 +30,6 @@ Artwork LoadBuiltInArtwork() {
   art.leverArm = builtIn("lever_arm.png");
   art.leverHub = builtIn("lever_hub.png");
   return art;
-}
-
-Replacement LoadReplacement(Picture& picture, const std::filesystem::path& appDir,
-                            const QString& name) {
-  Replacement result;
-  const auto file = FindFileNoCase(appDir, name.toStdString());
-  if (!file) return result;
-  JpegResult decoded = LoadJpegFile(QString::fromStdString(file->string()));
-  if (!decoded.ok()) {
-    result.error = QStringLiteral("Cannot show %1: %2")
-                       .arg(QString::fromStdString(file->filename().string()), decoded.error);
-    return result;
-  }
-  picture = Picture::FromImage(std::move(decoded.image));
-  result.loaded = true;
-  return result;
 }
 
 QStringList LoadReplacementPictures(Artwork& artwork, const std::filesystem::path& appDir,

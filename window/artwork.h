@@ -43,12 +43,4 @@ Artwork LoadBuiltInArtwork();
 QStringList LoadReplacementPictures(Artwork& artwork, const std::filesystem::path& appDir,
                                     const std::string& assetPrefix);
 
-// Loads `name` from `appDir` into `picture` when the file exists.
-struct Replacement {
-  bool loaded = false;
-  QString error;  // set when the file exists but does not decode
-};
-Replacement LoadReplacement(Picture& picture, const std::filesystem::path& appDir,
-                            const QString& name);
-
 }  // namespace vexlor

@@ -17,25 +17,6 @@ QRect Half(QSize from, bool lower) {
   return QRect(0, lower ? half : 0, from.width(), half);
 }
 
-// A picture drawn through its mask (black = drawn, grey = partly) as a
-// transparent image of the picture's size.
-QImage Masked(const QImage& picture, const QImage& mask) {
-  QImage out(picture.size(), QImage::Format_ARGB32);
-  const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-  const QImage bits = mask.convertToFormat(QImage::Format_RGB32);
-  for (int y = 0; y < out.height(); ++y) {
-    const auto* src = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-    const auto* m =
-        y < bits.height() ? reinterpret_cast<const QRgb*>(bits.constScanLine(y)) : nullptr;
-    auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
-    for (int x = 0; x < out.width(); ++x) {
-      const int alpha = (m != nullptr && x < bits.width()) ? 255 - qGray(m[x]) : 0;
-      dst[x] = (src[x] & 0x00FFFFFFu) | (static_cast<QRgb>(alpha) << 24);
-    }
-  }
-  return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
 // `picture` (or part of it) at `target`: as it is where it already has that
 // size, so the machine at 800 pixels shows the pictures exactly as drawn.
 QImage At(const Picture& picture, QSize target, QRect source = {}) {
@@ -104,12 +85,12 @@ std::vector<std::function<void()>> Jobs(MachineArt& art, const Artwork& artwork,
       const std::array<QImage, 2> lamp = Halves(*strips[line], halves, target);
       const std::array<QImage, 2> mask = Halves(artwork.lampMask, halves, target);
       for (int lit = 0; lit < 2; ++lit)
-        art.lamps[line][lit] = Masked(lamp[lit], mask[lit]);
+        art.lamps[line][lit] = ThroughMask(lamp[lit], mask[lit]);
     }
   });
   jobs.push_back([&art, &artwork, width] {
     const QSize logo = Grown(width, artwork.logo.Size());
-    art.logo = Masked(At(artwork.logo, logo), At(artwork.logoMask, logo));
+    art.logo = ThroughMask(At(artwork.logo, logo), At(artwork.logoMask, logo));
     const QSize frame(design::kMeterFrameWidth, design::kMeterFrameHeight);
     art.meterFrame = Grown(width, frame);
     art.meterStrip =

@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QResource>
 
+#include "config/file_lookup.h"
 #include "window/jpeg_image.h"
 
 namespace vexlor {
@@ -40,6 +41,23 @@ QImage Resize(const QImage& image, QSize target) {
 }
 
 }  // namespace
+
+QImage ThroughMask(const QImage& picture, const QImage& mask) {
+  QImage out(picture.size(), QImage::Format_ARGB32);
+  const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+  const QImage bits = mask.convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < out.height(); ++y) {
+    const auto* src = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    const auto* m =
+        y < bits.height() ? reinterpret_cast<const QRgb*>(bits.constScanLine(y)) : nullptr;
+    auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < out.width(); ++x) {
+      const int alpha = (m != nullptr && x < bits.width()) ? 255 - qGray(m[x]) : 0;
+      dst[x] = (src[x] & 0x00FFFFFFu) | (static_cast<QRgb>(alpha) << 24);
+    }
+  }
+  return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
 
 Picture Picture::BuiltIn(const QString& name) {
   const QString base = QStringLiteral(":/art/") + name;
@@ -115,6 +133,22 @@ std::vector<QImage> Picture::ScaledParts(const std::vector<QRect>& sources,
             : Resize(part == decoded.rect() ? decoded : decoded.copy(part), targets[i]));
   }
   return parts;
+}
+
+Replacement LoadReplacement(Picture& picture, const std::filesystem::path& appDir,
+                            const QString& name) {
+  Replacement result;
+  const auto file = FindFileNoCase(appDir, name.toStdString());
+  if (!file) return result;
+  JpegResult decoded = LoadJpegFile(QString::fromStdString(file->string()));
+  if (!decoded.ok()) {
+    result.error = QStringLiteral("Cannot show %1: %2")
+                       .arg(QString::fromStdString(file->filename().string()), decoded.error);
+    return result;
+  }
+  picture = Picture::FromImage(std::move(decoded.image));
+  result.loaded = true;
+  return result;
 }
 
 }  // namespace vexlor

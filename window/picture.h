@@ -4,7 +4,9 @@
 #include <QImage>
 #include <QRect>
 #include <QSize>
+#include <QString>
 #include <array>
+#include <filesystem>
 #include <vector>
 
 namespace vexlor {
@@ -47,5 +49,18 @@ class Picture {
   std::array<QByteArray, 2> masters_;  // encoded at two and four times the size
   bool jpeg_ = false;
 };
+
+// `picture` drawn through `mask` (black = drawn, grey = partly drawn, white =
+// not) as one transparent picture of the picture's size.
+QImage ThroughMask(const QImage& picture, const QImage& mask);
+
+// Loads `name` from `appDir` (the name matched in any letter case) into
+// `picture` when the file exists.
+struct Replacement {
+  bool loaded = false;
+  QString error;  // set when the file exists but does not decode
+};
+Replacement LoadReplacement(Picture& picture, const std::filesystem::path& appDir,
+                            const QString& name);
 
 }  // namespace vexlor

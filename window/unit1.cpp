@@ -46,6 +46,7 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
   view_->onFirstPaint = [this] { QTimer::singleShot(0, this, &TForm1::OnFirstFrame); };
   hooks_.onGameSettled = [this] { AutoSave(); };
   hooks_.onPump = [this] { AdvanceLever(); };
+  hooks_.runBonusRound = [this] { return RunBonusRound(); };
 
   timer1_.setSingleShot(true);
   timer1_.setInterval(250);

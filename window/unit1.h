@@ -90,6 +90,8 @@ class TForm1 : public QMainWindow {
   void RestoreSwitches();
   void RememberSwitches() const;
   void OnFirstFrame();
+  // Opens the bonus round and waits in it, handling events, until it closes.
+  int32_t RunBonusRound();
   void PressHoldButton(int reel);
   void PullLever();
   void AdvanceLever();

@@ -1,7 +1,5 @@
 #include "window/window_hooks.h"
 
-#include "engine/bonus_prizes.h"
-
 namespace vexlor {
 
 void WindowHooks::SetTimerEnabled(LampTimer timer, bool enabled) {
@@ -18,16 +16,6 @@ bool WindowHooks::TimerEnabled(LampTimer timer) const {
 
 void WindowHooks::ShowMessage(std::string_view text) {
   env_.information(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-void WindowHooks::RunBonusRound() {
-  if (runBonusRound) {
-    runBonusRound();
-    return;
-  }
-  // Without a bonus-round window the round is settled with a token picked for
-  // the player, as a key press in the round would pick it.
-  SettleBonusRound(state_, state_.BonusPrizes[Random(kPrizeCount)]);
 }
 
 }  // namespace vexlor

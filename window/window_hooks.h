@@ -25,7 +25,7 @@ class WindowHooks : public MachineHooks {
         random_(random),
         env_(env) {}
 
-  std::function<void()> runBonusRound;
+  std::function<int32_t()> runBonusRound;  // the round's window: its prize
   std::function<void()> onGameSettled;
   std::function<void()> onPump;  // after the events of every pump, inside spins and waits
 
@@ -39,7 +39,7 @@ class WindowHooks : public MachineHooks {
     if (onGameSettled) onGameSettled();
   }
   void ShowMessage(std::string_view text) override;
-  void RunBonusRound() override;
+  int32_t RunBonusRound() override { return runBonusRound ? runBonusRound() : 0; }
 
   int64_t NowMs() override { return env_.clock(); }
   void ProcessMessages() override {

@@ -65,6 +65,18 @@ QImage LeverBackdrop();
 QImage LeverArm();
 QImage LeverHub();
 
+// --- Bonus round ----------------------------------------------------------------
+// 640 x 480: the round's stage, with its heading and a plinth under each of the
+// five tokens, whose 100 x 75 boxes have their top-left corners at x = 13,
+// 134, 250, 369 and 486, y = 365.
+QImage BonusBackground();
+// 100 x 225: the token in frames of 100 x 75 from the top (closed, cracking,
+// open) on black; the open frame is plain and bright round (50, 37), where
+// the game writes the prize. Its mask as the other masks; at scale 1 the mask
+// is only black or white and the sheet is black wherever the mask is white.
+QImage BonusTokens();
+QImage BonusTokenMask();
+
 // --- Reels and counters ------------------------------------------------------
 // 304 x 304: 4 x 4 cells of 76; cell k at column k % 4, row k / 4. Cells 0..7
 // are the symbols (0 WILD globe, 4 BAR); cell k + 8 is symbol k with a badge:

@@ -3,6 +3,7 @@
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "assets/art/cabinet_common.h"
@@ -182,6 +183,17 @@ QLinearGradient Gold(QPointF a, QPointF b) {
   g.setColorAt(0.8, palette::kGold);
   g.setColorAt(1.0, palette::kGoldHigh);
   return g;
+}
+
+QPainterPath SunburstRay(QPointF centre, int count, int i, double length) {
+  const double a0 = 2 * std::numbers::pi * i / count;
+  const double a1 = a0 + std::numbers::pi / count;
+  QPainterPath ray;
+  ray.moveTo(centre);
+  ray.lineTo(centre + QPointF(std::cos(a0), std::sin(a0)) * length);
+  ray.lineTo(centre + QPointF(std::cos(a1), std::sin(a1)) * length);
+  ray.closeSubpath();
+  return ray;
 }
 
 QPainterPath Rounded(const QRectF& r, double radius) {

@@ -90,6 +90,9 @@ QImage Blurred(const QImage& image, int radius);
 QLinearGradient Chrome(QPointF a, QPointF b);
 QLinearGradient Gold(QPointF a, QPointF b);
 QPainterPath Rounded(const QRectF& r, double radius);
+// Wedge `i` of a sunburst of `count` wedges reaching `length` from `centre`;
+// the wedges fill every other half-step of the circle.
+QPainterPath SunburstRay(QPointF centre, int count, int i, double length);
 // A metal ring between `outer` and `outer` shrunk by `width`, with a light
 // outer edge and a dark inner lip.
 void MetalRing(QPainter& p, const QRectF& outer, double radius, double width, const QBrush& brush);

@@ -23,13 +23,7 @@ QVector<QPointF> AlongRect(const QRectF& r, double radius, int count) {
 void Rays(QPainter& p, QPointF centre, int count, double length, const QColor& colour) {
   p.setPen(Qt::NoPen);
   for (int i = 0; i < count; ++i) {
-    const double a0 = 2 * std::numbers::pi * i / count;
-    const double a1 = a0 + std::numbers::pi / count;
-    QPainterPath ray;
-    ray.moveTo(centre);
-    ray.lineTo(centre + QPointF(std::cos(a0), std::sin(a0)) * length);
-    ray.lineTo(centre + QPointF(std::cos(a1), std::sin(a1)) * length);
-    ray.closeSubpath();
+    const QPainterPath ray = SunburstRay(centre, count, i, length);
     QRadialGradient fade(centre, length);
     fade.setColorAt(0, colour);
     fade.setColorAt(1, WithAlpha(colour, 0));

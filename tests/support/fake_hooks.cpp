@@ -142,10 +142,10 @@ void FakeHooks::ShowMessage(std::string_view text) {
   Record("ShowMessage");
 }
 
-void FakeHooks::RunBonusRound() {
+int32_t FakeHooks::RunBonusRound() {
   ++bonusRounds;
   Record("RunBonusRound");
-  if (bonusRound) bonusRound(state_);
+  return bonusRound ? bonusRound(state_) : 0;
 }
 
 void FakeHooks::ProcessMessages() {

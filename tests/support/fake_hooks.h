@@ -85,11 +85,11 @@ class FakeHooks : public MachineHooks {
   explicit FakeHooks(GameState& state, uint32_t seed = 1);
 
   // --- knobs ---
-  bool recording = true;                       // keep every call in `calls`
-  int64_t pumpStepMs = 1;                      // how far each ProcessMessages moves the clock
-  std::function<void()> onPump;                // runs inside ProcessMessages
-  std::function<void(GameState&)> bonusRound;  // the modal round; none: no prize
-  std::deque<int32_t> scriptedDraws;           // returned before the generator's
+  bool recording = true;                          // keep every call in `calls`
+  int64_t pumpStepMs = 1;                         // how far each ProcessMessages moves the clock
+  std::function<void()> onPump;                   // runs inside ProcessMessages
+  std::function<int32_t(GameState&)> bonusRound;  // the modal round's prize; none: 0
+  std::deque<int32_t> scriptedDraws;              // returned before the generator's
 
   // --- what happened ---
   std::vector<HookCall> calls;
@@ -128,7 +128,7 @@ class FakeHooks : public MachineHooks {
   bool TimerEnabled(LampTimer timer) const override { return Timer(timer); }
   void GameSettled() override { Record("GameSettled"); }
   void ShowMessage(std::string_view text) override;
-  void RunBonusRound() override;
+  int32_t RunBonusRound() override;
   int64_t NowMs() override { return clock; }
   void ProcessMessages() override;
   int32_t Random(int32_t n) override;

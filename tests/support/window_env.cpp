@@ -1,6 +1,9 @@
 #include "tests/support/window_env.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+
+#include "bonus/unit2.h"
 
 namespace vexlor::testing {
 
@@ -19,6 +22,12 @@ WindowEnvironment TestEnvironment(const std::filesystem::path& folder, QSize scr
   env.pump = [record] {
     record->clock += record->pumpStepMs;
     QCoreApplication::processEvents();
+    if (record->pickBonusRounds) {
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* round = qobject_cast<TTrickForm*>(window);
+        if (round != nullptr && round->isVisible() && round->Picked() < 0) round->FormKeyDown();
+      }
+    }
     if (record->onPump) record->onPump();
   };
   env.information = [record](const QString& text) { record->information << text; };

@@ -18,6 +18,9 @@ struct WindowRecord {
   int64_t clock = 0;
   int64_t pumpStepMs = 25;
   std::function<void()> onPump;  // runs inside every pump, after the events
+  // A bonus round waiting for a pick gets a key press at the next pump, as a
+  // player would give it; tests that pick themselves switch this off.
+  bool pickBonusRounds = true;
 };
 
 // An environment for a test window: the executable and the store in `folder`,

@@ -3,7 +3,11 @@
 #include <jpeglib.h>
 
 #include <QFile>
+#include <QHash>
 #include <QtEndian>
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -73,6 +77,112 @@ int Nearest(QRgb c, const QVector<QRgb>& palette) {
   return best;
 }
 
+// A colour of an image and how many of its pixels have it.
+struct Tally {
+  QRgb colour;
+  quint64 count;
+};
+
+int Channel(QRgb c, int channel) {
+  return channel == 0 ? qRed(c) : channel == 1 ? qGreen(c) : qBlue(c);
+}
+
+// A run of tallies that one palette colour will stand for.
+class ColourBox {
+ public:
+  ColourBox(std::vector<Tally>::iterator begin, std::vector<Tally>::iterator end)
+      : begin_(begin), end_(end) {
+    // The channel along which the box's pixels spread most, by squared error.
+    const QRgb mean = Mean();
+    for (int channel = 0; channel < 3; ++channel) {
+      double error = 0;
+      for (auto t = begin_; t != end_; ++t) {
+        const double d = Channel(t->colour, channel) - Channel(mean, channel);
+        error += d * d * static_cast<double>(t->count);
+      }
+      if (channel == 0 || error > error_) {
+        error_ = error;
+        channel_ = channel;
+      }
+    }
+  }
+
+  // How much splitting the box would gain; 0 when it cannot be split.
+  double Error() const { return end_ - begin_ > 1 ? error_ : 0; }
+
+  // Splits at the pixel median of the widest channel; this box keeps the lower half.
+  ColourBox Split() {
+    const int channel = channel_;
+    std::sort(begin_, end_, [channel](const Tally& a, const Tally& b) {
+      const int ca = Channel(a.colour, channel), cb = Channel(b.colour, channel);
+      return ca != cb ? ca < cb : a.colour < b.colour;
+    });
+    quint64 total = 0;
+    for (auto t = begin_; t != end_; ++t)
+      total += t->count;
+    auto middle = begin_;
+    for (quint64 seen = 0; middle != end_ - 1 && seen + middle->count <= total / 2; ++middle)
+      seen += middle->count;
+    if (middle == begin_) ++middle;
+    ColourBox upper(middle, end_);
+    *this = ColourBox(begin_, middle);
+    return upper;
+  }
+
+  QRgb Mean() const {
+    std::array<double, 3> sum{};
+    double pixels = 0;
+    for (auto t = begin_; t != end_; ++t) {
+      for (int channel = 0; channel < 3; ++channel)
+        sum[static_cast<size_t>(channel)] +=
+            Channel(t->colour, channel) * static_cast<double>(t->count);
+      pixels += static_cast<double>(t->count);
+    }
+    const auto mean = [&](int channel) {
+      return static_cast<int>(std::lround(sum[static_cast<size_t>(channel)] / pixels));
+    };
+    return qRgb(mean(0), mean(1), mean(2));
+  }
+
+ private:
+  std::vector<Tally>::iterator begin_;
+  std::vector<Tally>::iterator end_;
+  double error_ = 0;
+  int channel_ = 0;
+};
+
+// At most 256 colours for `rgb`, black first.
+QVector<QRgb> MakePalette(const QImage& rgb) {
+  QHash<QRgb, quint64> counts;
+  for (int y = 0; y < rgb.height(); ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    for (int x = 0; x < rgb.width(); ++x) {
+      const QRgb c = line[x] | 0xff000000u;
+      if (c != qRgb(0, 0, 0)) ++counts[c];
+    }
+  }
+  std::vector<Tally> tallies;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+    tallies.push_back({it.key(), it.value()});
+  std::sort(tallies.begin(), tallies.end(),
+            [](const Tally& a, const Tally& b) { return a.colour < b.colour; });
+  constexpr size_t kColours = 255;  // besides black
+  QVector<QRgb> palette{qRgb(0, 0, 0)};
+  if (tallies.empty()) return palette;
+  std::vector<ColourBox> boxes{ColourBox(tallies.begin(), tallies.end())};
+  while (boxes.size() < kColours) {
+    const auto widest = std::max_element(
+        boxes.begin(), boxes.end(),
+        [](const ColourBox& a, const ColourBox& b) { return a.Error() < b.Error(); });
+    if (widest->Error() <= 0) break;
+    ColourBox upper = widest->Split();
+    boxes.push_back(upper);
+  }
+  for (const ColourBox& box : boxes)
+    palette.append(box.Mean());
+  return palette;
+}
+
 }  // namespace
 
 bool WriteJpeg(const QImage& image, const QString& path, int quality, bool halveChroma) {
@@ -140,6 +250,30 @@ bool WriteBmp4(const QImage& image, const QVector<QRgb>& palette, const QString&
     }
     out.append(row);
   }
+  return Save(out, path);
+}
+
+bool WriteBmp8(const QImage& image, const QString& path) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  QVector<QRgb> palette = MakePalette(rgb);
+  const int rowBytes = (rgb.width() + 3) & ~3;
+  QHash<QRgb, int> chosen;
+  QByteArray pixels;
+  for (int y = rgb.height() - 1; y >= 0; --y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    QByteArray row(rowBytes, '\0');
+    for (int x = 0; x < rgb.width(); ++x) {
+      const QRgb c = line[x] | 0xff000000u;
+      auto found = chosen.constFind(c);
+      if (found == chosen.constEnd()) found = chosen.insert(c, Nearest(c, palette));
+      row[x] = static_cast<char>(*found);
+    }
+    pixels.append(row);
+  }
+  palette.resize(256, qRgb(0, 0, 0));
+  QByteArray out = BmpHeader(rgb.width(), rgb.height(), 8, 256, rowBytes);
+  PutPalette(out, palette);
+  out.append(pixels);
   return Save(out, path);
 }
 

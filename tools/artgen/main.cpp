@@ -25,7 +25,7 @@ namespace {
 using namespace vexlor::art;
 namespace design = vexlor::design;
 
-enum class Kind { Jpeg, Png, Bmp24, Bmp4Red, Bmp4Green, Bmp1 };
+enum class Kind { Jpeg, Png, Bmp24, Bmp8, Bmp4Red, Bmp4Green, Bmp1 };
 
 struct Picture {
   const char* file;
@@ -40,6 +40,9 @@ constexpr int kLeverHeight = design::kLeverRegion.height();
 
 const Picture kPictures[] = {
     {"background.jpg", 800, 600, Kind::Jpeg, Background},
+    {"bonus_background.jpg", 640, 480, Kind::Jpeg, BonusBackground},
+    {"bonus_tokens.bmp", 100, 225, Kind::Bmp8, BonusTokens},
+    {"bonus_mask.bmp", 100, 225, Kind::Bmp1, BonusTokenMask},
     {"motionblur.jpg", 77, 456, Kind::Jpeg, MotionBlur},
     {"symbols.jpg", 304, 304, Kind::Jpeg, SymbolSheet},
     {"bonusmeter.jpg", 78, 767, Kind::Jpeg, BonusMeter},
@@ -95,6 +98,8 @@ bool Write(const Job& job, const QImage& image, const QString& path) {
       return image.save(path, "PNG");
     case Kind::Bmp24:
       return WriteBmp24(image, path);
+    case Kind::Bmp8:
+      return WriteBmp8(image, path);
     case Kind::Bmp4Red:
       return WriteBmp4(image, DigitPalette(false), path);
     case Kind::Bmp4Green:

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+#include "bonus/round_art.h"
+#include "engine/game_state.h"
+#include "engine/hooks.h"
+
+namespace vexlor {
+
+// What the round needs from the main window.
+struct RoundEnvironment {
+  QRect screen;                               // the screen, logical pixels
+  double devicePixelRatio = 1;                // of the screen
+  double logicalDpi = 96;                     // below 100 the round opens maximised
+  std::function<int32_t(int32_t n)> random;   // the game's generator: 0..n-1
+  std::function<void(const QString&)> error;  // the error box
+};
+
+// The bonus round: a borderless, screen-filling window in which the player
+// picks one of five closed tokens; it opens in two steps and shows its prize,
+// and three seconds later the window closes. Its timers run on the game
+// clock: whoever runs the round calls Advance with the clock while it pumps
+// events, until Closed(). The prize is read back, not paid, by the window.
+class TTrickForm : public QWidget {
+  Q_OBJECT
+ public:
+  TTrickForm(GameState& state, SoundHooks& sound, RoundEnvironment env, QWidget* parent = nullptr);
+
+  // Creation: round state, size and place, the pictures (bonus1.jpg in place
+  // of the built-in background), the token places; then the first paint.
+  void FormCreate();
+  // The full repaint: the picture and all five tokens closed.
+  void FormPaint();
+  // A press at `at` (logical window pixels), and any key.
+  void FormMouseDown(QPoint at);
+  void FormKeyDown();
+  void Timer1Timer();  // the opening animation, every 200 ms once picked
+  void Timer2Timer();  // closes the window 3 s after the reveal
+  void ShowPrize();
+
+  // Fires the timers due at `nowMs` on the game clock.
+  void Advance(int64_t nowMs);
+
+  bool Closed() const { return closed_; }
+  int Picked() const { return picked_; }
+  int OpenStep() const { return openStep_; }
+  int32_t RoundPrize() const { return roundPrize_; }
+  // Where the picture's top-left corner stands in the window (logical pixels).
+  QPoint PictureOrigin() const { return origin_; }
+  const QImage& Surface() const { return surface_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void Pick(int token);
+  QPoint TokenCorner(int token) const;
+  void DrawToken(int token, int frame);
+  void DrawSurround();
+  void DrawPrize();
+
+  GameState& state_;
+  SoundHooks& sound_;
+  RoundEnvironment env_;
+  RoundArt art_;
+  QImage surface_;  // retained: an expose shows what was drawn, prize and all
+  QPoint origin_;
+  int picked_ = -1;
+  int openStep_ = 0;
+  int32_t roundPrize_ = 0;
+  bool closed_ = false;
+  int64_t now_ = 0;
+  int64_t timer1Due_ = -1;  // the next Timer1 tick on the game clock; -1 while off
+  int64_t timer2Due_ = -1;
+};
+
+}  // namespace vexlor
