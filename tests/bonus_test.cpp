@@ -139,12 +139,7 @@ TEST_F(Round, ABackgroundThatDoesNotDecodeIsReportedAndTheBuiltInOneUsed) {
 // The real machine with a full meter.
 class FullMeter : public ::testing::Test {
  protected:
-  void SetUp() override {
-    form_ = &window_.Open();
-    form_->LayoutForScreen(800);
-    form_->Timer1Timer();
-    form_->NewGame1Click();
-  }
+  void SetUp() override { form_ = &window_.OpenStarted(); }
   // Spins one coin at a time until a spin runs a round (an "X" may empty the
   // meter first; it is filled again).
   void SpinIntoARound(const std::function<void(TTrickForm&)>& inRound) {

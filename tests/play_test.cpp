@@ -21,12 +21,7 @@ using testing::TestWindow;
 // counters (1000 credits, six holds).
 class Play : public ::testing::Test {
  protected:
-  void SetUp() override {
-    form_ = &window_.Open();
-    form_->LayoutForScreen(800);
-    form_->Timer1Timer();
-    form_->NewGame1Click();
-  }
+  void SetUp() override { form_ = &window_.OpenStarted(); }
   GameState& State() { return form_->State(); }
   // A press at machine pixel (x, y) through the window's client area.
   void Press(int x, int y, Qt::MouseButton button = Qt::LeftButton) {

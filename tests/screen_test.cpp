@@ -120,14 +120,14 @@ TEST(LargeLayouts, UpTo1600TheFixedPartsKeepTheirSizeAndBeyondTheyGrow) {
   for (const int32_t width : {800, 1024, 1600}) {
     form.LayoutForScreen(width);
     const MachineArt& art = form.Renderer().Art();
-    EXPECT_EQ(art.digitCell, width < 1000 ? QSize(16, 21) : QSize(32, 42));
+    EXPECT_EQ(art.digits.cell, width < 1000 ? QSize(16, 21) : QSize(32, 42));
     EXPECT_EQ(art.logo.size(), QSize(125, 95));
     EXPECT_EQ(art.meterFrame, QSize(78, 59));
   }
   form.LayoutForScreen(3200);
   const MachineArt& art = form.Renderer().Art();
-  EXPECT_EQ(art.digitCell, QSize(64, 84));
-  EXPECT_EQ(art.digitsGreen.size(), QSize(640, 84));
+  EXPECT_EQ(art.digits.cell, QSize(64, 84));
+  EXPECT_EQ(art.digits.green.size(), QSize(640, 84));
   EXPECT_EQ(art.logo.size(), QSize(250, 190));
   EXPECT_EQ(art.meterFrame, QSize(156, 118));
   // A digit drawn at 3200 is as sharp as drawn: its cell holds a full range of light.

@@ -29,6 +29,8 @@ Artwork LoadBuiltInArtwork() {
   art.leverBackdrop = builtIn("lever_backdrop.jpg");
   art.leverArm = builtIn("lever_arm.png");
   art.leverHub = builtIn("lever_hub.png");
+  art.chips = {builtIn("chip_1000.png"), builtIn("chip_100.png"), builtIn("chip_10.png"),
+               builtIn("chip_1.png")};
   return art;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <filesystem>
 #include <string>
 
@@ -31,6 +32,8 @@ struct Artwork {
   // The pull lever, over the lever's region: what is behind it, and the arm
   // (rod and knob) and hub with transparency around them.
   Picture leverBackdrop, leverArm, leverHub;
+  // The borrow window's chips: $1,000, $100, $10 and $1.
+  std::array<Picture, 4> chips;
   bool backgroundReplaced = false;  // tester.jpg stands in for the built-in background
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QMargins>
 #include <QRect>
 #include <QSize>
@@ -34,6 +35,7 @@ struct WindowEnvironment {
   std::function<void()> pump;          // handles pending events
   std::function<void(const QString&)> information;          // modal information box, OK button
   std::function<void(const QString&)> error;                // modal error box titled "Vexlor Slots"
+  QLocale locale = QLocale::system();                       // separators of numbers and dates
   std::function<std::unique_ptr<AudioDevice>()> makeAudio;  // the back end of cues and tunes
   // Where the Sound and Music switches are remembered between runs; empty:
   // they start on and are not remembered.

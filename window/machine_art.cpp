@@ -98,15 +98,15 @@ std::vector<std::function<void()>> Jobs(MachineArt& art, const Artwork& artwork,
             ? artwork.bonusMeter.Image()
             : At(artwork.bonusMeter, QSize(art.meterFrame.width(), 13 * art.meterFrame.height()),
                  QRect(0, 0, frame.width(), 13 * frame.height()));
-    art.digitCell = DigitCellFor(width);
+    art.digits.cell = DigitCellFor(width);
     const bool large = UsesLargeDigits(width);
     const Picture& red = large ? artwork.digitsLargeRed : artwork.digitsSmallRed;
     const Picture& green = large ? artwork.digitsLargeGreen : artwork.digitsSmallGreen;
     const QSize cell = large ? QSize(32, 42) : QSize(16, 21);
-    const QSize strip(10 * art.digitCell.width(), art.digitCell.height());
+    const QSize strip(10 * art.digits.cell.width(), art.digits.cell.height());
     const QRect digits(0, 0, 10 * cell.width(), cell.height());
-    art.digitsRed = art.digitCell == cell ? red.Image() : At(red, strip, digits);
-    art.digitsGreen = art.digitCell == cell ? green.Image() : At(green, strip, digits);
+    art.digits.red = art.digits.cell == cell ? red.Image() : At(red, strip, digits);
+    art.digits.green = art.digits.cell == cell ? green.Image() : At(green, strip, digits);
   });
   return jobs;
 }

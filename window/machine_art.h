@@ -8,6 +8,7 @@
 
 #include "engine/machine_geometry.h"
 #include "window/artwork.h"
+#include "window/digits.h"
 
 namespace vexlor {
 
@@ -31,8 +32,7 @@ struct MachineArt {
   QImage logo;        // its own size (grown on large layouts), transparent outside its mask
   QImage meterStrip;  // 13 frames of meterFrame, lit BONUS first
   QSize meterFrame;
-  QImage digitsRed, digitsGreen;
-  QSize digitCell;
+  Digits digits;
   // The pull lever over leverRegion: backdrop, arm and hub; null until
   // AddLeverArt, and on a replaced background that these would not match.
   QImage leverBackdrop, leverArm, leverHub;

@@ -79,10 +79,4 @@ class MachineRenderer : public DrawingHooks {
   std::array<QRect, 4> counterExtent_{};    // where each counter drew last
 };
 
-// Draws `value` in LED digits onto any canvas: black behind the number and one
-// blank cell on the side away from its anchor (x is the left edge, or the
-// right edge when right-aligned). Returns the rectangle painted.
-QRect DrawNumber(QPainter& painter, const MachineArt& art, int32_t value, int x, int y, bool green,
-                 bool rightAligned);
-
 }  // namespace vexlor

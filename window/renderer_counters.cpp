@@ -6,24 +6,6 @@
 #include "window/renderer.h"
 
 namespace vexlor {
-QRect DrawNumber(QPainter& painter, const MachineArt& art, int32_t value, int x, int y, bool green,
-                 bool rightAligned) {
-  const QString text = QString::number(std::max<int32_t>(value, 0));
-  const int n = static_cast<int>(text.size());
-  const int w = art.digitCell.width();
-  const int h = art.digitCell.height();
-  if (rightAligned) x -= n * w;
-  const QRect painted =
-      rightAligned ? QRect(x - w, y, (n + 1) * w, h) : QRect(x, y, (n + 1) * w, h);
-  painter.fillRect(painted, Qt::black);
-  const QImage& strip = green ? art.digitsGreen : art.digitsRed;
-  for (QChar c : text) {
-    painter.drawImage(QPoint(x, y), strip, QRect(w * (c.unicode() - '0'), 0, w, h));
-    x += w;
-  }
-  return painted;
-}
-
 void MachineRenderer::DrawCounter(Counter counter, int32_t value, int x, bool green,
                                   bool rightAligned) {
   QRect painted;
@@ -32,7 +14,8 @@ void MachineRenderer::DrawCounter(Counter counter, int32_t value, int x, bool gr
     // Whatever the counter showed before is cleared first, so a number that
     // loses several digits at once leaves none of them behind.
     painter.fillRect(counterExtent_[counter], Qt::black);
-    painted = DrawNumber(painter, art_, value, x, Scale(design::kCounterTop), green, rightAligned);
+    painted =
+        DrawNumber(painter, art_.digits, value, x, Scale(design::kCounterTop), green, rightAligned);
   }
   Dirty(painted.united(counterExtent_[counter]));
   counterExtent_[counter] = painted;
@@ -51,7 +34,7 @@ void MachineRenderer::DrawCoins() {
   // blank is the LED window's own black, which is as high as the digits.
   QRect blank = Scaled(art_.layoutWidth, design::kWinningsBlank);
   blank.setBottom(
-      std::max(blank.bottom(), Scale(design::kCounterTop) + art_.digitCell.height() - 1));
+      std::max(blank.bottom(), Scale(design::kCounterTop) + art_.digits.cell.height() - 1));
   blank = blank.united(counterExtent_[kWinnings]);
   {
     QPainter painter(&surface_);

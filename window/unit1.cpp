@@ -44,8 +44,14 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
   view_->onPress = [this](Qt::MouseButton button, QPoint at) { FormMouseDown(button, at); };
   view_->onKey = [this](int key) { FormKeyDown(key); };
   view_->onFirstPaint = [this] { QTimer::singleShot(0, this, &TForm1::OnFirstFrame); };
-  hooks_.onGameSettled = [this] { AutoSave(); };
-  hooks_.onPump = [this] { AdvanceLever(); };
+  hooks_.onGameSettled = [this] {
+    UpdateCommands();
+    AutoSave();
+  };
+  hooks_.onPump = [this] {
+    UpdateCommands();  // greys what must wait while a spin runs
+    AdvanceLever();
+  };
   hooks_.runBonusRound = [this] { return RunBonusRound(); };
 
   timer1_.setSingleShot(true);

@@ -2,8 +2,11 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <map>
 #include <memory>
 
+#include "dialogs/commands.h"
+#include "dialogs/side_window.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
 #include "savegame/store.h"
@@ -68,10 +71,22 @@ class TForm1 : public QMainWindow {
 
   // Menu commands.
   void NewGame1Click();
+  void OpenGame1Click();
+  void SaveGame1Click();
   void Exit1Click();
   void Sound1Click();
   void Music1Click();
+  void Borrow1Click();
+  void Stats1Click();
+  void Payoffs1Click();
   void Version1Click();
+  void ManualItemClick();
+  void CompayInformation1Click();
+  // Shows a topic of the manual by its help context.
+  void ShowHelp(int context);
+  // Whether a menu command may act now, and its menu item with it.
+  bool MayRun(Command command) const;
+  QAction* CommandAction(Command command) const { return commands_.at(command); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -90,6 +105,9 @@ class TForm1 : public QMainWindow {
   void RestoreSwitches();
   void RememberSwitches() const;
   void OnFirstFrame();
+  void UpdateCommands();
+  SideEnvironment SideEnv();
+  void OpenSlots(int mode);
   // Opens the bonus round and waits in it, handling events, until it closes.
   int32_t RunBonusRound();
   void PressHoldButton(int reel);
@@ -115,8 +133,9 @@ class TForm1 : public QMainWindow {
   GameStore store_;
   QTimer timer1_, timer2_, timer3_, timer4_, timer5_, timer7_, timer8_;
   WindowHooks hooks_;
-  MachineView* view_ = nullptr;  // owned by the window
-  QAction* sound1_ = nullptr;    // menu items, owned by the menu bar
+  MachineView* view_ = nullptr;           // owned by the window
+  std::map<Command, QAction*> commands_;  // menu items, owned by the menu bar
+  QAction* sound1_ = nullptr;
   QAction* music1_ = nullptr;
   QAction* manualItem_ = nullptr;
   bool maximise_ = false;

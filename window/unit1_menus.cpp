@@ -10,35 +10,58 @@ namespace vexlor {
 void TForm1::BuildMainMenu() {
   QMenuBar* bar = menuBar();
   bar->clear();
+  commands_.clear();
+  const auto item = [this](QMenu* menu, Command command, const char* caption, auto handler) {
+    QAction* action = menu->addAction(QString::fromLatin1(caption), this, handler);
+    commands_[command] = action;
+    return action;
+  };
   QMenu* file = bar->addMenu(QStringLiteral("&File"));
-  file->addAction(QStringLiteral("&New Game"), this, &TForm1::NewGame1Click);
+  item(file, Command::NewGame, "&New Game", &TForm1::NewGame1Click);
   file->addSeparator();
-  file->addAction(QStringLiteral("&Open Game"));
-  file->addAction(QStringLiteral("&Save Game"));
+  item(file, Command::OpenGame, "&Open Game", &TForm1::OpenGame1Click);
+  item(file, Command::SaveGame, "&Save Game", &TForm1::SaveGame1Click);
   file->addSeparator();
-  file->addAction(QStringLiteral("E&xit"), this, &TForm1::Exit1Click);
+  item(file, Command::Exit, "E&xit", &TForm1::Exit1Click);
 
   QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-  sound1_ = options->addAction(QStringLiteral("Sound"), this, &TForm1::Sound1Click);
+  sound1_ = item(options, Command::Sound, "Sound", &TForm1::Sound1Click);
   sound1_->setCheckable(true);
   sound1_->setChecked(true);
-  music1_ = options->addAction(QStringLiteral("Music"), this, &TForm1::Music1Click);
+  music1_ = item(options, Command::Music, "Music", &TForm1::Music1Click);
   music1_->setCheckable(true);
   music1_->setChecked(true);
 
-  bar->addAction(QStringLiteral("&Borrow"));
-  bar->addAction(QStringLiteral("&Stats"));
-  bar->addAction(QStringLiteral("&Payoffs"));
+  // The menu bar's own commands, with no menu under them.
+  const auto barItem = [this, bar](Command command, const char* caption, auto handler) {
+    QAction* action = bar->addAction(QString::fromLatin1(caption));
+    connect(action, &QAction::triggered, this, handler);
+    commands_[command] = action;
+  };
+  barItem(Command::Borrow, "&Borrow", &TForm1::Borrow1Click);
+  barItem(Command::Stats, "&Stats", &TForm1::Stats1Click);
+  barItem(Command::Payoffs, "&Payoffs", &TForm1::Payoffs1Click);
 
   QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  help->addAction(QStringLiteral("Version"), this, &TForm1::Version1Click);
+  item(help, Command::Version, "Version", &TForm1::Version1Click);
   help->addSeparator();
-  manualItem_ = help->addAction(QString::fromStdString(ManualMenuCaption(state_)));
+  manualItem_ = item(help, Command::Manual, "", &TForm1::ManualItemClick);
+  manualItem_->setText(QString::fromStdString(ManualMenuCaption(state_)));
   help->addSeparator();
-  help->addAction(QStringLiteral("&Company Information"));
+  item(help, Command::CompanyInformation, "&Company Information", &TForm1::CompayInformation1Click);
+}
+
+bool TForm1::MayRun(Command command) const {
+  return !state_.SpinInProgress || RunsDuringSpin(command);
+}
+
+void TForm1::UpdateCommands() {
+  for (const auto& [command, action] : commands_)
+    action->setEnabled(MayRun(command));
 }
 
 void TForm1::NewGame1Click() {
+  if (!MayRun(Command::NewGame)) return;
   StartNewGame(state_, hooks_);
 }
 

@@ -27,7 +27,7 @@ class WindowHooks : public MachineHooks {
 
   std::function<int32_t()> runBonusRound;  // the round's window: its prize
   std::function<void()> onGameSettled;
-  std::function<void()> onPump;  // after the events of every pump, inside spins and waits
+  std::function<void()> onPump;  // before the events of every pump, inside spins and waits
 
   DrawingHooks& Drawing() override { return drawing_; }
   SoundHooks& Sound() override { return sound_; }
@@ -43,8 +43,8 @@ class WindowHooks : public MachineHooks {
 
   int64_t NowMs() override { return env_.clock(); }
   void ProcessMessages() override {
-    env_.pump();
     if (onPump) onPump();
+    env_.pump();
   }
   int32_t Random(int32_t n) override { return random_.Draw(n); }
 

@@ -91,4 +91,10 @@ QImage DigitStrip(bool green, bool large);
 // The 16 colours a listed-size digit strip is stored with.
 QVector<QRgb> DigitPalette(bool green);
 
+// --- Borrow window ------------------------------------------------------------
+enum class ChipValue { Thousand, Hundred, Ten, One };
+// 48 x 48, transparent around it: a casino chip of the value, $1,000 blue,
+// $100 red, $10 green, $1 black.
+QImage Chip(ChipValue value);
+
 }  // namespace vexlor::art

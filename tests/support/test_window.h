@@ -34,6 +34,15 @@ class TestWindow {
     return *form_;
   }
   TForm1& Form() { return *form_; }
+  // A machine past its start-up, laid out at 800 pixels (design units are
+  // pixels), with a New Game's counters: 1000 credits, six holds.
+  TForm1& OpenStarted() {
+    TForm1& form = Open();
+    form.LayoutForScreen(800);
+    form.Timer1Timer();
+    form.NewGame1Click();
+    return form;
+  }
   void Close() { form_.reset(); }
 
  private:

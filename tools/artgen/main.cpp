@@ -66,6 +66,10 @@ const Picture kPictures[] = {
     {"lever_backdrop.jpg", kLeverWidth, kLeverHeight, Kind::Jpeg, LeverBackdrop},
     {"lever_arm.png", kLeverWidth, kLeverHeight, Kind::Png, LeverArm},
     {"lever_hub.png", kLeverWidth, kLeverHeight, Kind::Png, LeverHub},
+    {"chip_1000.png", 48, 48, Kind::Png, [] { return Chip(ChipValue::Thousand); }},
+    {"chip_100.png", 48, 48, Kind::Png, [] { return Chip(ChipValue::Hundred); }},
+    {"chip_10.png", 48, 48, Kind::Png, [] { return Chip(ChipValue::Ten); }},
+    {"chip_1.png", 48, 48, Kind::Png, [] { return Chip(ChipValue::One); }},
 };
 
 constexpr int kScales[] = {1, 2, 4};

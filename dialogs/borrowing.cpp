@@ -1,0 +1,53 @@
+#include "dialogs/borrowing.h"
+
+#include <limits>
+
+namespace vexlor {
+
+BorrowOutcome BorrowOrPayBack(GameState& state, int32_t amount, bool payBack) {
+  if (payBack) {
+    if (amount > state.Credits) return BorrowOutcome::NotEnoughCredits;
+    if (amount > state.Borrowed) return BorrowOutcome::MoreThanBorrowed;
+    state.Credits -= amount;
+    state.Borrowed -= amount;
+    return BorrowOutcome::Done;
+  }
+  constexpr int32_t kLargest = std::numeric_limits<int32_t>::max();
+  if (state.Credits > kLargest - amount || state.Borrowed > kLargest - amount) {
+    return BorrowOutcome::TooMuch;
+  }
+  state.Credits += amount;
+  state.Borrowed += amount;
+  return BorrowOutcome::Done;
+}
+
+QString RefusalText(BorrowOutcome outcome, int32_t amount, const QLocale& locale) {
+  switch (outcome) {
+    case BorrowOutcome::NotEnoughCredits: {
+      // "%7.2f": seven wide, two decimals, with the locale's decimal point.
+      QString number = QString::asprintf("%7.2f", static_cast<double>(amount));
+      number.replace(QLatin1Char('.'), locale.decimalPoint());
+      return QStringLiteral("You do not have ") + number + QStringLiteral(" credits!");
+    }
+    case BorrowOutcome::MoreThanBorrowed:
+      return QStringLiteral("You cannot pay back more credits than you have borrowed!");
+    case BorrowOutcome::TooMuch:
+      return QStringLiteral(
+                 "The house cannot lend you that much: the machine cannot count "
+                 "past %1 credits.")
+          .arg(locale.toString(std::numeric_limits<int32_t>::max()));
+    case BorrowOutcome::Done:
+      break;
+  }
+  return {};
+}
+
+QString BorrowHelpText() {
+  return QStringLiteral(
+             "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
+             "Click on the button representing the amount to borrow (or pay back).") +
+         QStringLiteral("\r\n\r\n") +
+         QStringLiteral("To switch between \"borrow\" and \"pay back\" select the mode.");
+}
+
+}  // namespace vexlor

@@ -1,0 +1,140 @@
+#include "dialogs/save.h"
+
+#include <QFrame>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+#include "config/identity.h"
+
+namespace vexlor {
+namespace {
+
+QLabel* RowLabel(QWidget* panel, int left, int top, int width, Qt::Alignment alignment) {
+  auto* label = new QLabel(panel);
+  label->setFont(WindowFont(11));
+  label->setGeometry(left, top, width, 13);
+  label->setAlignment(alignment | Qt::AlignVCenter);
+  return label;
+}
+
+}  // namespace
+
+TLoadSave::TLoadSave(GameState& state, const GameStore& store, const SideEnvironment& env,
+                     QWidget* parent)
+    : QDialog(parent, kSideWindowFlags), state_(state), store_(store), env_(env) {
+  setFixedSize(616, 360);
+  setFont(WindowFont(11, true));
+  auto* bevel = new QFrame(this);
+  bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  bevel->setGeometry(0, 8, 617, 297);
+  auto* cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                                 QStringLiteral("&Cancel"), this);
+  cancel->setGeometry(508, 316, 97, 37);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* help = new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion),
+                               QStringLiteral("&Help"), this);
+  help->setGeometry(8, 316, 97, 37);
+  connect(help, &QPushButton::clicked, this, [this] { env_.help(41008); });
+  // Cancel comes first, so it has the focus as the dialog opens.
+  setTabOrder(cancel, help);
+  for (int row = 1; row <= 8; ++row)
+    MakeRow(row);
+  cancel->setFocus();
+}
+
+void TLoadSave::MakeRow(int row) {
+  const int column = (row - 1) / 4;
+  auto* panel = new QFrame(this);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel->setGeometry(16 + 296 * column, 16 + 72 * ((row - 1) % 4), 289, 65);
+  Row& r = rows_[static_cast<std::size_t>(row - 1)];
+  r.name = new QLineEdit(panel);
+  r.name->setFrame(false);
+  r.name->setFont(WindowFont(11));
+  r.name->setGeometry(8, 8, 233, 20);
+  r.name->setStyleSheet(QStringLiteral("background: transparent"));  // looks like a label
+  r.game = RowLabel(panel, 8, 28, 129, Qt::AlignLeft);
+  r.date = RowLabel(panel, 168, 28, 57, Qt::AlignRight);
+  r.credits = RowLabel(panel, 8, 48, 105, Qt::AlignLeft);
+  r.borrowed = RowLabel(panel, 112, 48, 113, Qt::AlignRight);
+  r.ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QString(), panel);
+  r.ok->setGeometry(232, 16, 49, 37);
+  r.ok->setAccessibleName(QStringLiteral("OK, game slot %1").arg(row));
+  connect(r.ok, &QPushButton::clicked, this, [this, row] { BitBtn7Click(row); });
+}
+
+bool TLoadSave::Stored(const std::function<void()>& call) {
+  try {
+    call();
+    return true;
+  } catch (const StoreWriteError& error) {
+    env_.error(QString::fromStdString(ErrorBoxText(error.what())));
+    return false;
+  }
+}
+
+bool TLoadSave::FormCreate() {
+  if (!Stored([this] { StoreLiveGame(state_, store_, kCurrentGameSlot, kCurrentGameName); })) {
+    return false;
+  }
+  parked_ = true;
+  setWindowTitle(state_.SlotDialogMode == 1 ? QStringLiteral("Save a Game -- Select Game Slot")
+                                            : QStringLiteral("Open a Game -- Select Game Slot"));
+  // Each slot is read into a game of its own; the live game is not touched.
+  for (int slot = 0; slot < kSavedSlotCount; ++slot) {
+    GameState saved;
+    TransferGame(saved, store_, slot, false, "");
+    Row& r = rows_[static_cast<std::size_t>(slot)];
+    r.name->setText(QString::fromStdString(saved.GameName.str()));
+    r.date->setText(QString::fromStdString(saved.GameDate.str()));
+    r.credits->setText(QString::number(saved.Credits) + QStringLiteral(" Credits"));
+    r.borrowed->setText(QString::number(saved.Borrowed) + QStringLiteral(" Borrowed"));
+    r.game->setText(QString::fromStdString(state_.AboutName.str()));
+  }
+  return true;
+}
+
+void TLoadSave::BitBtn7Click(int tag) {
+  const int slot = tag - 1;
+  if (state_.SlotDialogMode == 1) {
+    if (const auto name = AskGameName(this, NameBox(tag)->text())) {
+      RestoreLiveGame(state_, store_, kCurrentGameSlot);  // the real game back
+      Stored([&] { StoreLiveGame(state_, store_, slot, name->toStdString()); });
+    }
+  } else {
+    TransferGame(state_, store_, slot, false, "");
+    Stored([this] { StoreLiveGame(state_, store_, kCurrentGameSlot, kCurrentGameName); });
+  }
+  accept();  // also when the prompt was cancelled
+}
+
+void TLoadSave::done(int result) {
+  if (parked_) RestoreLiveGame(state_, store_, kCurrentGameSlot);
+  parked_ = false;
+  QDialog::done(result);
+}
+
+QString TLoadSave::RowText(int row) const {
+  const Row& r = rows_.at(static_cast<std::size_t>(row - 1));
+  return QStringList{r.name->text(), r.game->text(), r.date->text(), r.credits->text(),
+                     r.borrowed->text()}
+      .join(QLatin1Char('|'));
+}
+
+std::optional<QString> AskGameName(QWidget* parent, const QString& name) {
+  QInputDialog prompt(parent);
+  prompt.setWindowTitle(QStringLiteral("Name for this saved game?"));
+  prompt.setLabelText(QString());
+  prompt.setTextValue(name);
+  if (auto* edit = prompt.findChild<QLineEdit*>()) {
+    edit->setMaxLength(255);
+    edit->selectAll();
+  }
+  if (prompt.exec() != QDialog::Accepted) return std::nullopt;
+  return prompt.textValue();
+}
+
+}  // namespace vexlor

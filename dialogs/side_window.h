@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QFont>
+#include <QLocale>
+#include <QString>
+#include <functional>
+
+namespace vexlor {
+
+// What the side windows need from the main window.
+struct SideEnvironment {
+  std::function<void(const QString&)> information;  // modal information box, OK button
+  std::function<void(const QString&)> error;        // the error box
+  std::function<void(int context)> help;            // shows a topic of the manual
+  QLocale locale = QLocale::system();               // separators of numbers and dates
+};
+
+// A fixed dialog border whose only title-bar button is the close box.
+inline constexpr Qt::WindowFlags kSideWindowFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+    Qt::MSWindowsFixedSizeDialogHint;
+
+// The desktop's own interface font at a pixel height: the side windows keep
+// their layout's sizes on every desktop and display scale.
+QFont WindowFont(int pixelHeight, bool bold = false);
+
+}  // namespace vexlor

@@ -1,0 +1,69 @@
+#include "dialogs/stats.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+#include "dialogs/stats_figures.h"
+
+namespace vexlor {
+namespace {
+
+constexpr int kValueWidth = 200;  // value labels keep their right edges fixed
+constexpr int kRowHeight = 16;
+
+}  // namespace
+
+TStatsForm::TStatsForm(const GameState& state, const SideEnvironment& env, QWidget* parent)
+    : QDialog(parent, kSideWindowFlags) {
+  setWindowTitle(QStringLiteral("Your Game Statistics"));
+  setFixedSize(632, 207);
+  setFont(WindowFont(13));
+  struct Caption {
+    const char* text;
+    int left, top;
+    bool bold;
+  };
+  for (const Caption& c :
+       {Caption{"Spins:", 12, 14, false}, Caption{"Credits:", 12, 70, false},
+        Caption{"Borrowed:", 12, 126, false}, Caption{"Total Bets:", 340, 14, false},
+        Caption{"Payoffs:", 340, 46, false}, Caption{"Normal:", 364, 70, false},
+        Caption{"Bonus:", 364, 94, false}, Caption{"Overall Payoff Percentage:", 340, 126, true}}) {
+    auto* label = new QLabel(QString::fromLatin1(c.text), this);
+    label->setFont(WindowFont(13, c.bold));
+    label->move(c.left, c.top);
+  }
+  values_ = {ValueLabel(281, 14, true),  ValueLabel(281, 70, true), ValueLabel(281, 126, true),
+             ValueLabel(609, 14, true),  ValueLabel(609, 46, true), ValueLabel(585, 70, false),
+             ValueLabel(585, 94, false), ValueLabel(617, 126, true)};
+  values_[7]->setStyleSheet(QStringLiteral("color: #ff0000"));
+  auto* ok =
+      new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  ok->setGeometry(536, 168, 89, 33);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  FormCreate(state, env.locale);
+}
+
+QLabel* TStatsForm::ValueLabel(int right, int top, bool bold) {
+  auto* label = new QLabel(this);
+  label->setFont(WindowFont(13, bold));
+  label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  label->setGeometry(right - kValueWidth, top, kValueWidth, kRowHeight);
+  return label;
+}
+
+void TStatsForm::FormCreate(const GameState& state, const QLocale& locale) {
+  const StatsFigures f = ComputeStats(state);
+  const int32_t counts[] = {f.spins,   f.credits, f.borrowed, f.totalBets,
+                            f.payoffs, f.normal,  f.bonus};
+  for (int i = 0; i < 7; ++i)
+    values_[static_cast<std::size_t>(i)]->setText(FormatCount(counts[i], locale));
+  values_[7]->setText(FormatPercentage(f.percentage, locale));
+}
+
+QString TStatsForm::Value(int label) const {
+  return values_.at(static_cast<std::size_t>(label))->text();
+}
+
+}  // namespace vexlor

@@ -1,0 +1,262 @@
+// The saved-game slots, borrowing and statistics, through the real machine
+// window; modal windows are answered by actions queued before they open.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "config/profile.h"
+#include "dialogs/borrow.h"
+#include "dialogs/borrowing.h"
+#include "dialogs/save.h"
+#include "dialogs/stats.h"
+#include "dialogs/stats_figures.h"
+#include "tests/support/test_window.h"
+
+namespace vexlor {
+namespace {
+
+using testing::TestWindow;
+
+// Runs `act` on the modal window that is about to open, once it is up.
+void WhenModal(std::function<void(QWidget*)> act) {
+  QTimer::singleShot(0, [act = std::move(act)] {
+    QWidget* modal = QApplication::activeModalWidget();
+    ASSERT_NE(modal, nullptr) << "no modal window opened";
+    act(modal);
+  });
+}
+
+std::array<int32_t, 7> Counters(const GameState& s) {
+  return {s.Credits, s.Borrowed, s.Spins, s.TotalBets, s.BonusWon, s.BonusPts, s.Nudges};
+}
+
+class SideWindows : public ::testing::Test {
+ protected:
+  void SetUp() override { form_ = &window_.OpenStarted(); }
+  GameState& State() { return form_->State(); }
+  std::string Stored(const char* section, const char* key) {
+    return ReadProfileString(window_.StoreFile(), section, key, "");
+  }
+  // Opens the slot dialog in a mode and presses a row's OK, or Cancel (row 0).
+  void UseSlots(bool save, int row, std::function<void(QWidget*)> inDialog = nullptr) {
+    WhenModal([row, inDialog](QWidget* w) {
+      auto* dialog = qobject_cast<TLoadSave*>(w);
+      ASSERT_NE(dialog, nullptr);
+      if (inDialog) inDialog(dialog);
+      if (row == 0) {
+        dialog->reject();
+      } else {
+        dialog->OkButton(row)->click();
+      }
+    });
+    if (save) {
+      form_->SaveGame1Click();
+    } else {
+      form_->OpenGame1Click();
+    }
+  }
+  // Answers the name prompt that a save opens, with `name` (or Cancel).
+  static void AnswerPrompt(std::optional<QString> name, QString* prefilled = nullptr) {
+    WhenModal([name, prefilled](QWidget* w) {
+      auto* prompt = qobject_cast<QInputDialog*>(w);
+      ASSERT_NE(prompt, nullptr);
+      if (prefilled) *prefilled = prompt->textValue();
+      if (name) {
+        prompt->setTextValue(*name);
+        prompt->accept();
+      } else {
+        prompt->reject();
+      }
+    });
+  }
+
+  TestWindow window_;
+  TForm1* form_ = nullptr;
+};
+
+TEST_F(SideWindows, CancelInEitherModeKeepsTheLiveGameAndParksItDatedToday) {
+  State().Credits = 640;
+  form_->FormKeyDown(Qt::Key_B);  // a coin placed and not spun
+  const auto before = Counters(State());
+  for (const bool save : {true, false}) {
+    UseSlots(save, 0);
+    EXPECT_EQ(Counters(State()), before);
+    EXPECT_EQ(State().CoinsBet, 1);
+    EXPECT_EQ(Stored("CurrentGame", "Credits"), "640");  // the coin counts as a credit
+    EXPECT_EQ(Stored("CurrentGame", "GameDate"), "12/07/26");
+  }
+}
+
+TEST_F(SideWindows, OpeningASlotNeverSavedGivesTheStartingCountersWithNoHolds) {
+  State().Credits = 5;
+  UseSlots(false, 6);
+  EXPECT_EQ(Counters(State()), (std::array<int32_t, 7>{1000, 1000, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(Stored("CurrentGame", "Credits"), "1000");  // stored at once
+}
+
+TEST_F(SideWindows, ASaveStartsFromATypedNameAndASavedGameOpensWithEveryCounter) {
+  State().Credits = 777;
+  State().Borrowed = 321;
+  State().Spins = 12;
+  State().TotalBets = 30;
+  State().BonusWon = 25;
+  State().BonusPts = 7;
+  State().Nudges = 4;
+  const auto saved = Counters(State());
+  QString prefilled;
+  UseSlots(true, 3, [&prefilled](QWidget* dialog) {
+    static_cast<TLoadSave*>(dialog)->NameBox(3)->setText(QStringLiteral("Typed here"));
+    AnswerPrompt(QStringLiteral("Friday night"), &prefilled);
+  });
+  EXPECT_EQ(prefilled, QStringLiteral("Typed here"));
+  EXPECT_EQ(Stored("GameNo3", "GameName"), "Friday night");
+  form_->NewGame1Click();
+  UseSlots(false, 3);
+  EXPECT_EQ(Counters(State()), saved);
+}
+
+TEST_F(SideWindows, LongNamesShowTheirFirstThirtyCharactersAndEmptyNamesStayEmpty) {
+  const QString forty(40, QLatin1Char('n'));
+  UseSlots(true, 1, [forty](QWidget*) { AnswerPrompt(forty); });
+  UseSlots(true, 2, [](QWidget*) { AnswerPrompt(QString()); });
+  UseSlots(true, 4, [](QWidget*) { AnswerPrompt(std::nullopt); });  // cancelled: nothing saved
+  QString rows[4];
+  UseSlots(false, 0, [&rows](QWidget* w) {
+    for (int row = 1; row <= 4; ++row)
+      rows[row - 1] = static_cast<TLoadSave*>(w)->NameBox(row)->text();
+  });
+  EXPECT_EQ(rows[0], QString(30, QLatin1Char('n')));
+  EXPECT_EQ(rows[1], QString());
+  EXPECT_EQ(rows[3], QStringLiteral("GameNo4"));
+  EXPECT_EQ(Stored("GameNo1", "GameName"), forty.toStdString());
+}
+
+TEST_F(SideWindows, BorrowingAndPayingBackKeepTheirRulesAndTheGameIsStored) {
+  State().Credits = 50;
+  State().Borrowed = 50;
+  WhenModal([](QWidget* w) {
+    auto* borrow = qobject_cast<TBorrowC*>(w);
+    ASSERT_NE(borrow, nullptr);
+    borrow->BitBtn1Click(0);  // borrow 1000
+    borrow->PayBackButton()->setChecked(true);
+    borrow->BitBtn1Click(1);   // pay back 100 of 1050: fine
+    borrow->BitBtn1Click(0);   // 1000 of 950 in hand: refused
+    borrow->Chip(3)->click();  // 1 by its button
+    borrow->reject();
+  });
+  form_->Borrow1Click();
+  EXPECT_EQ(State().Credits, 949);
+  EXPECT_EQ(State().Borrowed, 949);
+  EXPECT_EQ(window_.Record().information,
+            QStringList{QStringLiteral("You do not have 1000.00 credits!")});
+  EXPECT_EQ(Stored("CurrentGame", "Credits"), "949");  // stored when the window closed
+  EXPECT_EQ(Stored("CurrentGame", "Borrowed"), "949");
+}
+
+TEST(Borrowing, RefusalsComeInTheirOrderWithTheirTexts) {
+  const QLocale english(QLocale::English, QLocale::UnitedStates);
+  GameState s;
+  s.Credits = 999;
+  s.Borrowed = 5000;
+  EXPECT_EQ(BorrowOrPayBack(s, 1000, true), BorrowOutcome::NotEnoughCredits);
+  EXPECT_EQ(RefusalText(BorrowOutcome::NotEnoughCredits, 100, english),
+            "You do not have  100.00 credits!");
+  EXPECT_EQ(RefusalText(BorrowOutcome::NotEnoughCredits, 1, QLocale(QLocale::German)),
+            "You do not have    1,00 credits!");
+  s.Credits = 50;
+  s.Borrowed = 50;
+  EXPECT_EQ(BorrowOrPayBack(s, 100, true), BorrowOutcome::NotEnoughCredits);  // checked first
+  s.Credits = 5000;
+  s.Borrowed = 0;
+  EXPECT_EQ(BorrowOrPayBack(s, 100, true), BorrowOutcome::MoreThanBorrowed);
+  s.Credits = 10;
+  s.Borrowed = 10;
+  EXPECT_EQ(BorrowOrPayBack(s, 10, true), BorrowOutcome::Done);
+  EXPECT_EQ(s.Credits, 0);
+  EXPECT_EQ(s.Borrowed, 0);
+  EXPECT_EQ(BorrowOrPayBack(s, 1, true), BorrowOutcome::NotEnoughCredits);  // at 0
+  s.Credits = INT32_MAX - 999;
+  s.Borrowed = 7;
+  EXPECT_EQ(BorrowOrPayBack(s, 1000, false), BorrowOutcome::TooMuch);
+  EXPECT_EQ(BorrowOrPayBack(s, 100, false), BorrowOutcome::Done);
+  EXPECT_EQ(s.Borrowed, 107);
+  s.Borrowed = INT32_MAX;
+  s.Credits = 0;
+  EXPECT_EQ(BorrowOrPayBack(s, 1, false), BorrowOutcome::TooMuch);
+  EXPECT_NE(RefusalText(BorrowOutcome::TooMuch, 1, english).indexOf("2,147,483,647"), -1);
+}
+
+TEST(Stats, FiguresAndPercentageInEnglishAndGerman) {
+  GameState s;
+  s.Spins = 12345;
+  s.Credits = 1285;
+  s.Borrowed = 1000;
+  s.TotalBets = 300;
+  s.BonusWon = 25;
+  const StatsFigures f = ComputeStats(s);
+  EXPECT_EQ(f.payoffs, 585);
+  EXPECT_EQ(f.normal, 560);
+  EXPECT_DOUBLE_EQ(f.percentage, 195.0);
+  const QLocale english(QLocale::English, QLocale::UnitedStates);
+  const QLocale german(QLocale::German, QLocale::Germany);
+  EXPECT_EQ(FormatCount(12345, english), "    12,345");
+  EXPECT_EQ(FormatCount(12345, german), "    12.345");
+  EXPECT_EQ(FormatCount(-1234567, english), "-1,234,567");
+  EXPECT_EQ(FormatPercentage(95.0, english), "95.00%");
+  EXPECT_EQ(FormatPercentage(1234.5, german), "1234,50%");
+  EXPECT_EQ(FormatPercentage(0.0, english), "0.00%");
+  // No bets: 0 %; payoffs below 0 show their sign and so does the percentage.
+  GameState fresh;
+  fresh.Credits = fresh.Borrowed = 1000;
+  EXPECT_EQ(ComputeStats(fresh).percentage, 0.0);
+  s.Credits = 0;
+  EXPECT_EQ(ComputeStats(s).payoffs, -700);
+  EXPECT_LT(ComputeStats(s).percentage, 0.0);
+  // The extremes wrap as 32-bit counters do, never trap.
+  s.Credits = INT32_MIN;
+  s.Borrowed = 1;
+  EXPECT_EQ(ComputeStats(s).payoffs, INT32_MIN + 299);  // INT32_MAX, then past it by 300
+}
+
+TEST(Stats, TheWindowShowsItsFiguresInTheLocaleGiven) {
+  GameState s;
+  s.Credits = 1000;
+  s.Borrowed = 1000;
+  s.TotalBets = 2000;
+  s.Spins = 1000;
+  SideEnvironment env;
+  env.locale = QLocale(QLocale::German, QLocale::Germany);
+  TStatsForm form(s, env);
+  EXPECT_EQ(form.Value(0), "     1.000");
+  EXPECT_EQ(form.Value(4), "     2.000");
+  EXPECT_EQ(form.Value(7), "100,00%");
+}
+
+TEST_F(SideWindows, CommandsThatChangeTheGameWaitWhileASpinRuns) {
+  bool greyedMidSpin = true;
+  bool statsLiveMidSpin = false;
+  window_.Record().onPump = [&] {
+    if (!State().SpinInProgress) return;
+    for (Command c : {Command::NewGame, Command::OpenGame, Command::Borrow})
+      greyedMidSpin &= !form_->CommandAction(c)->isEnabled();
+    statsLiveMidSpin = form_->CommandAction(Command::Stats)->isEnabled() &&
+                       form_->CommandAction(Command::SaveGame)->isEnabled();
+    form_->NewGame1Click();  // ignored even when called directly
+  };
+  form_->FormKeyDown(Qt::Key_M);
+  window_.Record().onPump = nullptr;
+  EXPECT_TRUE(greyedMidSpin);
+  EXPECT_TRUE(statsLiveMidSpin);
+  EXPECT_EQ(State().Spins, 1);  // no New Game came in between
+  for (Command c : {Command::NewGame, Command::OpenGame, Command::Borrow})
+    EXPECT_TRUE(form_->CommandAction(c)->isEnabled());
+}
+
+}  // namespace
+}  // namespace vexlor
