@@ -91,6 +91,12 @@ QImage DigitStrip(bool green, bool large);
 // The 16 colours a listed-size digit strip is stored with.
 QVector<QRgb> DigitPalette(bool green);
 
+// --- Payoff chart ---------------------------------------------------------------
+// 615 x 600: the reference card shown alone in its own window: the eight
+// three-of-a-kind wins with their multipliers on the left; the bonus round,
+// the rules of a spin and the key to the badges on the right.
+QImage PayoffChart();
+
 // --- Borrow window ------------------------------------------------------------
 enum class ChipValue { Thousand, Hundred, Ten, One };
 // 48 x 48, transparent around it: a casino chip of the value, $1,000 blue,

@@ -91,16 +91,7 @@ void SignBulbs(QPainter& p) {
 void BonusWord(QPainter& p, QPointF centre) {
   const QPainterPath word =
       TextPath(QStringLiteral("BONUS"), Font("DejaVu Serif", 54, QFont::Bold, 2), centre);
-  const QRectF wb = word.boundingRect();
-  Glow(p, word, palette::kMagenta, 6, 3, QPainter::CompositionMode_Screen);
-  QLinearGradient fill(0, wb.top(), 0, wb.bottom());
-  fill.setColorAt(0, QColor(255, 255, 235));
-  fill.setColorAt(0.35, palette::kGoldHigh);
-  fill.setColorAt(0.6, palette::kGold);
-  fill.setColorAt(1, QColor(0xc2, 0x7a, 0x14));
-  FillOutlined(p, word, QColor(0x2a, 0x08, 0x20), QColor(0x2a, 0x08, 0x20), 6);
-  p.fillPath(word.translated(0, 2), QColor(0x40, 0x10, 0x30));
-  p.fillPath(word, fill);
+  GoldWord(p, word, 6, 3, 6, 2);
 }
 
 // "ROUND": spaced chrome capitals with a cyan glow between two gold bars.

@@ -150,12 +150,7 @@ void DrawPlinthDrum(QPainter& p, QPointF top) {
   }
   // A cyan jewel in the front.
   const QPointF gem = top + QPointF(0, kPlinthDrum / 2 + 4);
-  QPainterPath diamond;
-  diamond.moveTo(gem + QPointF(0, -5));
-  diamond.lineTo(gem + QPointF(5, 0));
-  diamond.lineTo(gem + QPointF(0, 5));
-  diamond.lineTo(gem + QPointF(-5, 0));
-  diamond.closeSubpath();
+  const QPainterPath diamond = Diamond(gem, 5);
   Glow(p, diamond, palette::kCyan, 3, 1, QPainter::CompositionMode_Screen);
   FillOutlined(p, diamond, Mix(palette::kCyan, Qt::white, 0.35), QColor(0x06, 0x10, 0x20), 1.5);
 }

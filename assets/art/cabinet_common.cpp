@@ -202,6 +202,51 @@ QPainterPath Rounded(const QRectF& r, double radius) {
   return path;
 }
 
+QPainterPath Diamond(QPointF middle, double half) {
+  QPainterPath diamond;
+  diamond.moveTo(middle + QPointF(0, -half));
+  diamond.lineTo(middle + QPointF(half, 0));
+  diamond.lineTo(middle + QPointF(0, half));
+  diamond.lineTo(middle + QPointF(-half, 0));
+  diamond.closeSubpath();
+  return diamond;
+}
+
+void GoldWord(QPainter& p, const QPainterPath& word, int glowRadius, double glowSpread,
+              double outline, double drop) {
+  const QRectF wb = word.boundingRect();
+  Glow(p, word, palette::kMagenta, glowRadius, glowSpread, QPainter::CompositionMode_Screen);
+  QLinearGradient fill(0, wb.top(), 0, wb.bottom());
+  fill.setColorAt(0, QColor(255, 255, 235));
+  fill.setColorAt(0.35, palette::kGoldHigh);
+  fill.setColorAt(0.6, palette::kGold);
+  fill.setColorAt(1, QColor(0xc2, 0x7a, 0x14));
+  FillOutlined(p, word, QColor(0x2a, 0x08, 0x20), QColor(0x2a, 0x08, 0x20), outline);
+  p.fillPath(word.translated(0, drop), QColor(0x40, 0x10, 0x30));
+  p.fillPath(word, fill);
+}
+
+void ShadedSymbol(QPainter& p, const QImage& icon, const QRectF& box, double radius) {
+  p.save();
+  p.setClipPath(Rounded(box, radius));
+  p.drawImage(box.topLeft(), icon);
+  QLinearGradient shade(box.topLeft(), box.bottomLeft());
+  shade.setColorAt(0.6, QColor(0, 0, 0, 0));
+  shade.setColorAt(1, QColor(0x40, 0x30, 0x10, 60));
+  p.fillRect(box, shade);
+  p.restore();
+}
+
+void NeonRow(QPainter& p, const QRectF& row, double radius) {
+  Glow(p, Rounded(row, radius), WithAlpha(palette::kMagenta, 90), 3, 1,
+       QPainter::CompositionMode_Screen);
+  p.fillPath(Rounded(row, radius), QColor(0x3a, 0x10, 0x48));
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(palette::kMagenta, 1.5));
+  p.drawPath(Rounded(row.adjusted(0.75, 0.75, -0.75, -0.75), radius - 1));
+  p.setPen(Qt::NoPen);
+}
+
 void MetalRing(QPainter& p, const QRectF& outer, double radius, double width, const QBrush& brush) {
   const QRectF inner = outer.adjusted(width, width, -width, -width);
   const double innerRadius = std::max(0.0, radius - width);

@@ -90,6 +90,16 @@ QImage Blurred(const QImage& image, int radius);
 QLinearGradient Chrome(QPointF a, QPointF b);
 QLinearGradient Gold(QPointF a, QPointF b);
 QPainterPath Rounded(const QRectF& r, double radius);
+// A diamond of half-diagonal `half` about `middle`.
+QPainterPath Diamond(QPointF middle, double half);
+// The gilded sign lettering: a magenta glow, a dark outline, a drop shade and
+// a gold fill running down the word.
+void GoldWord(QPainter& p, const QPainterPath& word, int glowRadius, double glowSpread,
+              double outline, double drop);
+// A reel symbol in a rounded box, shaded at its foot as on the reels.
+void ShadedSymbol(QPainter& p, const QImage& icon, const QRectF& box, double radius);
+// The jackpot row's magenta neon frame.
+void NeonRow(QPainter& p, const QRectF& row, double radius);
 // Wedge `i` of a sunburst of `count` wedges reaching `length` from `centre`;
 // the wedges fill every other half-step of the circle.
 QPainterPath SunburstRay(QPointF centre, int count, int i, double length);

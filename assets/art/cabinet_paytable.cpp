@@ -18,15 +18,7 @@ void Icon(QPainter& p, const QImage& icon, QPointF at) {
   const QRectF cell(at, QSizeF(kIcon, kIcon));
   p.fillPath(Rounded(cell.adjusted(-1.5, -1.5, 1.5, 1.5), 5),
              Gold(cell.topLeft(), cell.bottomLeft()));
-  p.save();
-  p.setClipPath(Rounded(cell, 4));
-  p.drawImage(cell.topLeft(), icon);
-  // A little shade at the cell's foot, as on the reels.
-  QLinearGradient shade(cell.topLeft(), cell.bottomLeft());
-  shade.setColorAt(0.6, QColor(0, 0, 0, 0));
-  shade.setColorAt(1, QColor(0x40, 0x30, 0x10, 60));
-  p.fillRect(cell, shade);
-  p.restore();
+  ShadedSymbol(p, icon, cell, 4);
 }
 
 }  // namespace
@@ -58,13 +50,7 @@ void DrawPayTable(QPainter& p) {
     const QRectF row(kTable.left() + 8, top, kTable.width() - 16, kRowHeight - 4);
     if (k == 0) {
       // The jackpot row stands out: a magenta neon frame.
-      Glow(p, Rounded(row, 8), WithAlpha(palette::kMagenta, 90), 3, 1,
-           QPainter::CompositionMode_Screen);
-      p.fillPath(Rounded(row, 8), QColor(0x3a, 0x10, 0x48));
-      p.setBrush(Qt::NoBrush);
-      p.setPen(QPen(palette::kMagenta, 1.5));
-      p.drawPath(Rounded(row.adjusted(0.75, 0.75, -0.75, -0.75), 7));
-      p.setPen(Qt::NoPen);
+      NeonRow(p, row, 8);
     } else if (k % 2 == 1) {
       p.fillPath(Rounded(row, 8), QColor(255, 255, 255, 14));
     }

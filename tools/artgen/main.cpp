@@ -41,6 +41,7 @@ constexpr int kLeverHeight = design::kLeverRegion.height();
 const Picture kPictures[] = {
     {"background.jpg", 800, 600, Kind::Jpeg, Background},
     {"bonus_background.jpg", 640, 480, Kind::Jpeg, BonusBackground},
+    {"paychart.jpg", 615, 600, Kind::Jpeg, PayoffChart},
     {"bonus_tokens.bmp", 100, 225, Kind::Bmp8, BonusTokens},
     {"bonus_mask.bmp", 100, 225, Kind::Bmp1, BonusTokenMask},
     {"motionblur.jpg", 77, 456, Kind::Jpeg, MotionBlur},
