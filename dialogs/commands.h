@@ -15,6 +15,7 @@ enum class Command {
   Payoffs,
   Version,
   Manual,
+  WebLink,
   CompanyInformation,
 };
 

@@ -27,6 +27,7 @@ TLoadSave::TLoadSave(GameState& state, const GameStore& store, const SideEnviron
     : QDialog(parent, kSideWindowFlags), state_(state), store_(store), env_(env) {
   setFixedSize(616, 360);
   setFont(WindowFont(11, true));
+  setProperty(kHelpContextProperty, 41008);
   auto* bevel = new QFrame(this);
   bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
   bevel->setGeometry(0, 8, 617, 297);

@@ -20,6 +20,10 @@ inline constexpr Qt::WindowFlags kSideWindowFlags =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
     Qt::MSWindowsFixedSizeDialogHint;
 
+// The widget property that holds a window's or control's help context: the
+// topic of the manual that F1 opens there.
+inline constexpr const char* kHelpContextProperty = "helpContext";
+
 // The desktop's own interface font at a pixel height: the side windows keep
 // their layout's sizes on every desktop and display scale.
 QFont WindowFont(int pixelHeight, bool bold = false);

@@ -297,8 +297,8 @@ TEST(Menus, CaptionsAccessLettersAndSeparators) {
   };
   EXPECT_EQ(items(0), (QStringList{"&New Game", "-", "&Open Game", "&Save Game", "-", "E&xit"}));
   EXPECT_EQ(items(1), (QStringList{"Sound", "Music"}));
-  EXPECT_EQ(items(5),
-            (QStringList{"Version", "-", "&Vexlor Slots Manual", "-", "&Company Information"}));
+  EXPECT_EQ(items(5), (QStringList{"Version", "-", "&Vexlor Slots Manual", "-",
+                                   "&About Vexlor Slots", "-", "&Company Information"}));
   QAction* sound = form.menuBar()->actions()[1]->menu()->actions()[0];
   EXPECT_TRUE(sound->isChecked());
   sound->trigger();

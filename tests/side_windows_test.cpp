@@ -23,14 +23,7 @@ namespace {
 
 using testing::TestWindow;
 
-// Runs `act` on the modal window that is about to open, once it is up.
-void WhenModal(std::function<void(QWidget*)> act) {
-  QTimer::singleShot(0, [act = std::move(act)] {
-    QWidget* modal = QApplication::activeModalWidget();
-    ASSERT_NE(modal, nullptr) << "no modal window opened";
-    act(modal);
-  });
-}
+using testing::WhenModal;
 
 std::array<int32_t, 7> Counters(const GameState& s) {
   return {s.Credits, s.Borrowed, s.Spins, s.TotalBets, s.BonusWon, s.BonusPts, s.Nudges};

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLocale>
@@ -77,6 +78,7 @@ WindowEnvironment SystemEnvironment() {
     QMessageBox::information(nullptr, Title(), shown);
   };
   env.error = [](const QString& text) { QMessageBox::critical(nullptr, Title(), text); };
+  env.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
   env.makeAudio = [] {
     return std::make_unique<SdlAudio>([](std::function<void()> call) {
       QMetaObject::invokeMethod(qApp, std::move(call), Qt::QueuedConnection);

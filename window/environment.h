@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QUrl>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -36,6 +37,7 @@ struct WindowEnvironment {
   std::function<void(const QString&)> information;          // modal information box, OK button
   std::function<void(const QString&)> error;                // modal error box titled "Vexlor Slots"
   QLocale locale = QLocale::system();                       // separators of numbers and dates
+  std::function<bool(const QUrl&)> openUrl;                 // the user's web browser
   std::function<std::unique_ptr<AudioDevice>()> makeAudio;  // the back end of cues and tunes
   // Where the Sound and Music switches are remembered between runs; empty:
   // they start on and are not remembered.

@@ -1,5 +1,6 @@
 #include "window/unit1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
 #include <QMenuBar>
@@ -35,6 +36,7 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
       renderer_(state_),
       hooks_(state_, renderer_, sound_, {&timer2_, &timer3_, &timer5_, &timer7_, &timer8_}, random_,
              env_) {
+  setProperty(kHelpContextProperty, 41003);
   setPalette(QPalette(Qt::black));
   setAutoFillBackground(true);
   view_ = new MachineView(renderer_.Surface(), this);
@@ -66,6 +68,7 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
   timer7_.setInterval(300);
   timer8_.setInterval(300);
   FormCreate();
+  qApp->installEventFilter(this);  // F1 anywhere in the game
   timer1_.start();
   timer4_.start();
   StartLampTimers();

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <map>
 #include <memory>
 
 #include "dialogs/commands.h"
+#include "dialogs/help_window.h"
 #include "dialogs/side_window.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
@@ -82,8 +84,11 @@ class TForm1 : public QMainWindow {
   void Version1Click();
   void ManualItemClick();
   void CompayInformation1Click();
-  // Shows a topic of the manual by its help context.
+  // Shows a topic of the manual by its help context (0: the contents).
   void ShowHelp(int context);
+  // The web link and the logo: the manual's company topic in the web browser.
+  void OpenCompanyPage();
+  HelpWindow* Help() const { return help_; }
   // Whether a menu command may act now, and its menu item with it.
   bool MayRun(Command command) const;
   QAction* CommandAction(Command command) const { return commands_.at(command); }
@@ -91,6 +96,7 @@ class TForm1 : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void SetIdentityAndCaption();
@@ -105,6 +111,8 @@ class TForm1 : public QMainWindow {
   void RestoreSwitches();
   void RememberSwitches() const;
   void OnFirstFrame();
+  void HelpFor(QWidget* focused);
+  QString ManualFile() const;
   void UpdateCommands();
   SideEnvironment SideEnv();
   void OpenSlots(int mode);
@@ -135,6 +143,7 @@ class TForm1 : public QMainWindow {
   WindowHooks hooks_;
   MachineView* view_ = nullptr;           // owned by the window
   std::map<Command, QAction*> commands_;  // menu items, owned by the menu bar
+  QPointer<HelpWindow> help_;             // owned by the window it was opened over
   QAction* sound1_ = nullptr;
   QAction* music1_ = nullptr;
   QAction* manualItem_ = nullptr;

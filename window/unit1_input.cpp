@@ -86,7 +86,11 @@ void TForm1::FormMouseDown(Qt::MouseButton, QPoint position) {
     state_.HoldsOpen = false;
     timer7_.stop();
   }
-  // The logo opens nothing: the publisher's web pages are not part of the game.
+  // The logo answers over its fixed area and over the picture as grown for the screen.
+  const QPoint at(scale(design::kLogoAt.x), scale(design::kLogoAt.y));
+  const QRect logo = QRect(at, QSize(design::kLogoWidth + 1, design::kLogoHeight + 1))
+                         .united(QRect(at, renderer_.Art().logo.size()));
+  if (logo.contains(position)) OpenCompanyPage();
 }
 
 void TForm1::FormKeyDown(int key) {

@@ -48,6 +48,9 @@ void TForm1::BuildMainMenu() {
   manualItem_ = item(help, Command::Manual, "", &TForm1::ManualItemClick);
   manualItem_->setText(QString::fromStdString(ManualMenuCaption(state_)));
   help->addSeparator();
+  item(help, Command::WebLink, "", &TForm1::OpenCompanyPage)
+      ->setText(QStringLiteral("&About ") + QString::fromStdString(state_.AboutName.str()));
+  help->addSeparator();
   item(help, Command::CompanyInformation, "&Company Information", &TForm1::CompayInformation1Click);
 }
 

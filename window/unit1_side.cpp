@@ -48,12 +48,4 @@ void TForm1::Stats1Click() {
   dialog.exec();
 }
 
-void TForm1::Payoffs1Click() {}
-
-void TForm1::ManualItemClick() {}
-
-void TForm1::CompayInformation1Click() {}
-
-void TForm1::ShowHelp(int) {}
-
 }  // namespace vexlor

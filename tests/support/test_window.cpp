@@ -1,10 +1,23 @@
 #include "tests/support/test_window.h"
 
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
 #include <stdexcept>
 
 #include "tools/artgen/image_writers.h"
 
 namespace vexlor::testing {
+
+void WhenModal(std::function<void(QWidget*)> act, bool thenClose) {
+  QTimer::singleShot(0, [act = std::move(act), thenClose] {
+    QWidget* modal = QApplication::activeModalWidget();
+    ASSERT_NE(modal, nullptr) << "no modal window opened";
+    act(modal);
+    if (thenClose) modal->close();
+  });
+}
 
 bool AllBlack(const QImage& image, const QRect& area) {
   for (int y = area.top(); y <= area.bottom(); ++y) {

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QSize>
+#include <functional>
 #include <memory>
 
 #include "tests/support/temp_folder.h"
@@ -52,6 +53,9 @@ class TestWindow {
   std::unique_ptr<TForm1> form_;
 };
 
+// Runs `act` on the modal window that is about to open, once it is up; with
+// `thenClose` the window is closed after it.
+void WhenModal(std::function<void(QWidget*)> act, bool thenClose = false);
 // Whether every pixel of `area` is black.
 bool AllBlack(const QImage& image, const QRect& area);
 // The number of pixels that differ between two equal-sized areas of two pictures.

@@ -32,6 +32,10 @@ WindowEnvironment TestEnvironment(const std::filesystem::path& folder, QSize scr
   };
   env.information = [record](const QString& text) { record->information << text; };
   env.error = [record](const QString& text) { record->errors << text; };
+  env.openUrl = [record](const QUrl& url) {
+    record->openedUrls << url;
+    return record->browserOpens;
+  };
   env.makeAudio = [] { return std::make_unique<SilentAudio>(); };
   return env;
 }

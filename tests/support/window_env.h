@@ -3,6 +3,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -15,6 +16,8 @@ namespace vexlor::testing {
 struct WindowRecord {
   QStringList information;
   QStringList errors;
+  QList<QUrl> openedUrls;  // what the window asked the web browser to open
+  bool browserOpens = true;
   int64_t clock = 0;
   int64_t pumpStepMs = 25;
   std::function<void()> onPump;  // runs inside every pump, after the events

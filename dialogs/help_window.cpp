@@ -1,0 +1,84 @@
+#include "dialogs/help_window.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace vexlor {
+
+HelpWindow::HelpWindow(QString manual, const QString& title, QWidget* parent)
+    : QWidget(parent, Qt::Window), manual_(std::move(manual)) {
+  setWindowTitle(title);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* tools = new QToolBar(this);
+  browser_ = new QTextBrowser(this);
+  browser_->setOpenExternalLinks(true);
+  QAction* back = tools->addAction(QStringLiteral("Back"), browser_, &QTextBrowser::backward);
+  QAction* forward = tools->addAction(QStringLiteral("Forward"), browser_, &QTextBrowser::forward);
+  back->setEnabled(false);
+  forward->setEnabled(false);
+  connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+  tools->addAction(QStringLiteral("Contents"), this, [this] { ShowTopic(0); });
+  tools->addSeparator();
+  search_ = new QLineEdit(tools);
+  search_->setPlaceholderText(QStringLiteral("Search"));
+  search_->setClearButtonEnabled(true);
+  tools->addWidget(search_);
+  connect(search_, &QLineEdit::returnPressed, this, &HelpWindow::Find);
+  layout->addWidget(tools);
+  layout->addWidget(browser_);
+}
+
+void HelpWindow::ShowTopic(int context) {
+  context_ = context;
+  if (!QFileInfo::exists(manual_)) {
+    browser_->setHtml(QStringLiteral("<h2>The manual is missing</h2><p>The help for this game is "
+                                     "read from <tt>%1</tt>, which is not there. Reinstall the "
+                                     "game to bring it back.</p>")
+                          .arg(manual_.toHtmlEscaped()));
+  } else {
+    QUrl topic = QUrl::fromLocalFile(manual_);
+    topic.setFragment(context == 0 ? QStringLiteral("contents") : QString::number(context));
+    browser_->setSource(topic);
+  }
+  if (!placed_) Place();
+  show();
+  raise();
+  activateWindow();
+}
+
+void HelpWindow::Place() {
+  // The first time up: centred over the window it was asked from, within its screen.
+  placed_ = true;
+  const QWidget* over = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+  const QScreen* screen = over != nullptr ? over->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect room = screen->availableGeometry();
+  const QSize size = QSize(720, 640).boundedTo(room.size() * 9 / 10);
+  resize(size);
+  QRect frame(QPoint(), size);
+  frame.moveCenter(over != nullptr ? over->frameGeometry().center() : room.center());
+  frame.moveLeft(std::clamp(frame.left(), room.left(), room.right() - size.width()));
+  frame.moveTop(std::clamp(frame.top(), room.top(), room.bottom() - size.height()));
+  move(frame.topLeft());
+}
+
+void HelpWindow::Find() {
+  const QString text = search_->text();
+  if (text.isEmpty()) return;
+  // From where the last match was, round to the top once.
+  if (!browser_->find(text)) {
+    browser_->moveCursor(QTextCursor::Start);
+    browser_->find(text);
+  }
+}
+
+}  // namespace vexlor

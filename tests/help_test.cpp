@@ -1,0 +1,170 @@
+// The payoff chart, F1 help with its contexts and the links to the manual,
+// through the real machine window.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include "dialogs/borrow.h"
+#include "dialogs/payoffs.h"
+#include "dialogs/save.h"
+#include "dialogs/stats.h"
+#include "tests/support/test_window.h"
+
+namespace vexlor {
+namespace {
+
+using testing::TestWindow;
+
+// Runs `act` on the modal window about to open, then closes it.
+void WhenModal(std::function<void(QWidget*)> act) {
+  testing::WhenModal(std::move(act), true);
+}
+
+void PressF1(QWidget* at) {
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+  QApplication::sendEvent(at, &press);
+}
+
+// The help context shown after F1 at `at`, or -1 when no help came up.
+int ContextAfterF1(TForm1& form, QWidget* at) {
+  PressF1(at);
+  return form.Help() == nullptr || !form.Help()->isVisible() ? -1 : form.Help()->Context();
+}
+
+class Help : public ::testing::Test {
+ protected:
+  void SetUp() override { form_ = &window_.OpenStarted(); }
+  TestWindow window_;
+  TForm1* form_ = nullptr;
+};
+
+TEST_F(Help, PayoffChartIsTheBuiltInPictureInAWindowItsSize) {
+  QSize client;
+  QString caption;
+  WhenModal([&](QWidget* w) {
+    client = w->size();
+    caption = w->windowTitle();
+    EXPECT_EQ(ContextAfterF1(*form_, w), 41010);
+  });
+  form_->Payoffs1Click();
+  EXPECT_EQ(client, QSize(615, 600));
+  EXPECT_EQ(caption, QStringLiteral("Payoff Chart"));
+  EXPECT_TRUE(window_.Record().errors.isEmpty());
+  // A screen with less room than the chart shows all of it, smaller.
+  TPaychart small(form_->State().AppDir, SideEnvironment{}, 1, QSize(600, 500));
+  EXPECT_EQ(small.size(), QSize(512, 500));
+}
+
+TEST_F(Help, AReplacementChartSizesTheWindowAndABrokenOneKeepsTheBuiltIn) {
+  QImage wide(800, 600, QImage::Format_RGB32);
+  wide.fill(QColor(20, 160, 40));
+  testing::WriteJpegFile(wide, window_.Folder() / "Paychart.jpg");
+  QImage shown;
+  WhenModal([&](QWidget* w) { shown = w->grab().toImage(); });
+  form_->Payoffs1Click();
+  ASSERT_EQ(shown.size(), QSize(800, 600));
+  const QColor middle = shown.pixelColor(400, 300);
+  EXPECT_NEAR(middle.green(), 160, 8);
+  EXPECT_NEAR(middle.red(), 20, 8);
+
+  QFile broken(QString::fromStdString((window_.Folder() / "Paychart.jpg").string()));
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  broken.write("\xff\xd8\xff\xe0 not a picture after all");
+  broken.close();
+  QSize client;
+  WhenModal([&](QWidget* w) { client = w->size(); });
+  form_->Payoffs1Click();
+  EXPECT_EQ(client, QSize(615, 600));
+  ASSERT_EQ(window_.Record().errors.size(), 1);
+  EXPECT_TRUE(window_.Record().errors[0].endsWith('.'));
+}
+
+TEST_F(Help, F1ShowsTheContextOfTheFocusedControlOrItsWindow) {
+  EXPECT_EQ(ContextAfterF1(*form_, form_), 41003);
+  form_->Help()->close();
+  int borrowDialog = 0, borrowButton = 0, borrowRadio = 0;
+  WhenModal([&](QWidget* w) {
+    auto* borrow = qobject_cast<TBorrowC*>(w);
+    ASSERT_NE(borrow, nullptr);
+    borrowDialog = ContextAfterF1(*form_, borrow);
+    borrowButton = ContextAfterF1(*form_, borrow->Chip(2));
+    borrowRadio = ContextAfterF1(*form_, borrow->PayBackButton());
+  });
+  form_->Borrow1Click();
+  EXPECT_EQ(borrowDialog, 41003);
+  EXPECT_EQ(borrowButton, 41005);
+  EXPECT_EQ(borrowRadio, 41005);
+
+  int slotDialog = 0, slotRow = 0;
+  WhenModal([&](QWidget* w) {
+    auto* slotDialogWindow = qobject_cast<TLoadSave*>(w);
+    ASSERT_NE(slotDialogWindow, nullptr);
+    slotDialog = ContextAfterF1(*form_, slotDialogWindow);
+    slotRow = ContextAfterF1(*form_, slotDialogWindow->NameBox(5));
+  });
+  form_->OpenGame1Click();
+  EXPECT_EQ(slotDialog, 41008);
+  EXPECT_EQ(slotRow, 41008);
+}
+
+TEST_F(Help, HelpOverAModalWindowCanBeUsedAndStatisticsHaveNone) {
+  bool helpUsable = false;
+  WhenModal([&](QWidget* w) {
+    // The slot dialog's Help button: the topic opens in a window the dialog does not block.
+    for (QPushButton* button : w->findChildren<QPushButton*>()) {
+      if (button->text() == QStringLiteral("&Help")) button->click();
+    }
+    ASSERT_NE(form_->Help(), nullptr);
+    EXPECT_EQ(form_->Help()->Context(), 41008);
+    helpUsable = form_->Help()->isVisible() && form_->Help()->window()->parentWidget() == w;
+  });
+  form_->SaveGame1Click();
+  EXPECT_TRUE(helpUsable);
+
+  int statsContext = 0;
+  WhenModal([&](QWidget* w) {
+    ASSERT_NE(qobject_cast<TStatsForm*>(w), nullptr);
+    statsContext = ContextAfterF1(*form_, w);
+  });
+  form_->Stats1Click();
+  EXPECT_EQ(statsContext, -1);
+}
+
+TEST_F(Help, TheManualItemsShowTheirTopicsAndAMissingManualIsSaid) {
+  form_->CompayInformation1Click();
+  ASSERT_NE(form_->Help(), nullptr);
+  EXPECT_EQ(form_->Help()->Context(), 41009);
+  // No manual stands beside the test executable.
+  EXPECT_TRUE(form_->Help()->Browser()->toPlainText().contains("The manual is missing"));
+  form_->ManualItemClick();
+  EXPECT_EQ(form_->Help()->Context(), 0);
+}
+
+TEST_F(Help, TheWebLinkAndTheLogoOpenTheCompanyTopicInTheBrowser) {
+  form_->OpenCompanyPage();
+  form_->FormMouseDown(Qt::LeftButton, QPoint(10 + 125, 10 + 95));  // the logo's far corner
+  form_->FormMouseDown(Qt::LeftButton, QPoint(10 + 126, 10 + 40));  // just past it
+  auto& urls = window_.Record().openedUrls;
+  ASSERT_EQ(urls.size(), 2);
+  EXPECT_EQ(urls[0], urls[1]);
+  EXPECT_TRUE(urls[0].isLocalFile());
+  EXPECT_TRUE(urls[0].path().endsWith(QStringLiteral("/vexlorslots.html")));
+  EXPECT_EQ(urls[0].fragment(), QStringLiteral("41009"));
+  EXPECT_TRUE(window_.Record().errors.isEmpty());
+
+  window_.Record().browserOpens = false;
+  form_->OpenCompanyPage();
+  ASSERT_EQ(window_.Record().errors.size(), 1);
+  EXPECT_TRUE(window_.Record().errors[0].startsWith(QStringLiteral("No web browser would open")));
+}
+
+}  // namespace
+}  // namespace vexlor

@@ -1,0 +1,61 @@
+#pragma once
+
+// The world the screenshot program runs the game in: a folder of its own in
+// the system's temporary folder, a clock that moves only when the game pumps
+// its events, a fixed seed and date, and message boxes written down instead
+// of shown.
+
+#include <QLocale>
+#include <QSize>
+#include <QStringList>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "dialogs/side_window.h"
+#include "window/environment.h"
+
+namespace vexlor::shots {
+
+// A fresh folder under the temporary folder, removed with all it holds.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  bool Made() const { return !path_.empty(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// What the game said, and the game's clock.
+struct ShotRecord {
+  int64_t clock = 0;
+  std::function<void()> onPump;  // runs inside every pump of the game's events
+  QStringList boxes;             // information and error boxes, in order
+};
+
+// The screen the machine is laid out for.
+inline constexpr QSize kShotScreen(800, 600);
+
+// An environment for a machine window whose executable and store lie in
+// `folder`. Every pump moves the clock on by 25 ms; no real timer ever fires,
+// so the pictures depend on nothing but the game's own steps.
+WindowEnvironment ShotEnvironment(const std::filesystem::path& folder,
+                                  const std::shared_ptr<ShotRecord>& record);
+
+// The side windows' environment: boxes written down, Help does nothing.
+SideEnvironment ShotSideEnvironment(const std::shared_ptr<ShotRecord>& record);
+
+// English numbers and dates, whatever the build machine's locale.
+QLocale ShotLocale();
+
+// Writes a short, quiet WAV file: the two cues the game reads at start-up.
+bool WriteQuietCue(const std::filesystem::path& file);
+
+}  // namespace vexlor::shots
