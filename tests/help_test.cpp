@@ -49,14 +49,21 @@ class Help : public ::testing::Test {
 TEST_F(Help, PayoffChartIsTheBuiltInPictureInAWindowItsSize) {
   QSize client;
   QString caption;
+  Qt::WindowFlags flags;
   WhenModal([&](QWidget* w) {
     client = w->size();
     caption = w->windowTitle();
+    flags = w->windowFlags();
     EXPECT_EQ(ContextAfterF1(*form_, w), 41010);
   });
   form_->Payoffs1Click();
   EXPECT_EQ(client, QSize(615, 600));
   EXPECT_EQ(caption, QStringLiteral("Payoff Chart"));
+  // A fixed border whose only title-bar button is the close box.
+  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::MSWindowsFixedSizeDialogHint));
   EXPECT_TRUE(window_.Record().errors.isEmpty());
   // A screen with less room than the chart shows all of it, smaller.
   TPaychart small(form_->State().AppDir, SideEnvironment{}, 1, QSize(600, 500));

@@ -56,10 +56,15 @@ TEST(Startup, RestoresTheStoredGameAndShowsItsCredits) {
   EXPECT_EQ(state.BonusWon, 25);
 }
 
-TEST(Startup, TestingFileRenamesTheWindow) {
+TEST(Startup, TestingFileRenamesTheWindowTheHelpMenuAndTheVersionBox) {
   TestWindow window;
   std::ofstream(window.Folder() / "Testing.ini") << "[Settings]\nAboutName=Night Owl Slots\n";
-  EXPECT_EQ(window.Open().windowTitle(), "Night Owl Slots");
+  TForm1& form = window.Open();
+  EXPECT_EQ(form.windowTitle(), "Night Owl Slots");
+  EXPECT_EQ(form.CommandAction(Command::Manual)->text(), "&Night Owl Slots Manual");
+  EXPECT_EQ(form.CommandAction(Command::WebLink)->text(), "&About Night Owl Slots");
+  form.Version1Click();
+  EXPECT_EQ(window.Record().information, QStringList{"Night Owl Slots\r\n\r\nVersion:  2.2"});
 }
 
 TEST(Closing, StoresTheCurrentGame) {
