@@ -55,15 +55,24 @@ clean:
 	rm -rf $(BUILD_DIR) $(TEST_DIR) $(BENCH_DIR) $(FUZZ_DIR)
 
 FUZZ_SECONDS ?= 60
+FUZZ_HARNESSES := profile_fuzz integer_fuzz testing_fuzz jpeg_fuzz wav_fuzz midi_fuzz
 
-# Fuzzes the INI reading and the stored-integer reader for FUZZ_SECONDS each,
-# starting from the seed corpus in fuzz/corpus (new finds stay in build-fuzz).
+# Fuzzes every harness of fuzz/ for FUZZ_SECONDS each, one after the other, one
+# process each, starting from the seed corpus in fuzz/corpus (new finds stay in
+# build-fuzz). The media harnesses take larger inputs that may run longer.
 fuzz:
 	@scripts/install-deps fuzz
 	cmake -S . -B $(FUZZ_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(FUZZ_ONLY)
 	cmake --build $(FUZZ_DIR)
-	for h in profile_fuzz integer_fuzz; do \
+	for h in $(FUZZ_HARNESSES); do \
+	  case $$h in \
+	    jpeg_fuzz) flags="-max_len=16384 -timeout=60" ;; \
+	    wav_fuzz) flags="-max_len=8192 -timeout=60" ;; \
+	    midi_fuzz) flags="-max_len=4096 -timeout=60" ;; \
+	    *) flags="" ;; \
+	  esac; \
 	  mkdir -p $(FUZZ_DIR)/corpus/$$h && cp -n fuzz/corpus/$$h/* $(FUZZ_DIR)/corpus/$$h/ ; \
-	  $(FUZZ_DIR)/bin/$$h -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+	  $(FUZZ_DIR)/bin/$$h -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $$flags \
 	    -artifact_prefix=$(FUZZ_DIR)/$$h- $(FUZZ_DIR)/corpus/$$h || exit 1; \
 	done

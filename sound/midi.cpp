@@ -1,10 +1,15 @@
 #include "sound/midi.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace vexlor {
 namespace {
+
+// The player (FluidSynth) keeps at most this many tracks of a file; with more
+// it drops the whole file without a word.
+constexpr unsigned kMaxTracks = 128;
 
 uint32_t Big32(const unsigned char* p) {
   return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
@@ -19,16 +24,115 @@ bool Tag(const unsigned char* p, std::string_view tag) {
   return std::string_view(reinterpret_cast<const char*>(p), 4) == tag;
 }
 
+bool AsciiTag(const unsigned char* p) {
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] >= 0x80) return false;
+  }
+  return true;
+}
+
+// Reads the events of one track chunk the way the player does, and says
+// whether it reads them all without a fault: every event lies within the
+// chunk, delta times and lengths take at most four bytes, running status
+// follows a channel message, data bytes stay below 0x80, system exclusive
+// messages start with F0 (the player knows no other system message), and the
+// meta events the player interprets have the length it requires. A track
+// may end with End of Track before the chunk does; the rest is passed over.
+class TrackReader {
+ public:
+  TrackReader(const unsigned char* data, std::size_t size) : data_(data), size_(size) {}
+
+  bool Read() {
+    int running = 0;  // the status of the last channel message; 0 when none
+    while (at_ < size_) {
+      if (!Number()) return false;  // delta time
+      if (at_ >= size_) return false;
+      int status = data_[at_];
+      if (status < 0x80) {
+        if (running == 0) return false;
+        status = running;  // the byte is the message's first data byte
+      } else {
+        ++at_;
+      }
+      if (status == 0xFF) {
+        running = 0;
+        if (at_ >= size_) return false;
+        const int type = data_[at_++];
+        const std::optional<uint32_t> length = Number();
+        if (!length || *length > size_ - at_) return false;
+        if (!MetaFits(type, *length, data_ + at_)) return false;
+        at_ += *length;
+        if (type == 0x2F) return true;  // End of Track
+      } else if (status == 0xF0) {
+        running = 0;
+        const std::optional<uint32_t> length = Number();
+        if (!length || *length > size_ - at_) return false;
+        at_ += *length;
+      } else if (status >= 0xF0) {
+        return false;  // F1 to FE: no message the player reads from a file
+      } else {
+        running = status;
+        const int kind = status & 0xF0;
+        const std::size_t dataBytes = (kind == 0xC0 || kind == 0xD0) ? 1 : 2;
+        if (dataBytes > size_ - at_) return false;
+        for (std::size_t i = 0; i < dataBytes; ++i) {
+          if (data_[at_ + i] >= 0x80) return false;
+        }
+        at_ += dataBytes;
+      }
+    }
+    return true;
+  }
+
+ private:
+  // A variable-length number of at most four bytes, within the chunk.
+  std::optional<uint32_t> Number() {
+    uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) {
+      if (at_ >= size_) return std::nullopt;
+      const unsigned char byte = data_[at_++];
+      value = (value << 7) | (byte & 0x7Fu);
+      if ((byte & 0x80) == 0) return value;
+    }
+    return std::nullopt;
+  }
+
+  // The meta events whose length the player checks, and a tempo it can use.
+  static bool MetaFits(int type, uint32_t length, const unsigned char* body) {
+    switch (type) {
+      case 0x2F:  // End of Track
+        return length == 0;
+      case 0x51:  // Set Tempo: microseconds a quarter note, never 0
+        return length == 3 && (body[0] | body[1] | body[2]) != 0;
+      case 0x54:  // SMPTE Offset
+        return length == 5;
+      case 0x58:  // Time Signature
+        return length == 4;
+      case 0x59:  // Key Signature
+        return length == 2;
+      default:
+        return true;
+    }
+  }
+
+  const unsigned char* data_;
+  std::size_t size_;
+  std::size_t at_ = 0;
+};
+
 }  // namespace
 
 std::string MidiProblem(std::span<const unsigned char> bytes) {
   if (bytes.size() < 14 || !Tag(bytes.data(), "MThd")) return "not a MIDI file";
+  // The player takes the header as six bytes long, whatever it says.
   const uint32_t headerLength = Big32(bytes.data() + 4);
-  if (headerLength < 6 || headerLength > bytes.size() - 8) return "damaged MIDI header";
+  if (headerLength != 6) return "damaged MIDI header";
   const uint16_t format = Big16(bytes.data() + 8);
   const uint16_t tracks = Big16(bytes.data() + 10);
   const uint16_t division = Big16(bytes.data() + 12);
   if (format > 2 || tracks == 0 || division == 0) return "damaged MIDI header";
+  if ((division & 0x8000) != 0) return "MIDI timing in frames, which the player cannot play";
+  if (tracks > kMaxTracks) return "too many MIDI tracks";
   uint64_t at = 8 + static_cast<uint64_t>(headerLength);
   int found = 0;
   while (found < tracks) {
@@ -38,7 +142,10 @@ std::string MidiProblem(std::span<const unsigned char> bytes) {
     // Chunks of other kinds may stand between the tracks; they are passed over.
     if (Tag(bytes.data() + at, "MTrk")) {
       if (length == 0) return "empty MIDI track";
+      if (!TrackReader(bytes.data() + at + 8, length).Read()) return "damaged MIDI track";
       ++found;
+    } else if (!AsciiTag(bytes.data() + at)) {
+      return "damaged MIDI file";
     }
     at += 8 + static_cast<uint64_t>(length);
   }

@@ -8,8 +8,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <span>
+#include <vector>
 
 #include "sound/midi.h"
+#include "sound/wav.h"
 
 namespace vexlor {
 namespace {
@@ -37,8 +41,10 @@ std::string FindSoundFont() {
   return std::filesystem::is_regular_file(kDebianSoundFont, error) ? kDebianSoundFont : "";
 }
 
-SdlAudio::SdlAudio(std::function<void(std::function<void()>)> postToUi)
-    : postToUi_(std::move(postToUi)), alive_(std::make_shared<SdlAudio*>(this)) {
+SdlAudio::SdlAudio(std::function<void(std::function<void()>)> postToUi, std::string soundFont)
+    : postToUi_(std::move(postToUi)),
+      soundFont_(std::move(soundFont)),
+      alive_(std::make_shared<SdlAudio*>(this)) {
   opener_ = std::thread([this] {
     Open();
     SDL_TLSCleanup();  // SDL keeps its error text per thread; this thread ends here
@@ -76,14 +82,13 @@ void SdlAudio::Open() {
   }
   Mix_AllocateChannels(1);
   opened_ = true;
-  const std::string soundFont = FindSoundFont();
-  if (soundFont.empty()) {
+  if (soundFont_.empty()) {
     Say(
         std::string("no music: no General MIDI soundfont (install timgm6mb-soundfont, or set "
                     "SDL_SOUNDFONTS)"));
     return;
   }
-  Mix_SetSoundFonts(soundFont.c_str());
+  Mix_SetSoundFonts(soundFont_.c_str());
   if ((Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) == 0) {
     Say(std::string("no music: ") + Mix_GetError());
     return;
@@ -107,7 +112,10 @@ bool SdlAudio::PlayCue(std::span<const unsigned char> wav) {
   if (!Ready() || wav.empty()) return false;
   Mix_Chunk*& chunk = chunks_[wav.data()];
   if (chunk == nullptr) {
-    chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1);
+    // A cut file plays what it has; SDL is not told of the bytes it lacks.
+    const std::optional<std::vector<unsigned char>> cut = WavCutToSize(wav);
+    const std::span<const unsigned char> image = cut ? std::span<const unsigned char>(*cut) : wav;
+    chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(image.data(), static_cast<int>(image.size())), 1);
     if (chunk == nullptr) return false;
   }
   Mix_HaltChannel(kCueChannel);

@@ -15,6 +15,10 @@ typedef struct _Mix_Music Mix_Music;
 
 namespace vexlor {
 
+// The General MIDI soundfont the game plays its tunes with: $SDL_SOUNDFONTS
+// when set, else the one Debian's timgm6mb-soundfont installs. Empty when none exists.
+std::string FindSoundFont();
+
 // The audio device on SDL2_mixer: one cue channel, and MIDI tunes through
 // FluidSynth with a General MIDI soundfont. Audio is opened on a thread of its
 // own as the device is made, so the window does not wait for it; the first
@@ -24,8 +28,10 @@ namespace vexlor {
 class SdlAudio : public AudioDevice {
  public:
   // `postToUi` runs a function later on the user-interface thread; it is
-  // called from the audio thread when a tune ends.
-  explicit SdlAudio(std::function<void(std::function<void()>)> postToUi);
+  // called from the audio thread when a tune ends. The tunes play with the
+  // General MIDI `soundFont`; without one there is no music.
+  explicit SdlAudio(std::function<void(std::function<void()>)> postToUi,
+                    std::string soundFont = FindSoundFont());
   ~SdlAudio() override;
   SdlAudio(const SdlAudio&) = delete;
   SdlAudio& operator=(const SdlAudio&) = delete;
@@ -44,6 +50,7 @@ class SdlAudio : public AudioDevice {
   static void OnMusicFinished();
 
   std::function<void(std::function<void()>)> postToUi_;
+  std::string soundFont_;
   std::thread opener_;
   bool opened_ = false;
   bool tunes_ = false;
@@ -53,9 +60,5 @@ class SdlAudio : public AudioDevice {
   std::atomic<bool> halting_{false};
   std::shared_ptr<SdlAudio*> alive_;  // posted calls find the device through this
 };
-
-// The General MIDI soundfont the game plays its tunes with: $SDL_SOUNDFONTS
-// when set, else the one Debian's timgm6mb-soundfont installs. Empty when none exists.
-std::string FindSoundFont();
 
 }  // namespace vexlor

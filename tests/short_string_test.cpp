@@ -28,5 +28,17 @@ TEST(ShortString, TakesBytesOfBrokenTextOneByOne) {
   EXPECT_EQ(CutToChars("ab\xE2\x82", 10), "ab\xE2\x82");
 }
 
+TEST(ShortString, TakesSequencesThatAreNoCharacterByteByByte) {
+  // Past U+10FFFF, a UTF-16 surrogate, overlong forms: no character, four,
+  // three and two bytes of broken text (a fuzzed Testing.ini found the first).
+  EXPECT_EQ(CutToChars("\xF4\x9F\x8E\xB0z", 2), "\xF4\x9F");
+  EXPECT_EQ(CutToChars("\xED\xA0\x80z", 1), "\xED");
+  EXPECT_EQ(CutToChars("\xE0\x80\xAFz", 2), "\xE0\x80");
+  EXPECT_EQ(CutToChars("\xF0\x8F\xBF\xBFz", 1), "\xF0");
+  // The largest code point and the last before the surrogates are characters.
+  EXPECT_EQ(CutToChars("\xF4\x8F\xBF\xBFz", 1), "\xF4\x8F\xBF\xBF");
+  EXPECT_EQ(CutToChars("\xED\x9F\xBFz", 1), "\xED\x9F\xBF");
+}
+
 }  // namespace
 }  // namespace vexlor

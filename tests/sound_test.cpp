@@ -230,14 +230,49 @@ TEST(Wav, LengthsComeFromTheHeaderAndDamageGivesNothing) {
   for (std::size_t size : {0u, 4u, 12u, 20u, 43u})
     EXPECT_FALSE(WavDurationMs(std::span(wav.data(), size)).has_value()) << size;
   std::vector<unsigned char> noRate = wav;
-  noRate[28] = noRate[29] = noRate[30] = noRate[31] = 0;  // bytes per second 0
+  noRate[24] = noRate[25] = noRate[26] = noRate[27] = 0;  // sample rate 0
   EXPECT_FALSE(WavDurationMs(noRate).has_value());
+  std::vector<unsigned char> oddFrames = wav;
+  oddFrames[32] = 3;  // a frame of 3 bytes holds no 16-bit mono sample
+  EXPECT_FALSE(WavDurationMs(oddFrames).has_value());
   std::vector<unsigned char> compressed = wav;
   compressed[20] = 2;  // ADPCM
   EXPECT_FALSE(WavDurationMs(compressed).has_value());
   std::vector<unsigned char> huge = wav;
   huge[16] = huge[17] = huge[18] = huge[19] = 0xFF;  // a fmt chunk claiming 4 GB
   EXPECT_FALSE(WavDurationMs(huge).has_value());
+}
+
+TEST(Wav, TheLengthIsTheFramesOverTheRateNotTheStatedByteRate) {
+  // The byte rate a header states is not what the decoder plays by: a cue
+  // stating one byte a second held the game for hours, one stating a huge
+  // rate not at all (both found by fuzzing the cue loader).
+  std::vector<unsigned char> wav = testing::WavImage(250);
+  for (const uint32_t stated : {1u, 0u, 0xFFFFFFFFu}) {
+    for (int i = 0; i < 4; ++i)
+      wav[28 + i] = static_cast<unsigned char>(stated >> (8 * i));
+    EXPECT_EQ(WavDurationMs(wav), 250) << stated;
+  }
+  std::vector<unsigned char> slow = wav;
+  slow[24] = 16;  // 16 frames a second, not 8000: the 2000 frames last 125 s
+  slow[25] = 0;
+  EXPECT_EQ(WavDurationMs(slow), 125'000);
+  slow[24] = 10;  // 10 a second: 200 s, longer than a cue plays
+  EXPECT_FALSE(WavDurationMs(slow).has_value());
+}
+
+TEST(Wav, ACutImageIsGivenToTheDecoderWithTheLengthItHolds) {
+  const std::vector<unsigned char> wav = testing::WavImage(250);
+  EXPECT_FALSE(WavCutToSize(wav).has_value());  // whole
+  std::vector<unsigned char> cut(wav.begin(), wav.begin() + 44 + 800);
+  cut[40] = cut[41] = cut[42] = cut[43] = 0xFF;  // the data chunk claims 4 GB
+  const auto trimmed = WavCutToSize(cut);
+  ASSERT_TRUE(trimmed.has_value());
+  EXPECT_EQ(std::vector<unsigned char>(trimmed->begin() + 40, trimmed->begin() + 44),
+            (std::vector<unsigned char>{0x20, 0x03, 0, 0}));  // 800
+  EXPECT_EQ(WavDurationMs(*trimmed), 50);
+  EXPECT_EQ(WavDurationMs(cut), 50);
+  EXPECT_FALSE(WavCutToSize(std::vector<unsigned char>{'M', 'T', 'h', 'd'}).has_value());
 }
 
 }  // namespace

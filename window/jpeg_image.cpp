@@ -1,6 +1,8 @@
 #include "window/jpeg_image.h"
 
 #include <jpeglib.h>
+// After jpeglib.h, which it needs.
+#include <jerror.h>
 
 #include <QFile>
 #include <csetjmp>
@@ -22,7 +24,12 @@ void OnError(j_common_ptr cinfo) {
   std::longjmp(manager->jump, 1);
 }
 
-void OnMessage(j_common_ptr, int) {}  // warnings of damaged but readable files stay quiet
+// Warnings of damaged but readable files stay quiet. A file that ends before
+// its picture does is not readable: the decoder would make up the missing
+// part, so it is refused like a file that does not decode.
+void OnMessage(j_common_ptr cinfo, int level) {
+  if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) OnError(cinfo);
+}
 
 uchar Clamp(int v) {
   return static_cast<uchar>(v < 0 ? 0 : (v > 255 ? 255 : v));

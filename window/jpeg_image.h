@@ -8,7 +8,8 @@
 namespace vexlor {
 
 // A decoded picture, or the decoder's own message when the bytes are not a
-// JPEG it can read. Pictures over kMaxJpegPixels are refused before decoding.
+// JPEG it can read, or end before the picture does. Pictures over
+// kMaxJpegPixels are refused before decoding.
 struct JpegResult {
   QImage image;  // Format_RGB32; null on failure
   QString error;
