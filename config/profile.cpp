@@ -23,6 +23,7 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kTemporaryInfix = ".tmp-";
 constexpr std::string_view kLockSuffix = ".lock";
+constexpr std::string_view kUtf8Signature = "\xEF\xBB\xBF";
 constexpr auto kStaleTemporaryAge = std::chrono::minutes(10);
 // A writer holds the lock for a few milliseconds; one that keeps it longer
 // than this is stuck, and the save is refused rather than the game frozen.
@@ -151,6 +152,23 @@ fs::path ResolveLink(const fs::path& file) {
   return error ? file : resolved;
 }
 
+// A line the reader takes in: blank, a comment, a section header, or a key
+// (not blank) with "=".
+bool IsIniLine(std::string_view line) {
+  const std::size_t first = line.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return true;
+  line.remove_prefix(first);
+  switch (line.front()) {
+    case ';':
+    case '#':
+      return true;
+    case '[':
+      return line.find(']') != std::string_view::npos;
+    default:
+      return line.find('=') != std::string_view::npos && line.front() != '=';
+  }
+}
+
 std::optional<std::string> Lookup(const CSimpleIniA& ini, std::string_view section,
                                   std::string_view key) {
   const std::string sectionName(section);
@@ -162,6 +180,32 @@ std::optional<std::string> Lookup(const CSimpleIniA& ini, std::string_view secti
 
 }  // namespace
 
+bool IsIniText(std::string_view text) {
+  if (text.find('\0') != std::string_view::npos) return false;
+  if (text.starts_with(kUtf8Signature)) text.remove_prefix(kUtf8Signature.size());
+  while (!text.empty()) {
+    const std::size_t end = text.find_first_of("\r\n");
+    if (!IsIniLine(text.substr(0, end))) return false;
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return true;
+}
+
+std::string ProfileFileProblem(const fs::path& file) {
+  const fs::path target = ResolveLink(file);
+  std::error_code error;
+  if (!fs::is_regular_file(target, error)) return "";
+  const std::uintmax_t size = fs::file_size(target, error);
+  if (!error && size > kProfileMaxFileBytes) {
+    return "it is larger than " + std::to_string(kProfileMaxFileBytes >> 20) + " MB";
+  }
+  std::string bytes;
+  if (ReadWholeFile(target, bytes) == FileRead::Read && !IsIniText(bytes)) {
+    return "it is not INI text";
+  }
+  return "";
+}
+
 std::optional<std::string> ProfileValueFromText(std::string_view text, std::string_view section,
                                                 std::string_view key) {
   CSimpleIniA ini = MakeIni();
@@ -171,6 +215,8 @@ std::optional<std::string> ProfileValueFromText(std::string_view text, std::stri
 
 std::optional<std::string> SetProfileValuesInText(std::string_view text, std::string_view section,
                                                   std::span<const ProfileEntry> entries) {
+  // What the reader would not take in, a rewrite would drop: such text is kept as it is.
+  if (!IsIniText(text)) return std::nullopt;
   CSimpleIniA ini = MakeIni();
   ini.SetSpaces(false);
   if (!text.empty() && ini.LoadData(text.data(), text.size()) < 0) return std::nullopt;

@@ -22,6 +22,17 @@ inline constexpr std::size_t kProfileValueMaxChars = 2047;
 // Files larger than this are not read (every key gives its default) and not rewritten.
 inline constexpr std::uintmax_t kProfileMaxFileBytes = 16u << 20;
 
+// Whether the reader takes in every line of `text`, so that a rewrite gives
+// all of it back: each line blank, a comment, a section header or a key with
+// "=", and no NUL byte (the reader stops at one). Text that is not is read for
+// the keys it holds, but a write never replaces it.
+bool IsIniText(std::string_view text);
+
+// Why a write leaves `file` as it is for what the file holds: "it is larger
+// than 16 MB" or "it is not INI text". Empty when it may be rewritten, or is
+// missing or cannot be read at all.
+std::string ProfileFileProblem(const std::filesystem::path& file);
+
 // The key's value, or `defaultValue` when the file, section or key is missing
 // or the file cannot be read. A key present with an empty value reads empty.
 std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
@@ -74,7 +85,8 @@ void SetProfileReplaceObserver(std::function<void(ReplaceStep)> observer);
 // The value as read (quotes dropped, cut), or nothing when the key is absent.
 std::optional<std::string> ProfileValueFromText(std::string_view text, std::string_view section,
                                                 std::string_view key);
-// The file's new text with the keys set, or nothing when the text cannot be handled.
+// The file's new text with the keys set, or nothing when the text cannot be
+// handled or is not INI text.
 std::optional<std::string> SetProfileValuesInText(std::string_view text, std::string_view section,
                                                   std::span<const ProfileEntry> entries);
 

@@ -55,7 +55,11 @@ std::string PasswordHome() {
 
 StoreWriteError Refused(const GameStore& store) {
   if (store.file.empty()) return StoreWriteError(std::string(kNoStoreMessage));
-  return StoreWriteError("Unable to write to " + store.file.filename().string());
+  std::string text = "Unable to write to " + store.file.filename().string();
+  // A store the game cannot read whole is never replaced: the player is told why.
+  if (const std::string problem = ProfileFileProblem(store.file); !problem.empty())
+    text += ": " + problem + ", and is kept as it is";
+  return StoreWriteError(text);
 }
 
 // Coins placed on a spin that has not started yet; they still belong to the player.

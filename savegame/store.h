@@ -17,7 +17,9 @@ inline constexpr std::string_view kNoStoreMessage =
     "No home folder was found for this user, so games cannot be stored";
 
 // A save the file system refused. The text names the store file without its
-// folder: "Unable to write to vexlorslots.ini".
+// folder: "Unable to write to vexlorslots.ini", followed by the reason when
+// the file holds what the game cannot read whole (not INI text, or too large)
+// and is therefore never replaced.
 class StoreWriteError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

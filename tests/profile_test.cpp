@@ -124,6 +124,31 @@ TEST_F(Profile, OversizedFileIsNeitherReadNorRewritten) {
   EXPECT_EQ(Read("S", "k"), "default");
   EXPECT_FALSE(WriteProfileString(file_, "S", "k", "new"));
   EXPECT_EQ(fs::file_size(file_), kProfileMaxFileBytes + 8);
+  EXPECT_EQ(ProfileFileProblem(file_), "it is larger than 16 MB");
+}
+
+TEST_F(Profile, TextTheReaderWouldNotTakeInWholeIsReadButNeverRewritten) {
+  // A line of no INI form, an unclosed section, a key without a name, a NUL
+  // (the reader stops there, so the games after it would be dropped), JSON.
+  for (const std::string& text :
+       {std::string("[S]\nk=v\nCredits 500\n"), std::string("[S]\nk=v\n[GameNo2\nk=w\n"),
+        std::string("[S]\nk=v\n=w\n"), std::string("[S]\nk=v\n\0[T]\nk=w\n", 17),
+        std::string("{\"Credits\": 5}\n")}) {
+    Put(text);
+    EXPECT_EQ(Read("S", "k"), text.starts_with("[S]") ? "v" : "default");
+    EXPECT_FALSE(WriteProfileString(file_, "S", "k", "new"));
+    EXPECT_EQ(Contents(), text);
+    EXPECT_EQ(ProfileFileProblem(file_), "it is not INI text");
+  }
+  // A signature, lone CR line ends, keys before the first section, comments.
+  for (const std::string& text :
+       {std::string("\xEF\xBB\xBF[S]\rk=v\r"), std::string("top=1\n[S]\n  ; a\n\t# b\n\nk = v")}) {
+    Put(text);
+    EXPECT_EQ(ProfileFileProblem(file_), "");
+    EXPECT_TRUE(WriteProfileString(file_, "S", "k", "new"));
+    EXPECT_EQ(Read("S", "k"), "new");
+  }
+  EXPECT_EQ(Read("", "top"), "1");
 }
 
 TEST_F(Profile, WritesLeaveOnlyTheFileAndItsLockAndKeepTheFileMode) {

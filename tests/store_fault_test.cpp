@@ -1,0 +1,148 @@
+// A store the game cannot write or cannot read whole, through the real machine
+// window: the player is told, play goes on, and nothing stored or played is lost.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <fstream>
+#include <sstream>
+
+#include "config/profile.h"
+#include "tests/support/test_window.h"
+
+namespace vexlor {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TestWindow;
+
+std::string Contents(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream all;
+  all << in.rdbuf();
+  return all.str();
+}
+
+// The spec's sample store written by an editor that saves UTF-16: every other byte is a NUL.
+std::string Utf16Store() {
+  const std::string text =
+      "[GameNo2]\r\nGameName=Friday night\r\nCredits=870\r\nBorrowed=500\r\n"
+      "[CurrentGame]\r\nCredits=4321\r\n";
+  std::string wide = "\xFF\xFE";
+  for (char c : text)
+    wide += std::string{c, '\0'};
+  return wide;
+}
+
+// The machine past its start-up, with the game it restored from the store.
+TForm1& OpenRestored(TestWindow& window) {
+  TForm1& form = window.Open();
+  form.LayoutForScreen(800);
+  form.Timer1Timer();
+  return form;
+}
+
+class StoreFault : public ::testing::Test {
+ protected:
+  // Plays `spins` spins of three coins.
+  void Play(TForm1& form, int spins) {
+    for (int i = 0; i < spins; ++i)
+      form.FormKeyDown(Qt::Key_M);
+  }
+  // Opens the slot dialog in both modes; true when either was shown (and closed).
+  bool SlotDialogShown(TForm1& form) {
+    bool shown = false;
+    const auto closeAnyModal = [&shown] {
+      QTimer::singleShot(0, [&shown] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+          shown = true;
+          modal->close();
+        }
+      });
+    };
+    closeAnyModal();
+    form.SaveGame1Click();
+    closeAnyModal();
+    form.OpenGame1Click();
+    QCoreApplication::processEvents();
+    return shown;
+  }
+  std::array<int32_t, 5> Counters(const GameState& s) const {
+    return {s.Credits, s.Borrowed, s.Spins, s.TotalBets, s.BonusWon};
+  }
+
+  TestWindow window_;
+};
+
+TEST_F(StoreFault, AFolderAtTheStoresPlaceRefusesEverySaveAndTheGameWaitsInMemory) {
+  fs::create_directories(window_.StoreFile());
+  TForm1& form = OpenRestored(window_);
+  form.show();
+  const QString refused = QStringLiteral("Unable to write to vexlorslots.ini.");
+  EXPECT_EQ(form.State().Credits, 1000);  // nothing to read: the defaults
+  Play(form, 5);
+  EXPECT_EQ(form.State().Spins, 5);
+  EXPECT_EQ(window_.Record().errors, QStringList{refused});  // once, not after every spin
+
+  EXPECT_FALSE(SlotDialogShown(form));  // the live game cannot be parked, so no slots
+  EXPECT_EQ(window_.Record().errors, QStringList(3, refused));
+  const auto played = Counters(form.State());
+  form.Exit1Click();
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(window_.Record().errors.size(), 4);
+  EXPECT_EQ(Counters(form.State()), played);
+  EXPECT_FALSE(form.State().StopRequested);
+
+  Play(form, 1);  // still playing
+  const auto more = Counters(form.State());
+  fs::remove(window_.StoreFile());
+  form.Exit1Click();
+  EXPECT_FALSE(form.isVisible());
+  for (const auto& [key, value] : {std::pair{"Credits", more[0]}, std::pair{"Spins", more[2]},
+                                   std::pair{"TotalBets", more[3]}}) {
+    EXPECT_EQ(ReadProfileString(window_.StoreFile(), "CurrentGame", key, ""),
+              std::to_string(value));
+  }
+}
+
+TEST_F(StoreFault, AStoreThatIsNotIniTextIsReadAsFarAsItGoesAndNeverReplaced) {
+  const std::string binary =
+      std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\0", 20) + "[CurrentGame]\nCredits=7\n";
+  const std::string prose = "These are my notes.\n[CurrentGame]\nCredits=555\n";
+  // The reader stops at the first NUL; the notes' own line is passed over.
+  for (const auto& [store, credits] :
+       {std::pair{Utf16Store(), 1000}, std::pair{binary, 1000}, std::pair{prose, 555}}) {
+    SCOPED_TRACE(store.substr(0, 12));
+    TestWindow window;
+    fs::create_directories(window.Env().storeFolder);
+    std::ofstream(window.StoreFile(), std::ios::binary) << store;
+    TForm1& form = OpenRestored(window);
+    EXPECT_EQ(form.State().Credits, credits);
+    form.FormKeyDown(Qt::Key_M);
+    form.show();
+    EXPECT_FALSE(form.close());
+    EXPECT_EQ(window.Record().errors,
+              QStringList(2, QStringLiteral("Unable to write to vexlorslots.ini: it is not INI "
+                                            "text, and is kept as it is.")));
+    EXPECT_EQ(Contents(window.StoreFile()), store);
+  }
+}
+
+TEST_F(StoreFault, AStoreOfFiftyMegabytesIsNeitherReadNorReplaced) {
+  fs::create_directories(window_.Env().storeFolder);
+  std::ofstream(window_.StoreFile()) << "[CurrentGame]\nCredits=4321\n";
+  fs::resize_file(window_.StoreFile(), 50u << 20);  // the rest reads as NULs
+  TForm1& form = OpenRestored(window_);
+  EXPECT_EQ(form.State().Credits, 1000);
+  form.FormKeyDown(Qt::Key_M);
+  EXPECT_EQ(form.State().Spins, 1);
+  EXPECT_EQ(
+      window_.Record().errors,
+      QStringList{QStringLiteral(
+          "Unable to write to vexlorslots.ini: it is larger than 16 MB, and is kept as it is.")});
+  EXPECT_EQ(fs::file_size(window_.StoreFile()), 50u << 20);
+  EXPECT_EQ(Contents(window_.StoreFile()).substr(0, 27), "[CurrentGame]\nCredits=4321\n");
+}
+
+}  // namespace
+}  // namespace vexlor
