@@ -31,12 +31,12 @@ TLoadSave::TLoadSave(GameState& state, const GameStore& store, const SideEnviron
   auto* bevel = new QFrame(this);
   bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
   bevel->setGeometry(0, 8, 617, 297);
-  auto* cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                                 QStringLiteral("&Cancel"), this);
+  auto* cancel =
+      new QPushButton(StandardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Cancel"), this);
   cancel->setGeometry(508, 316, 97, 37);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* help = new QPushButton(style()->standardIcon(QStyle::SP_MessageBoxQuestion),
-                               QStringLiteral("&Help"), this);
+  auto* help =
+      new QPushButton(StandardIcon(QStyle::SP_MessageBoxQuestion), QStringLiteral("&Help"), this);
   help->setGeometry(8, 316, 97, 37);
   connect(help, &QPushButton::clicked, this, [this] { env_.help(41008); });
   // Cancel comes first, so it has the focus as the dialog opens.
@@ -61,7 +61,7 @@ void TLoadSave::MakeRow(int row) {
   r.date = RowLabel(panel, 168, 28, 57, Qt::AlignRight);
   r.credits = RowLabel(panel, 8, 48, 105, Qt::AlignLeft);
   r.borrowed = RowLabel(panel, 112, 48, 113, Qt::AlignRight);
-  r.ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QString(), panel);
+  r.ok = new QPushButton(StandardIcon(QStyle::SP_DialogOkButton), QString(), panel);
   r.ok->setGeometry(232, 16, 49, 37);
   r.ok->setAccessibleName(QStringLiteral("OK, game slot %1").arg(row));
   connect(r.ok, &QPushButton::clicked, this, [this, row] { BitBtn7Click(row); });

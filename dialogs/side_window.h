@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QLocale>
 #include <QString>
+#include <QStyle>
 #include <functional>
 
 namespace vexlor {
@@ -27,5 +29,10 @@ inline constexpr const char* kHelpContextProperty = "helpContext";
 // The desktop's own interface font at a pixel height: the side windows keep
 // their layout's sizes on every desktop and display scale.
 QFont WindowFont(int pixelHeight, bool bold = false);
+
+// The application style's standard icon `which`, made once for the run. Qt
+// keeps the pixmaps an icon is drawn at in its pixmap cache under that icon's
+// key, so a fresh icon for every window opened would add copies each time.
+QIcon StandardIcon(QStyle::StandardPixmap which);
 
 }  // namespace vexlor

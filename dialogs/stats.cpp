@@ -37,8 +37,7 @@ TStatsForm::TStatsForm(const GameState& state, const SideEnvironment& env, QWidg
              ValueLabel(609, 14, true),  ValueLabel(609, 46, true), ValueLabel(585, 70, false),
              ValueLabel(585, 94, false), ValueLabel(617, 126, true)};
   values_[7]->setStyleSheet(QStringLiteral("color: #ff0000"));
-  auto* ok =
-      new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(StandardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
   ok->setGeometry(536, 168, 89, 33);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
