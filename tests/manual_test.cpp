@@ -15,6 +15,9 @@
 #include <QTextFragment>
 #include <QUrl>
 
+#include "odds/odds.h"
+#include "odds/report.h"
+
 #ifndef VEXLOR_MANUAL
 #error "VEXLOR_MANUAL must name the built manual"
 #endif
@@ -107,6 +110,21 @@ class Manual : public ::testing::Test {
 TEST_F(Manual, EveryHelpContextOfTheGameHasItsTopic) {
   for (const char* name : {"contents", "41003", "41005", "41008", "41009", "41010"}) {
     EXPECT_TRUE(contents_.anchors.contains(QString::fromLatin1(name))) << "no anchor " << name;
+  }
+}
+
+TEST_F(Manual, OddsTopicShowsTheFiguresCountedFromTheReels) {
+  EXPECT_TRUE(contents_.anchors.contains(QStringLiteral("odds")));
+  EXPECT_TRUE(contents_.links.contains(QStringLiteral("#odds"))) << "the contents miss the odds";
+  EXPECT_FALSE(html_.contains(QStringLiteral("odds-and-return"))) << "the topic's marker is left";
+  const qsizetype start = html_.indexOf(QStringLiteral("name=\"odds\""));
+  ASSERT_GE(start, 0);
+  const QString topic = html_.mid(start, html_.indexOf(QStringLiteral("<hr>"), start) - start);
+  for (const vexlor::odds::CoinOdds& c : vexlor::odds::ComputeOdds().byCoins) {
+    for (double figure : {c.totalRtp, c.lineRtp, c.hitFrequency}) {
+      const QString shown = QString::fromStdString(vexlor::odds::Percent(figure));
+      EXPECT_TRUE(topic.contains(shown)) << "no " << qPrintable(shown) << " for " << c.coins;
+    }
   }
 }
 

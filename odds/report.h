@@ -1,0 +1,25 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "odds/odds.h"
+
+namespace vexlor::odds {
+
+// A fraction as a percentage with two decimals: 0.93456 -> "93.46%".
+std::string Percent(double fraction);
+
+// The readable report: every figure per coin count, the meter and the table
+// of winning combinations.
+void WriteText(std::ostream& out, const GameOdds& odds);
+
+// An object keyed "1", "2", "3" with line_rtp, hit_frequency, mean_line_pay,
+// sd_line_pay, top_award_per_spin, hold_award_rate, bonus_trigger_rate and
+// total_rtp, as fractions and credits.
+void WriteJson(std::ostream& out, const GameOdds& odds);
+
+// The manual's "Odds and return" topic (anchor "odds"), in the manual's HTML.
+void WriteHtml(std::ostream& out, const GameOdds& odds);
+
+}  // namespace vexlor::odds
