@@ -5,6 +5,7 @@ BENCH_DIR   := build-bench
 FUZZ_DIR    := build-fuzz
 GENERATOR   := -G Ninja
 CTEST_FLAGS := --output-on-failure -j2
+PREFIX      ?= /usr/local
 
 # What each build holds besides the game's libraries.
 GAME_ONLY   := -DVEXLOR_BUILD_GAME=ON -DVEXLOR_BUILD_TESTS=OFF -DVEXLOR_BUILD_BENCH=OFF
@@ -13,7 +14,7 @@ WITH_BENCH  := -DVEXLOR_BUILD_GAME=ON -DVEXLOR_BUILD_TESTS=OFF -DVEXLOR_BUILD_BE
 FUZZ_ONLY   := -DVEXLOR_BUILD_GAME=OFF -DVEXLOR_BUILD_TESTS=OFF -DVEXLOR_BUILD_BENCH=OFF \
                -DVEXLOR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
 
-.PHONY: all build run test bench fuzz format format-check clean
+.PHONY: all build run install package test bench fuzz format format-check clean
 
 all: build
 
@@ -25,6 +26,21 @@ build:
 
 run: build
 	./$(BUILD_DIR)/bin/vexlorslots
+
+# The game as a desktop application: the programs in PREFIX/bin, what they
+# read in PREFIX/share/vexlorslots, the menu entry, its icons and metainfo.
+# Through sudo when PREFIX is not the user's to write.
+install: build
+	@mkdir -p "$(PREFIX)" 2>/dev/null || true; \
+	if [ "$$(id -u)" -eq 0 ] || [ -w "$(PREFIX)" ]; then sudo=; else sudo=sudo; fi; \
+	echo "$$sudo cmake --install $(BUILD_DIR) --prefix $(PREFIX)"; \
+	$$sudo cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+# The same as a Debian package, vexlorslots_VERSION_ARCH.deb in BUILD_DIR.
+package:
+	@scripts/install-deps package
+	@$(MAKE) --no-print-directory build
+	cmake --build $(BUILD_DIR) --target package
 
 # Debug with AddressSanitizer and UBSan: every test; the benchmarks are built too.
 test:

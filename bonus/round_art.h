@@ -20,8 +20,8 @@ struct RoundArt {
   QSize tokenSize;               // one frame, in the sheet's own pixels
 };
 
-// The built-in round pictures, the background replaced by `bonus1.jpg` in
-// `appDir` when that exists. A replacement that does not decode keeps the
+// The built-in round pictures, the background replaced by `bonus1.jpg` from
+// the data folders of `appDir` when that exists. A replacement that does not decode keeps the
 // built-in picture and adds the decoder's message to `errors`.
 RoundArt LoadRoundArt(const std::filesystem::path& appDir, double devicePixelRatio,
                       QStringList& errors);

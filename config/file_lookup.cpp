@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string>
 #include <system_error>
 
 namespace vexlor {
@@ -21,6 +22,20 @@ bool IsRegularFile(const fs::path& path) {
   return fs::is_regular_file(path, error);
 }
 
+// folder + name as text, as the game has always joined them: a name that
+// starts with a separator is still read under the folder.
+fs::path Join(const fs::path& folder, std::string_view name) {
+  std::string joined = folder.string();
+  if (joined.empty() || joined.back() != '/') joined += '/';
+  return fs::path(joined.append(name));
+}
+
+bool IsOtherFolder(const fs::path& folder, const fs::path& other) {
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) return false;
+  return !fs::equivalent(folder, other, error);
+}
+
 }  // namespace
 
 std::optional<fs::path> FindFileNoCase(const fs::path& folder, std::string_view name) {
@@ -36,6 +51,28 @@ std::optional<fs::path> FindFileNoCase(const fs::path& folder, std::string_view 
     if (!found || candidate.filename() < found->filename()) found = candidate;
   }
   return found;
+}
+
+std::vector<fs::path> DataFolders(const fs::path& appDir) {
+  std::vector<fs::path> folders{appDir};
+  const fs::path installed = (appDir / ".." / "share" / kDataFolderName).lexically_normal();
+  if (IsOtherFolder(installed, appDir)) folders.push_back(installed);
+  return folders;
+}
+
+fs::path FindDataFile(const fs::path& appDir, std::string_view name) {
+  for (const fs::path& folder : DataFolders(appDir)) {
+    fs::path candidate = Join(folder, name);
+    if (IsRegularFile(candidate)) return candidate;
+  }
+  return Join(appDir, name);
+}
+
+std::optional<fs::path> FindDataFileNoCase(const fs::path& appDir, std::string_view name) {
+  for (const fs::path& folder : DataFolders(appDir)) {
+    if (auto found = FindFileNoCase(folder, name)) return found;
+  }
+  return std::nullopt;
 }
 
 }  // namespace vexlor

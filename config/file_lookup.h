@@ -3,12 +3,29 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace vexlor {
+
+// The installed data folder's name under PREFIX/share.
+inline constexpr std::string_view kDataFolderName = "vexlorslots";
 
 // The regular file in `folder` named `name` without regard to ASCII letter
 // case: the exact name when it exists, else the first match in name order.
 std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& folder,
                                                     std::string_view name);
+
+// The folders the game reads its files from, in order: `appDir` (the
+// executable's folder), then the installed data folder
+// appDir/../share/vexlorslots when that is an existing, other folder.
+std::vector<std::filesystem::path> DataFolders(const std::filesystem::path& appDir);
+
+// The first regular file `name` (exact case) in DataFolders(appDir); when
+// there is none, appDir / name, so that a message names the usual place.
+std::filesystem::path FindDataFile(const std::filesystem::path& appDir, std::string_view name);
+
+// FindFileNoCase in each of DataFolders(appDir), the first folder with a match winning.
+std::optional<std::filesystem::path> FindDataFileNoCase(const std::filesystem::path& appDir,
+                                                        std::string_view name);
 
 }  // namespace vexlor

@@ -41,7 +41,7 @@ void SetIdentity(GameState& state, std::string_view executablePath) {
 }
 
 bool ReadTestingConfig(GameState& state) {
-  const auto file = FindFileNoCase(state.AppDir, kTestingFileName);
+  const auto file = FindDataFileNoCase(state.AppDir, kTestingFileName);
   if (!file) return false;
   state.AssetPrefix = ReadProfileString(*file, "Settings", "SoundRoot", state.AssetPrefix);
   state.AboutName = ReadProfileString(*file, "Settings", "AboutName", state.AboutName);
@@ -54,7 +54,7 @@ std::string ManualMenuCaption(const GameState& state) {
 }
 
 std::string ManualFilePath(const GameState& state) {
-  return state.AppDir + state.ExeStem + ".html";
+  return FindDataFile(state.AppDir, state.ExeStem + ".html").string();
 }
 
 std::string ErrorBoxText(std::string_view message) {

@@ -19,7 +19,8 @@ inline constexpr std::string_view kTestingFileName = "Testing.ini";
 // ".exe" when the name has one.
 void SetIdentity(GameState& state, std::string_view executablePath);
 
-// When AppDir holds Testing.ini (any letter case), its [Settings] keys
+// When a data folder (DataFolders: AppDir first) holds Testing.ini (any
+// letter case), the first such file's [Settings] keys
 // SoundRoot, AboutName and WebPageName replace AssetPrefix, AboutName and
 // WebPageName; a missing key leaves its value alone. Returns whether the file was read.
 bool ReadTestingConfig(GameState& state);
@@ -27,7 +28,8 @@ bool ReadTestingConfig(GameState& state);
 // "&" + AboutName + " Manual": the Help menu's manual item.
 std::string ManualMenuCaption(const GameState& state);
 
-// AppDir + ExeStem + ".html": the manual shown by the help window.
+// ExeStem + ".html" in the first data folder that has it (AppDir when none
+// has): the manual shown by the help window.
 std::string ManualFilePath(const GameState& state);
 
 // The text of the common error box (titled kApplicationTitle): the message

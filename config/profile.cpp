@@ -273,6 +273,17 @@ bool WriteProfileSection(const fs::path& file, std::string_view section,
   return ReplaceFile(target, *output, mode);
 }
 
+bool ReplaceWholeFile(const fs::path& file, std::string_view bytes) {
+  const fs::path target = ResolveLink(file);
+  const FileLock lock(target);
+  if (!lock.Held()) return false;
+  Report(ReplaceStep::Locked);
+  mode_t mode = 0644;
+  struct stat existing {};
+  if (::stat(target.c_str(), &existing) == 0) mode = existing.st_mode & 07777;
+  return ReplaceFile(target, bytes, mode);
+}
+
 bool WriteProfileString(const fs::path& file, std::string_view section, std::string_view key,
                         std::string_view value) {
   const ProfileEntry entry{key, value};

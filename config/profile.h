@@ -63,6 +63,10 @@ struct ProfileEntry {
 bool WriteProfileSection(const std::filesystem::path& file, std::string_view section,
                          std::span<const ProfileEntry> entries);
 
+// Replaces the whole of `file` with `bytes`, through the same lock and atomic
+// replacement as the profile writes: all or nothing. False when refused.
+bool ReplaceWholeFile(const std::filesystem::path& file, std::string_view bytes);
+
 // WriteProfileSection with one key.
 bool WriteProfileString(const std::filesystem::path& file, std::string_view section,
                         std::string_view key, std::string_view value);

@@ -7,6 +7,7 @@ enum class Command {
   NewGame,
   OpenGame,
   SaveGame,
+  LastPlays,
   Exit,
   Sound,
   Music,

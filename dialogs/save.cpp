@@ -107,7 +107,8 @@ void TLoadSave::BitBtn7Click(int tag) {
     }
   } else {
     TransferGame(state_, store_, slot, false, "");
-    Stored([this] { StoreLiveGame(state_, store_, kCurrentGameSlot, kCurrentGameName); });
+    if (Stored([this] { StoreLiveGame(state_, store_, kCurrentGameSlot, kCurrentGameName); }))
+      opened_ = NameBox(tag)->text();
   }
   accept();  // also when the prompt was cancelled
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 #include "dialogs/side_window.h"
 #include "engine/game_state.h"
@@ -33,6 +34,8 @@ class TLoadSave : public QDialog {
   QLineEdit* NameBox(int row) const { return rows_.at(static_cast<std::size_t>(row - 1)).name; }
   QString RowText(int row) const;  // the row's labels, for a look from outside
   QPushButton* OkButton(int row) const { return rows_.at(static_cast<std::size_t>(row - 1)).ok; }
+  // The name of the saved game that became the live game, if one did.
+  const std::optional<QString>& Opened() const { return opened_; }
 
  private:
   struct Row {
@@ -52,6 +55,7 @@ class TLoadSave : public QDialog {
   SideEnvironment env_;
   std::array<Row, 8> rows_;
   bool parked_ = false;
+  std::optional<QString> opened_;
 };
 
 // The name prompt of a save: pre-filled and selected, at most 255 characters.

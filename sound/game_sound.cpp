@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "config/file_lookup.h"
 #include "sound/wav.h"
 
 namespace vexlor {
@@ -25,11 +26,15 @@ bool ReadWhole(const std::string& path, std::vector<unsigned char>& bytes) {
 
 }  // namespace
 
+std::string CueFilePath(const GameState& state, std::string_view ending) {
+  return FindDataFile(state.AppDir, state.AssetPrefix + std::string(ending)).string();
+}
+
 std::vector<std::string> GameSound::LoadSoundImages() {
   std::string missing;
   for (const auto& [ending, image] :
        {std::pair{"0.wav", &state_.ReelStopSound}, std::pair{"3.wav", &state_.CountSound}}) {
-    const std::string path = state_.AppDir + state_.AssetPrefix + ending;
+    const std::string path = CueFilePath(state_, ending);
     image->clear();
     if (!ReadWhole(path, *image) || !WavDurationMs(*image)) {
       image->clear();
@@ -41,16 +46,16 @@ std::vector<std::string> GameSound::LoadSoundImages() {
 }
 
 const GameSound::Cue* GameSound::CueFile(const char* ending) {
-  const std::string path = state_.AppDir + state_.AssetPrefix + ending;
-  auto found = cues_.find(path);
+  const std::string name = state_.AppDir + state_.AssetPrefix + ending;
+  auto found = cues_.find(name);
   if (found == cues_.end()) {
     Cue cue;
-    if (ReadWhole(path, cue.bytes)) {
+    if (ReadWhole(CueFilePath(state_, ending), cue.bytes)) {
       const auto duration = WavDurationMs(cue.bytes);
       cue.durationMs = duration.value_or(0);
       if (!duration) cue.bytes.clear();
     }
-    found = cues_.emplace(path, std::move(cue)).first;
+    found = cues_.emplace(name, std::move(cue)).first;
   }
   return found->second.bytes.empty() ? nullptr : &found->second;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/game_state.h"
@@ -11,6 +13,14 @@
 #include "sound/audio_device.h"
 
 namespace vexlor {
+
+// The endings of the nine cue files, each after AssetPrefix.
+inline constexpr std::array<std::string_view, 9> kCueEndings = {
+    "0.wav", "1.wav", "2.wav", "3.wav", "5.wav", "6.wav", "7.wav", "8.wav", "Win.wav"};
+
+// AssetPrefix + ending in the first data folder that has it (AppDir first;
+// AppDir when none has).
+std::string CueFilePath(const GameState& state, std::string_view ending);
 
 // What the machine's sound needs from the window: the game clock, the event
 // pump a waiting cue turns, and the error box.
@@ -21,9 +31,9 @@ struct SoundEnvironment {
 };
 
 // The nine cues and the music player of the machine, over an audio device.
-// Cue files are AppDir + AssetPrefix + an ending; the reel-stop and count cues
-// play from the images read at start-up. Cues other than the win and the
-// bonus point are heard only while SoundOn.
+// Cue files are AssetPrefix + an ending, read from CueFilePath; the reel-stop
+// and count cues play from the images read at start-up. Cues other than the
+// win and the bonus point are heard only while SoundOn.
 class GameSound : public SoundHooks {
  public:
   GameSound(GameState& state, AudioDevice& device, SoundEnvironment env)

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "config/file_lookup.h"
 #include "engine/spin.h"
 
 namespace vexlor {
@@ -13,8 +14,8 @@ bool FileExistsOnDisk(const std::string& path) {
 
 void SetMusicFiles(GameState& state) {
   for (int n = 0; n < kTuneCount; ++n) {
-    state.MusicFiles[static_cast<std::size_t>(n)] =
-        CutToChars(state.AppDir + state.AssetPrefix + std::to_string(n) + ".mid", 255);
+    state.MusicFiles[static_cast<std::size_t>(n)] = CutToChars(
+        FindDataFile(state.AppDir, state.AssetPrefix + std::to_string(n) + ".mid").string(), 255);
   }
 }
 

@@ -295,7 +295,8 @@ TEST(Menus, CaptionsAccessLettersAndSeparators) {
     }
     return texts;
   };
-  EXPECT_EQ(items(0), (QStringList{"&New Game", "-", "&Open Game", "&Save Game", "-", "E&xit"}));
+  EXPECT_EQ(items(0), (QStringList{"&New Game", "-", "&Open Game", "&Save Game", "Last &Plays", "-",
+                                   "E&xit"}));
   EXPECT_EQ(items(1), (QStringList{"Sound", "Music"}));
   EXPECT_EQ(items(5), (QStringList{"Version", "-", "&Vexlor Slots Manual", "-",
                                    "&About Vexlor Slots", "-", "&Company Information"}));

@@ -203,6 +203,40 @@ TEST_F(Sound, ASpinStartsAPendingTuneBeforeItLooksAtTheBet) {
   EXPECT_EQ(state_.MusicTrack, 4);
 }
 
+TEST(InstalledSound, CuesAndTunesComeFromTheDataFolderUnlessBesideTheExecutable) {
+  TempFolder prefix;
+  const std::filesystem::path bin = prefix.path() / "bin";
+  const std::filesystem::path share = prefix.path() / "share" / "vexlorslots";
+  std::filesystem::create_directories(bin);
+  std::filesystem::create_directories(share);
+  for (const auto& [ending, ms] : kCueFiles)
+    WriteWav(share / (std::string("Vexlor") + ending), ms);
+  WriteWav(bin / "Vexlor1.wav", 77);
+  for (int n = 0; n < kTuneCount; ++n)
+    std::ofstream(share / ("Vexlor" + std::to_string(n) + ".mid")) << "MThd";
+  std::ofstream(bin / "Vexlor2.mid") << "MThd";
+
+  GameState state;
+  state.AppDir = bin.string() + "/";
+  state.AssetPrefix = "Vexlor";
+  state.SoundOn = true;
+  RecordingAudio audio;
+  int64_t clock = 0;
+  GameSound sound(state, audio, {[&clock] { return clock; }, [&clock] { clock += 10; }, {}});
+  EXPECT_TRUE(sound.LoadSoundImages().empty());
+  sound.PlayReelStopCue();
+  sound.PlayCoinCue();
+  sound.PlayWinCue();
+  std::vector<std::string> played;
+  for (const auto& e : audio.events)
+    played.push_back(e.detail);
+  EXPECT_EQ(played, (std::vector<std::string>{"100", "77", "1500"}));
+
+  SetMusicFiles(state);
+  EXPECT_EQ(state.MusicFiles[0], (share / "Vexlor0.mid").string());
+  EXPECT_EQ(state.MusicFiles[2], (bin / "Vexlor2.mid").string());
+}
+
 TEST(Midi, OnlyAHeaderAndTheTracksItDeclaresMakeATune) {
   std::vector<unsigned char> tune = {'M',  'T', 'h', 'd', 0,   0,   0, 6, 0,    1,    0, 2,
                                      0,    96,  'M', 'T', 'r', 'k', 0, 0, 0,    4,    0, 0xFF,

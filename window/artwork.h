@@ -40,9 +40,9 @@ struct Artwork {
 // The pictures built into the program.
 Artwork LoadBuiltInArtwork();
 
-// Replaces pictures from the files in `appDir` (names matched in any letter
-// case). A file that exists but does not decode keeps the built-in picture;
-// the returned list holds one message per such file, for the error box.
+// Replaces pictures from the files in the data folders of `appDir` (beside
+// the executable first; names matched in any letter case). A file that exists but does not decode
+// keeps the built-in picture; the returned list holds one message per such file, for the error box.
 QStringList LoadReplacementPictures(Artwork& artwork, const std::filesystem::path& appDir,
                                     const std::string& assetPrefix);
 

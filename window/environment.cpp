@@ -77,7 +77,10 @@ WindowEnvironment SystemEnvironment() {
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // texts break lines with CR LF
     QMessageBox::information(nullptr, Title(), shown);
   };
-  env.error = [](const QString& text) { QMessageBox::critical(nullptr, Title(), text); };
+  env.error = [](const QString& text) {
+    qWarning("%s", qPrintable(text));  // also for the system's log
+    QMessageBox::critical(nullptr, Title(), text);
+  };
   env.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
   env.makeAudio = [] {
     return std::make_unique<SdlAudio>([](std::function<void()> call) {

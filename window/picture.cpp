@@ -138,7 +138,7 @@ std::vector<QImage> Picture::ScaledParts(const std::vector<QRect>& sources,
 Replacement LoadReplacement(Picture& picture, const std::filesystem::path& appDir,
                             const QString& name) {
   Replacement result;
-  const auto file = FindFileNoCase(appDir, name.toStdString());
+  const auto file = FindDataFileNoCase(appDir, name.toStdString());
   if (!file) return result;
   JpegResult decoded = LoadJpegFile(QString::fromStdString(file->string()));
   if (!decoded.ok()) {

@@ -54,8 +54,8 @@ class Picture {
 // not) as one transparent picture of the picture's size.
 QImage ThroughMask(const QImage& picture, const QImage& mask);
 
-// Loads `name` from `appDir` (the name matched in any letter case) into
-// `picture` when the file exists.
+// Loads `name` from the data folders of `appDir` (FindDataFileNoCase: beside
+// the executable first) into `picture` when the file exists.
 struct Replacement {
   bool loaded = false;
   QString error;  // set when the file exists but does not decode

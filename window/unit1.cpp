@@ -47,10 +47,12 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
   view_->onKey = [this](int key) { FormKeyDown(key); };
   view_->onFirstPaint = [this] { QTimer::singleShot(0, this, &TForm1::OnFirstFrame); };
   hooks_.onGameSettled = [this] {
+    RecordPlay();
     UpdateCommands();
     AutoSave();
   };
   hooks_.onPump = [this] {
+    NotePlayOpening();
     UpdateCommands();  // greys what must wait while a spin runs
     AdvanceLever();
   };
@@ -167,6 +169,7 @@ void TForm1::RestoreCurrentGame() {
   store_.today = env_.today;
   if (!env_.storeFolder.empty()) store_.file = env_.storeFolder / (state_.ExeStem + ".ini");
   RestoreLiveGame(state_, store_, kCurrentGameSlot);
+  LoadPlayHistory();
 }
 
 void TForm1::ShowAsCreated() {
@@ -250,7 +253,11 @@ void TForm1::Timer1Timer() {
 bool TForm1::StoreCurrentGame(bool reportFailure) {
   if (store_.file.empty()) return true;  // said at start-up: the game plays on unstored
   try {
+    // The plays go first: once the game is stored, nothing of its save is
+    // still being written. A play the store then misses is dropped at start-up.
+    const bool playsStored = StorePlayHistory();
     StoreLiveGame(state_, store_, kCurrentGameSlot, kCurrentGameName);
+    if (!playsStored) ReportPlaysRefused();  // reached only when the game itself is stored
     return true;
   } catch (const StoreWriteError& error) {
     if (reportFailure) env_.error(QString::fromStdString(ErrorBoxText(error.what())));

@@ -5,12 +5,14 @@
 #include <QTimer>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "dialogs/commands.h"
 #include "dialogs/help_window.h"
 #include "dialogs/side_window.h"
 #include "engine/game_state.h"
 #include "engine/random.h"
+#include "savegame/plays.h"
 #include "savegame/store.h"
 #include "sound/audio_device.h"
 #include "sound/game_sound.h"
@@ -75,6 +77,7 @@ class TForm1 : public QMainWindow {
   void NewGame1Click();
   void OpenGame1Click();
   void SaveGame1Click();
+  void LastPlays1Click();
   void Exit1Click();
   void Sound1Click();
   void Music1Click();
@@ -92,6 +95,8 @@ class TForm1 : public QMainWindow {
   // Whether a menu command may act now, and its menu item with it.
   bool MayRun(Command command) const;
   QAction* CommandAction(Command command) const { return commands_.at(command); }
+  // The last plays of the game, newest last, as the Last Plays window shows them.
+  const PlayHistory& Plays() const { return plays_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -115,7 +120,8 @@ class TForm1 : public QMainWindow {
   QString ManualFile() const;
   void UpdateCommands();
   SideEnvironment SideEnv();
-  void OpenSlots(int mode);
+  // The name of the game opened, when one was.
+  std::optional<QString> OpenSlots(int mode);
   // Opens the bonus round and waits in it, handling events, until it closes.
   int32_t RunBonusRound();
   void PressHoldButton(int reel);
@@ -125,6 +131,16 @@ class TForm1 : public QMainWindow {
   bool StoreCurrentGame(bool reportFailure = true);
   // The store after a settled spin or a new game; a failure is shown once a run.
   void AutoSave();
+  // The plays file beside the store: read at start-up, a damaged one set aside.
+  void LoadPlayHistory();
+  // At the first pump of a spin, while its reels run and nothing of it is counted.
+  void NotePlayOpening();
+  // Adds the spin that has just settled to the plays.
+  void RecordPlay();
+  // Writes the plays file when the plays changed; false when it was refused.
+  bool StorePlayHistory();
+  // Says once a run that the plays file was refused.
+  void ReportPlaysRefused();
   void BuildMainMenu();
   void StartLampTimers();
   // Runs one engine action from input, then any close asked for meanwhile.
@@ -153,6 +169,11 @@ class TForm1 : public QMainWindow {
   bool fitReviewPending_ = false;
   bool relayoutPending_ = false;  // the view changed size during a spin
   int64_t leverPulledAt_ = -1;    // game clock of the last pull while it is drawn; -1 at rest
+  PlayHistory plays_;
+  std::optional<PlayOpening> playOpening_;  // of the spin running
+  std::filesystem::path playsFile_;         // empty: plays are not kept on disk
+  bool playsChanged_ = false;
+  bool playsWriteFailed_ = false;
 };
 
 }  // namespace vexlor

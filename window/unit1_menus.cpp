@@ -21,6 +21,8 @@ void TForm1::BuildMainMenu() {
   file->addSeparator();
   item(file, Command::OpenGame, "&Open Game", &TForm1::OpenGame1Click);
   item(file, Command::SaveGame, "&Save Game", &TForm1::SaveGame1Click);
+  item(file, Command::LastPlays, "Last &Plays", &TForm1::LastPlays1Click)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   file->addSeparator();
   item(file, Command::Exit, "E&xit", &TForm1::Exit1Click);
 
@@ -65,6 +67,8 @@ void TForm1::UpdateCommands() {
 
 void TForm1::NewGame1Click() {
   if (!MayRun(Command::NewGame)) return;
+  plays_.Clear();  // a new game, a new list of plays
+  playsChanged_ = true;
   StartNewGame(state_, hooks_);
 }
 

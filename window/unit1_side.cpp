@@ -14,16 +14,20 @@ SideEnvironment TForm1::SideEnv() {
   return side;
 }
 
-void TForm1::OpenSlots(int mode) {
+std::optional<QString> TForm1::OpenSlots(int mode) {
   state_.SlotDialogMode = mode;
   TLoadSave dialog(state_, store_, SideEnv(), this);
-  if (!dialog.FormCreate()) return;
+  if (!dialog.FormCreate()) return std::nullopt;
   dialog.exec();
+  return dialog.Opened();
 }
 
 void TForm1::OpenGame1Click() {
   if (!MayRun(Command::OpenGame)) return;
-  OpenSlots(0);
+  if (const std::optional<QString> opened = OpenSlots(0)) {
+    plays_.GameOpened(opened->toStdString());
+    playsChanged_ = true;
+  }
   renderer_.FormPaint();  // the opened game's counters at once
   AutoSave();
 }

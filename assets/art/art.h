@@ -4,9 +4,12 @@
 // of exactly the size its comment gives times the render scale; tools/artgen
 // writes them out as the files the game embeds.
 
+#include <QBrush>
 #include <QImage>
+#include <QPainterPath>
 #include <QRgb>
 #include <QVector>
+#include <vector>
 
 namespace vexlor::art {
 
@@ -102,5 +105,16 @@ enum class ChipValue { Thousand, Hundred, Ten, One };
 // 48 x 48, transparent around it: a casino chip of the value, $1,000 blue,
 // $100 red, $10 green, $1 black.
 QImage Chip(ChipValue value);
+
+// --- Desktop icon ---------------------------------------------------------------
+// The logo's chip as filled shapes on a field of kIconField x kIconField,
+// transparent around it, to be drawn in order: one drawing for the icon's
+// pictures at every size and for its scalable (SVG) file.
+inline constexpr int kIconField = 256;
+struct IconLayer {
+  QPainterPath path;
+  QBrush brush;  // a colour, a linear or a radial gradient
+};
+std::vector<IconLayer> IconLayers();
 
 }  // namespace vexlor::art

@@ -1,10 +1,13 @@
 // Writes the game's built-in pictures into a folder, in the sizes and file
 // kinds the game loads: vexlor_artgen OUTDIR [--preview]
+// or the desktop icon: vexlor_artgen --icons OUTDIR writes icon-N.png for N in
+// kIconSides and the scalable icon.svg.
 // Every picture comes at its listed size and as masters at two and four times
 // that size: NAME.jpg has NAME@2x.jpg and NAME@4x.jpg, any other NAME.EXT has
 // NAME@2x.png and NAME@4x.png. With --preview every file is also written as
 // PNG under OUTDIR/preview.
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <algorithm>
@@ -18,6 +21,7 @@
 #include "assets/art/art.h"
 #include "assets/art/fonts.h"
 #include "engine/machine_geometry.h"
+#include "tools/artgen/icon_writer.h"
 #include "tools/artgen/image_writers.h"
 
 namespace {
@@ -189,12 +193,42 @@ class Generator {
   std::mutex report_;
 };
 
+constexpr int kIconSides[] = {48, 64, 128, 256};
+
+int WriteIcons(const QDir& out) {
+  std::vector<IconLayer> layers;
+  try {
+    layers = IconLayers();
+  } catch (const MissingFont& missing) {
+    std::fprintf(stderr, "vexlor_artgen: icon: %s\n", missing.what());
+    return 1;
+  }
+  for (int side : kIconSides) {
+    const QString name = QStringLiteral("icon-%1.png").arg(side);
+    if (!RenderIcon(layers, side).save(out.filePath(name), "PNG")) {
+      std::fprintf(stderr, "%s: cannot write\n", qPrintable(name));
+      return 1;
+    }
+  }
+  QFile svg(out.filePath(QStringLiteral("icon.svg")));
+  const QByteArray document = IconSvg(layers);
+  if (!svg.open(QIODevice::WriteOnly) || svg.write(document) != document.size()) {
+    std::fprintf(stderr, "icon.svg: cannot write\n");
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
+  if (argc == 3 && QString::fromLocal8Bit(argv[1]) == "--icons") {
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    return QDir().mkpath(out.path()) ? WriteIcons(out) : 1;
+  }
   if (argc < 2) {
-    std::fprintf(stderr, "usage: vexlor_artgen OUTDIR [--preview]\n");
+    std::fprintf(stderr, "usage: vexlor_artgen OUTDIR [--preview] | --icons OUTDIR\n");
     return 2;
   }
   const QDir out(QString::fromLocal8Bit(argv[1]));

@@ -1,0 +1,221 @@
+#include "dialogs/last_plays.h"
+
+#include <QDateTime>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+#include <numeric>
+
+#include "dialogs/credits_chart.h"
+#include "dialogs/last_plays_layout.h"
+#include "window/picture.h"
+
+namespace vexlor {
+namespace {
+
+using namespace lastplays;
+
+constexpr int kReelsColumn = 2;
+constexpr std::array<const char*, 8> kHeaders = {"Time",  "Bet",          "Reels",       "Line pay",
+                                                 "Holds", "Bonus points", "Bonus prize", "Credits"};
+// The lamp colours of the lines: middle red, top blue, bottom green.
+constexpr std::array<QRgb, kLineCount> kLineColours = {0xd0e02020, 0xd02060ff, 0xd020b040};
+constexpr std::array<int, kLineCount> kLineRow = {1, 0, 2};  // row of the window a line runs along
+
+QString Grouped(const QLocale& locale, int64_t value) {
+  QLocale grouped = locale;
+  grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
+  return grouped.toString(static_cast<qlonglong>(value));
+}
+
+QString TimeText(const QLocale& locale, int64_t time) {
+  const QDateTime at = QDateTime::fromSecsSinceEpoch(time);
+  const QString clock = at.time().toString(QStringLiteral("HH:mm:ss"));
+  if (at.date() == QDate::currentDate()) return clock;
+  return locale.toString(at.date(), QLocale::ShortFormat) + QLatin1Char(' ') + clock;
+}
+
+QString HoldsText(const Play& play) {
+  QStringList parts;
+  if (play.holdsUsed > 0) parts << QStringLiteral("%1 used").arg(play.holdsUsed);
+  if (play.holdsGained > 0) parts << QStringLiteral("+%1").arg(play.holdsGained);
+  return parts.isEmpty() ? QStringLiteral("-") : parts.join(QStringLiteral(", "));
+}
+
+QString PrizeText(const QLocale& locale, const Play& play) {
+  if (!play.bonusRound) return QStringLiteral("-");
+  return play.bonusPrize > 0 ? Grouped(locale, play.bonusPrize) : QStringLiteral("none");
+}
+
+// The texts of a play's row, column by column.
+std::array<QString, kHeaders.size()> RowTexts(const QLocale& locale, const Play& play) {
+  return {TimeText(locale, play.time),
+          QString::number(play.coins),
+          QString(),
+          Grouped(locale, play.linePay),
+          HoldsText(play),
+          QStringLiteral("%1 \u2192 %2").arg(play.bonusBefore).arg(play.bonusAfter),
+          PrizeText(locale, play),
+          Grouped(locale, play.credits)};
+}
+
+QString NoteFor(const PlayHistory& history) {
+  if (!history.openedSince.empty()) {
+    return QStringLiteral(
+               "These plays are from the game played before \"%1\" was opened; "
+               "its own list begins with its first spin.")
+        .arg(QString::fromStdString(history.openedSince));
+  }
+  if (history.plays.empty()) return QStringLiteral("No plays yet: each spin is listed here.");
+  return QStringLiteral("The last plays of this game, newest first.");
+}
+
+}  // namespace
+
+std::array<QImage, 16> SmallSymbols(const Picture& sheet, int cellPixels) {
+  const int cell = sheet.Size().width() / 4;
+  std::vector<QRect> sources;
+  for (int index = 0; index < 16; ++index)
+    sources.emplace_back(cell * (index % 4), cell * (index / 4), cell, cell);
+  const std::vector<QImage> parts =
+      sheet.ScaledParts(sources, std::vector<QSize>(16, QSize(cellPixels, cellPixels)));
+  std::array<QImage, 16> symbols;
+  std::copy(parts.begin(), parts.end(), symbols.begin());
+  return symbols;
+}
+
+QImage PlayReelsImage(const Play& play, const std::array<QImage, 16>& symbols,
+                      double devicePixelRatio) {
+  const int cell = symbols[0].width();
+  const int gap = static_cast<int>(std::lround(kReelGap * devicePixelRatio));
+  QImage image(3 * cell + 2 * gap, 3 * cell, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  for (int row = 0; row < 3; ++row) {
+    for (int reel = 0; reel < kReelCount; ++reel) {
+      const auto index =
+          static_cast<std::size_t>(play.cells[static_cast<std::size_t>(row * 3 + reel)]);
+      painter.drawImage(QPoint(reel * (cell + gap), row * cell), symbols[index]);
+    }
+  }
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (int line = 0; line < kLineCount; ++line) {
+    if (!play.linesWon[static_cast<std::size_t>(line)]) continue;
+    const double y = (kLineRow[static_cast<std::size_t>(line)] + 0.5) * cell;
+    painter.setPen(QPen(QColor::fromRgba(kLineColours[static_cast<std::size_t>(line)]),
+                        std::max(2.0, 2 * devicePixelRatio), Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(cell * 0.15, y), QPointF(image.width() - cell * 0.15, y));
+  }
+  painter.end();
+  image.setDevicePixelRatio(devicePixelRatio);
+  return image;
+}
+
+TLastPlays::TLastPlays(const PlayHistory& history, const Picture& symbolSheet,
+                       const SideEnvironment& env, double devicePixelRatio, QSize room,
+                       QWidget* parent)
+    : QDialog(parent, kSideWindowFlags), env_(env) {
+  setWindowTitle(QStringLiteral("Last Plays"));
+  setProperty(kHelpContextProperty, kLastPlaysHelpContext);
+  setFont(WindowFont(kListFontPx));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+  layout->setSpacing(kGap);
+
+  note_ = new QLabel(NoteFor(history), this);
+  note_->setFixedHeight(kNoteHeight);
+  layout->addWidget(note_);
+
+  std::vector<int32_t> credits;
+  for (const Play& play : history.plays)
+    credits.push_back(play.credits);
+  const int32_t firstSpin = history.plays.empty() ? 0 : history.plays.front().spin;
+  const int32_t lastSpin = history.plays.empty() ? 0 : history.plays.back().spin;
+  chart_ = new CreditsChart(std::move(credits), firstSpin, lastSpin, env_.locale, this);
+  chart_->setFixedHeight(kChartHeight);
+  layout->addWidget(chart_);
+
+  list_ = new QTableWidget(this);
+  FillList(history, symbolSheet, devicePixelRatio);
+  layout->addWidget(list_);
+
+  auto* ok = new QPushButton(StandardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  ok->setFixedSize(kButtonWidth, kButtonHeight);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  layout->addWidget(ok, 0, Qt::AlignRight);
+  FitWindow(room);
+}
+
+void TLastPlays::FillList(const PlayHistory& history, const Picture& symbolSheet,
+                          double devicePixelRatio) {
+  const int rows = static_cast<int>(std::min(history.plays.size(), kPlaysListed));
+  list_->setColumnCount(static_cast<int>(kHeaders.size()));
+  list_->setRowCount(rows);
+  QStringList headers;
+  for (std::size_t column = 0; column < kHeaders.size(); ++column) {
+    headers << QString::fromLatin1(kHeaders[column]);
+    list_->setColumnWidth(static_cast<int>(column), kColumnWidths[column]);
+  }
+  list_->setHorizontalHeaderLabels(headers);
+  list_->horizontalHeader()->setFixedHeight(kHeaderHeight);
+  list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  list_->verticalHeader()->hide();
+  list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  list_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list_->setSelectionMode(QAbstractItemView::NoSelection);
+  list_->setFocusPolicy(Qt::NoFocus);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  if (rows == 0) return;
+  const std::array<QImage, 16> symbols =
+      SmallSymbols(symbolSheet, static_cast<int>(std::lround(kSymbolCell * devicePixelRatio)));
+  for (int row = 0; row < rows; ++row) {
+    const Play& play = history.plays[history.plays.size() - 1 - static_cast<std::size_t>(row)];
+    const auto texts = RowTexts(env_.locale, play);
+    for (std::size_t column = 0; column < texts.size(); ++column) {
+      auto* item = new QTableWidgetItem(texts[column]);
+      item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+      list_->setItem(row, static_cast<int>(column), item);  // the list owns it
+    }
+    auto* reels = new QLabel(list_);
+    reels->setPixmap(QPixmap::fromImage(PlayReelsImage(play, symbols, devicePixelRatio)));
+    reels->setAlignment(Qt::AlignCenter);
+    list_->setCellWidget(row, kReelsColumn, reels);
+  }
+}
+
+void TLastPlays::FitWindow(QSize room) {
+  const int frame = 2 * list_->frameWidth();
+  int listWidth = std::accumulate(std::begin(kColumnWidths), std::end(kColumnWidths), 0) + frame;
+  int listHeight = kHeaderHeight + static_cast<int>(kPlaysListed) * kRowHeight + frame;
+  const int others = 2 * kMargin + kNoteHeight + kChartHeight + kButtonHeight + 3 * kGap;
+  // On a short screen the list gives up height and scrolls, its scroll bar
+  // beside the columns rather than over the last one.
+  if (!room.isEmpty() && others + listHeight > room.height()) {
+    listHeight = std::max(kHeaderHeight + 2 * kRowHeight, room.height() - others);
+    listWidth += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list_);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  }
+  list_->setFixedSize(listWidth, listHeight);
+  setFixedSize(listWidth + 2 * kMargin, others + listHeight);
+}
+
+int TLastPlays::RowCount() const {
+  return list_->rowCount();
+}
+
+QString TLastPlays::CellText(int row, int column) const {
+  const QTableWidgetItem* item = list_->item(row, column);
+  return item != nullptr ? item->text() : QString();
+}
+
+QString TLastPlays::Note() const {
+  return note_->text();
+}
+
+}  // namespace vexlor

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/game_state.h"
+
+namespace vexlor {
+
+// A file the game ships and reads, where the game reads it.
+struct GameFile {
+  std::string kind;  // "manual", "cue" or "tune"
+  std::string path;
+  bool found = false;
+};
+
+// The manual, the nine cues and the five tunes as the game resolves them for
+// `state`'s identity (after SetIdentity and ReadTestingConfig).
+std::vector<GameFile> LocateGameFiles(const GameState& state);
+
+// `vexlorslots --files`: prints the data folders and then one line per game
+// file, marking those missing, for the executable at `executablePath`
+// (with its Testing.ini). Returns the exit status: 0 when every file was found.
+int PrintGameFiles(const std::string& executablePath);
+
+}  // namespace vexlor
