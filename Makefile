@@ -71,7 +71,7 @@ clean:
 	rm -rf $(BUILD_DIR) $(TEST_DIR) $(BENCH_DIR) $(FUZZ_DIR)
 
 FUZZ_SECONDS ?= 60
-FUZZ_HARNESSES := profile_fuzz integer_fuzz testing_fuzz jpeg_fuzz wav_fuzz midi_fuzz
+FUZZ_HARNESSES := profile_fuzz integer_fuzz testing_fuzz plays_fuzz jpeg_fuzz wav_fuzz midi_fuzz
 
 # Fuzzes every harness of fuzz/ for FUZZ_SECONDS each, one after the other, one
 # process each, starting from the seed corpus in fuzz/corpus (new finds stay in
