@@ -57,6 +57,8 @@ bench:
 	cmake --build $(BENCH_DIR)
 	./$(BENCH_DIR)/bin/engine_bench
 	./$(BENCH_DIR)/bin/store_bench
+	./$(BENCH_DIR)/bin/plays_bench
+	./$(BENCH_DIR)/bin/math_bench
 	QT_QPA_PLATFORM=offscreen ./$(BENCH_DIR)/bin/window_bench
 
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)

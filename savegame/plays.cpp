@@ -11,19 +11,6 @@ namespace {
 
 constexpr std::array<Row, 3> kRowsDownward = {Row::Top, Row::Middle, Row::Bottom};
 
-// The sheet cells a reel set of the built-in strips shows at `stops` (1..30).
-std::array<int32_t, kReelCount * 3> CellsAtStops(const std::array<int32_t, kReelCount>& stops) {
-  std::array<int32_t, kReelCount * 3> cells{};
-  for (std::size_t row = 0; row < kRowsDownward.size(); ++row) {
-    for (int reel = 0; reel < kReelCount; ++reel) {
-      const int32_t position = RowPosition(stops[reel], kRowsDownward[row]);
-      const int symbol = kReelStrips[reel][static_cast<std::size_t>(position - 1)] - '0';
-      cells[row * kReelCount + reel] = SpecialCellAt(reel, position) ? symbol + 8 : symbol;
-    }
-  }
-  return cells;
-}
-
 // The lit rows' badges: whether an "X" wiped the meter, else the points gained.
 struct BonusTally {
   bool wiped = false;
@@ -54,6 +41,18 @@ int32_t LinesPay(const GameState& settled, int32_t coins) {
 }
 
 }  // namespace
+
+std::array<int32_t, kReelCount * 3> CellsAtStops(const std::array<int32_t, kReelCount>& stops) {
+  std::array<int32_t, kReelCount * 3> cells{};
+  for (std::size_t row = 0; row < kRowsDownward.size(); ++row) {
+    for (int reel = 0; reel < kReelCount; ++reel) {
+      const int32_t position = RowPosition(stops[reel], kRowsDownward[row]);
+      const int symbol = kReelStrips[reel][static_cast<std::size_t>(position - 1)] - '0';
+      cells[row * kReelCount + reel] = SpecialCellAt(reel, position) ? symbol + 8 : symbol;
+    }
+  }
+  return cells;
+}
 
 PlayOpening OpenPlay(const GameState& running) {
   PlayOpening opening;

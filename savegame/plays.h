@@ -49,6 +49,10 @@ PlayOpening OpenPlay(const GameState& running);
 // The play of a spin that has settled, from its opening and the game after it.
 Play SettlePlay(const PlayOpening& opening, const GameState& settled, int64_t time);
 
+// The symbol-sheet cells (0..15) the built-in strips show at `stops` (1..30),
+// in the order of Play::cells.
+std::array<int32_t, kReelCount * 3> CellsAtStops(const std::array<int32_t, kReelCount>& stops);
+
 // Whether a play read from outside holds values a spin can give.
 bool IsPossiblePlay(const Play& play);
 
