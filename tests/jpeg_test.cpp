@@ -60,6 +60,24 @@ TEST(Jpeg, DamagedFilesNeverCrashTheDecoder) {
   }
 }
 
+TEST(Jpeg, APictureWhoseScanEndsEarlyIsRefusedNotMadeUp) {
+  TempFolder folder;
+  QImage image(64, 48, QImage::Format_RGB32);
+  image.fill(Qt::darkCyan);
+  const QByteArray good = JpegOf(image, folder);
+  const qsizetype scan = good.indexOf(QByteArray("\xFF\xDA", 2));
+  ASSERT_GE(scan, 0);
+  const qsizetype data = scan + 2 + ((uchar(good[scan + 2]) << 8) | uchar(good[scan + 3]));
+  // The scan cut after a few bytes by the end-of-picture marker, and by the end of the file.
+  const JpegResult marker = DecodeJpeg(good.left(data + 4) + QByteArray("\xFF\xD9", 2));
+  EXPECT_FALSE(marker.ok());
+  EXPECT_EQ(marker.error.toStdString(), "Corrupt JPEG data: premature end of data segment");
+  const JpegResult cut = DecodeJpeg(good.left(data + 4));
+  EXPECT_FALSE(cut.ok());
+  EXPECT_EQ(cut.error.toStdString(), "Premature end of JPEG file");
+  EXPECT_TRUE(DecodeJpeg(good).ok());
+}
+
 TEST(Jpeg, HugePicturesAreRefusedBeforeDecoding) {
   TempFolder folder;
   QImage image(16, 16, QImage::Format_RGB32);

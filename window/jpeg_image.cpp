@@ -25,10 +25,14 @@ void OnError(j_common_ptr cinfo) {
 }
 
 // Warnings of damaged but readable files stay quiet. A file that ends before
-// its picture does is not readable: the decoder would make up the missing
-// part, so it is refused like a file that does not decode.
+// its picture does, or whose scan a marker cuts short, is not readable: the
+// decoder would make up the missing part (for a few bytes claiming a picture
+// of 60 million pixels, seconds of making it up), so it is refused like a
+// file that does not decode.
 void OnMessage(j_common_ptr cinfo, int level) {
-  if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) OnError(cinfo);
+  if (level >= 0) return;
+  const int code = cinfo->err->msg_code;
+  if (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER) OnError(cinfo);
 }
 
 uchar Clamp(int v) {
