@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "window/plays_file.h"
+#include "savegame/plays_file.h"
 
 namespace vexlor {
 namespace {

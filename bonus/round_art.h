@@ -6,7 +6,7 @@
 #include <array>
 #include <filesystem>
 
-#include "window/picture.h"
+#include "pictures/picture.h"
 
 namespace vexlor {
 

@@ -21,7 +21,8 @@ constexpr QPoint kPrizeCentre(50, 37);
 
 }  // namespace
 
-TTrickForm::TTrickForm(GameState& state, SoundHooks& sound, RoundEnvironment env, QWidget* parent)
+TTrickForm::TTrickForm(const GameState& state, SoundHooks& sound, RoundEnvironment env,
+                       QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       state_(state),
       sound_(sound),
@@ -112,8 +113,14 @@ void TTrickForm::FormKeyDown() {
 }
 
 void TTrickForm::Pick(int token) {
+  if (env_.clock) now_ = env_.clock();
   picked_ = token;
   timer1Due_ = now_ + kOpenStepMs;  // nothing is drawn at the moment of the pick
+  WakeAt(timer1Due_);
+}
+
+void TTrickForm::WakeAt(int64_t dueMs) {
+  if (env_.after) env_.after(this, dueMs - now_, [this] { Advance(env_.clock()); });
 }
 
 void TTrickForm::Timer1Timer() {
@@ -140,6 +147,7 @@ void TTrickForm::ShowPrize() {
   roundPrize_ = state_.BonusPrizes[static_cast<std::size_t>(picked_)];
   DrawPrize();
   timer2Due_ = now_ + kShowPrizeMs;
+  WakeAt(timer2Due_);
 }
 
 void TTrickForm::DrawPrize() {
@@ -168,10 +176,12 @@ void TTrickForm::Timer2Timer() {
 
 void TTrickForm::Advance(int64_t nowMs) {
   now_ = nowMs;
+  const bool opening = timer1Due_ >= 0;
   while (timer1Due_ >= 0 && now_ >= timer1Due_) {
     timer1Due_ += kOpenStepMs;
     Timer1Timer();
   }
+  if (opening && timer1Due_ >= 0) WakeAt(timer1Due_);
   if (timer2Due_ >= 0 && now_ >= timer2Due_) Timer2Timer();
 }
 
@@ -203,8 +213,16 @@ void TTrickForm::resizeEvent(QResizeEvent* event) {
 }
 
 void TTrickForm::closeEvent(QCloseEvent* event) {
-  closed_ = true;
   event->accept();
+  if (closed_) return;
+  closed_ = true;
+  timer1Due_ = timer2Due_ = -1;
+  int32_t prize = roundPrize_;
+  if (prize == 0 && state_.StopRequested) {
+    const int token = picked_ >= 0 ? picked_ : env_.random(static_cast<int32_t>(kTokenPos.size()));
+    prize = state_.BonusPrizes[static_cast<std::size_t>(token)];
+  }
+  emit Settled(prize);
 }
 
 }  // namespace vexlor

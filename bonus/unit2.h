@@ -20,17 +20,22 @@ struct RoundEnvironment {
   double logicalDpi = 96;                     // below 100 the round opens maximised
   std::function<int32_t(int32_t n)> random;   // the game's generator: 0..n-1
   std::function<void(const QString&)> error;  // the error box
+  // The game's clock, and its timers (see WindowEnvironment::after). Without
+  // them the round's timers move only when Advance is called.
+  std::function<int64_t()> clock;
+  std::function<void(QObject* context, int64_t ms, std::function<void()> call)> after;
 };
 
 // The bonus round: a borderless, screen-filling window in which the player
 // picks one of five closed tokens; it opens in two steps and shows its prize,
 // and three seconds later the window closes. Its timers run on the game
-// clock: whoever runs the round calls Advance with the clock while it pumps
-// events, until Closed(). The prize is read back, not paid, by the window.
+// clock. The window pays nothing itself: when it closes it says what prize
+// it revealed (Settled).
 class TTrickForm : public QWidget {
   Q_OBJECT
  public:
-  TTrickForm(GameState& state, SoundHooks& sound, RoundEnvironment env, QWidget* parent = nullptr);
+  TTrickForm(const GameState& state, SoundHooks& sound, RoundEnvironment env,
+             QWidget* parent = nullptr);
 
   // Creation: round state, size and place, the pictures (bonus1.jpg in place
   // of the built-in background), the token places; then the first paint.
@@ -47,6 +52,13 @@ class TTrickForm : public QWidget {
   // Fires the timers due at `nowMs` on the game clock.
   void Advance(int64_t nowMs);
 
+ signals:
+  // The round has closed: the prize it revealed, or 0. While the machine is
+  // closing (StopRequested) a round not yet shown through is settled at once,
+  // with the token picked, or one picked for the player.
+  void Settled(int32_t prize);
+
+ public:
   bool Closed() const { return closed_; }
   int Picked() const { return picked_; }
   int OpenStep() const { return openStep_; }
@@ -64,12 +76,13 @@ class TTrickForm : public QWidget {
 
  private:
   void Pick(int token);
+  void WakeAt(int64_t dueMs);
   QPoint TokenCorner(int token) const;
   void DrawToken(int token, int frame);
   void DrawSurround();
   void DrawPrize();
 
-  GameState& state_;
+  const GameState& state_;
   SoundHooks& sound_;
   RoundEnvironment env_;
   RoundArt art_;

@@ -37,7 +37,7 @@ TBorrowC::TBorrowC(GameState& state, const SideEnvironment& env,
   setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
   setFixedSize(582, 300);
   setFont(WindowFont(13));
-  setProperty(kHelpContextProperty, 41003);
+  setProperty(kHelpContextProperty, kMachineTopic);
   auto* ok = new QPushButton(QStringLiteral("&OK"), this);
   ok->setGeometry(442, 246, 127, 46);
   ok->setDefault(true);
@@ -71,7 +71,7 @@ TBorrowC::TBorrowC(GameState& state, const SideEnvironment& env,
   for (std::size_t i = 0; i + 1 < std::size(order); ++i)
     setTabOrder(order[i], order[i + 1]);
   for (QWidget* control : order)
-    control->setProperty(kHelpContextProperty, 41005);
+    control->setProperty(kHelpContextProperty, kBorrowControlsTopic);
   ok->setFocus();
 }
 

@@ -5,8 +5,8 @@
 
 #include "dialogs/side_window.h"
 #include "engine/game_state.h"
-#include "window/digits.h"
-#include "window/picture.h"
+#include "pictures/digits.h"
+#include "pictures/picture.h"
 
 class QPushButton;
 class QRadioButton;

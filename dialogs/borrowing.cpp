@@ -4,23 +4,6 @@
 
 namespace vexlor {
 
-BorrowOutcome BorrowOrPayBack(GameState& state, int32_t amount, bool payBack) {
-  if (payBack) {
-    if (amount > state.Credits) return BorrowOutcome::NotEnoughCredits;
-    if (amount > state.Borrowed) return BorrowOutcome::MoreThanBorrowed;
-    state.Credits -= amount;
-    state.Borrowed -= amount;
-    return BorrowOutcome::Done;
-  }
-  constexpr int32_t kLargest = std::numeric_limits<int32_t>::max();
-  if (state.Credits > kLargest - amount || state.Borrowed > kLargest - amount) {
-    return BorrowOutcome::TooMuch;
-  }
-  state.Credits += amount;
-  state.Borrowed += amount;
-  return BorrowOutcome::Done;
-}
-
 QString RefusalText(BorrowOutcome outcome, int32_t amount, const QLocale& locale) {
   switch (outcome) {
     case BorrowOutcome::NotEnoughCredits: {

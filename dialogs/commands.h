@@ -21,11 +21,13 @@ enum class Command {
 };
 
 // Whether a command may act while a spin runs (its reels, count-up or bonus
-// round). The menus stay live, but a command that changes the game's counters
-// or puts another game in its place waits: a win would otherwise be paid into
-// another game, or credits changed under the count-up.
+// round). The menus stay live, but a command that changes or stores the
+// game's counters, or puts another game in its place, waits: a win would
+// otherwise be paid into another game, credits changed under the count-up, or
+// a slot saved with the bet taken and the win not yet counted.
 constexpr bool RunsDuringSpin(Command command) {
-  return command != Command::NewGame && command != Command::OpenGame && command != Command::Borrow;
+  return command != Command::NewGame && command != Command::OpenGame &&
+         command != Command::SaveGame && command != Command::Borrow;
 }
 
 }  // namespace vexlor

@@ -12,7 +12,7 @@
 
 #include "dialogs/credits_chart.h"
 #include "dialogs/last_plays_layout.h"
-#include "window/picture.h"
+#include "pictures/picture.h"
 
 namespace vexlor {
 namespace {
@@ -120,7 +120,7 @@ TLastPlays::TLastPlays(const PlayHistory& history, const Picture& symbolSheet,
                        QWidget* parent)
     : QDialog(parent, kSideWindowFlags), env_(env) {
   setWindowTitle(QStringLiteral("Last Plays"));
-  setProperty(kHelpContextProperty, kLastPlaysHelpContext);
+  setProperty(kHelpContextProperty, kLastPlaysTopic);
   setFont(WindowFont(kListFontPx));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);

@@ -15,8 +15,6 @@ namespace vexlor {
 class CreditsChart;
 class Picture;
 
-inline constexpr int kLastPlaysHelpContext = 41011;
-
 // The symbol sheet's 16 cells, each scaled to a square of `cellPixels`.
 std::array<QImage, 16> SmallSymbols(const Picture& sheet, int cellPixels);
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "config/identity.h"
-#include "window/picture.h"
+#include "pictures/picture.h"
 
 namespace vexlor {
 
@@ -12,7 +12,7 @@ TPaychart::TPaychart(const std::filesystem::path& appDir, const SideEnvironment&
                      double devicePixelRatio, QSize room, QWidget* parent)
     : QDialog(parent, kSideWindowFlags) {
   setWindowTitle(QStringLiteral("Payoff Chart"));
-  setProperty(kHelpContextProperty, 41010);
+  setProperty(kHelpContextProperty, kPayoffChartTopic);
   FormCreate(appDir, env, devicePixelRatio, room);
 }
 

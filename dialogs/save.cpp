@@ -27,7 +27,7 @@ TLoadSave::TLoadSave(GameState& state, const GameStore& store, const SideEnviron
     : QDialog(parent, kSideWindowFlags), state_(state), store_(store), env_(env) {
   setFixedSize(616, 360);
   setFont(WindowFont(11, true));
-  setProperty(kHelpContextProperty, 41008);
+  setProperty(kHelpContextProperty, kGameSlotsTopic);
   auto* bevel = new QFrame(this);
   bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
   bevel->setGeometry(0, 8, 617, 297);
@@ -38,7 +38,7 @@ TLoadSave::TLoadSave(GameState& state, const GameStore& store, const SideEnviron
   auto* help =
       new QPushButton(StandardIcon(QStyle::SP_MessageBoxQuestion), QStringLiteral("&Help"), this);
   help->setGeometry(8, 316, 97, 37);
-  connect(help, &QPushButton::clicked, this, [this] { env_.help(41008); });
+  connect(help, &QPushButton::clicked, this, [this] { env_.help(kGameSlotsTopic); });
   // Cancel comes first, so it has the focus as the dialog opens.
   setTabOrder(cancel, help);
   for (int row = 1; row <= 8; ++row)
@@ -101,16 +101,19 @@ bool TLoadSave::FormCreate() {
 void TLoadSave::BitBtn7Click(int tag) {
   const int slot = tag - 1;
   if (state_.SlotDialogMode == 1) {
-    if (const auto name = AskGameName(this, NameBox(tag)->text())) {
-      RestoreLiveGame(state_, store_, kCurrentGameSlot);  // the real game back
-      Stored([&] { StoreLiveGame(state_, store_, slot, name->toStdString()); });
-    }
-  } else {
-    TransferGame(state_, store_, slot, false, "");
-    if (Stored([this] { StoreLiveGame(state_, store_, kCurrentGameSlot, kCurrentGameName); }))
-      opened_ = NameBox(tag)->text();
+    AskGameName(this, NameBox(tag)->text(), [this, slot](const std::optional<QString>& name) {
+      if (name) {
+        RestoreLiveGame(state_, store_, kCurrentGameSlot);  // the real game back
+        Stored([&] { StoreLiveGame(state_, store_, slot, name->toStdString()); });
+      }
+      accept();  // also when the prompt was cancelled
+    });
+    return;
   }
-  accept();  // also when the prompt was cancelled
+  OpenStoredGame(state_, store_, slot);
+  if (Stored([this] { StoreLiveGame(state_, store_, kCurrentGameSlot, kCurrentGameName); }))
+    opened_ = NameBox(tag)->text();
+  accept();
 }
 
 void TLoadSave::done(int result) {
@@ -126,17 +129,22 @@ QString TLoadSave::RowText(int row) const {
       .join(QLatin1Char('|'));
 }
 
-std::optional<QString> AskGameName(QWidget* parent, const QString& name) {
-  QInputDialog prompt(parent);
-  prompt.setWindowTitle(QStringLiteral("Name for this saved game?"));
-  prompt.setLabelText(QString());
-  prompt.setTextValue(name);
-  if (auto* edit = prompt.findChild<QLineEdit*>()) {
+void AskGameName(QWidget* parent, const QString& name,
+                 std::function<void(const std::optional<QString>&)> answer) {
+  auto* prompt = new QInputDialog(parent);
+  prompt->setAttribute(Qt::WA_DeleteOnClose);
+  prompt->setWindowTitle(QStringLiteral("Name for this saved game?"));
+  prompt->setLabelText(QString());
+  prompt->setTextValue(name);
+  if (auto* edit = prompt->findChild<QLineEdit*>()) {
     edit->setMaxLength(255);
     edit->selectAll();
   }
-  if (prompt.exec() != QDialog::Accepted) return std::nullopt;
-  return prompt.textValue();
+  QObject::connect(prompt, &QDialog::finished, prompt, [prompt, answer](int result) {
+    answer(result == QDialog::Accepted ? std::optional<QString>(prompt->textValue())
+                                       : std::nullopt);
+  });
+  prompt->open();
 }
 
 }  // namespace vexlor

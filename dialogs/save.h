@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "dialogs/side_window.h"
@@ -58,8 +59,10 @@ class TLoadSave : public QDialog {
   std::optional<QString> opened_;
 };
 
-// The name prompt of a save: pre-filled and selected, at most 255 characters.
-// Nothing when the player cancels.
-std::optional<QString> AskGameName(QWidget* parent, const QString& name);
+// The name prompt of a save, pre-filled and selected, at most 255 characters,
+// opened over `parent` and left to the player: `answer` gets the name, or
+// nothing when the player cancels.
+void AskGameName(QWidget* parent, const QString& name,
+                 std::function<void(const std::optional<QString>&)> answer);
 
 }  // namespace vexlor

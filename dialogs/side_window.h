@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <functional>
 
+#include "dialogs/help_topics.h"
+
 namespace vexlor {
 
 // What the side windows need from the main window.

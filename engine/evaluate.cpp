@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/holds.h"
+#include "engine/waits.h"
 
 namespace vexlor {
 namespace {
@@ -57,29 +58,29 @@ int32_t LinePay(int a, int b, int c) {
   return 0;
 }
 
-void EvaluateSpin(GameState& state, MachineHooks& hooks) {
+Task<> EvaluateSpin(GameState& state, MachineHooks& hooks) {
   state.SpinWin = 0;
   state.HoldsOpen = false;
   const SpecialTally tally = TallySpecialCells(state);
   PayLines(state);
-  AwardHoldsAndBonusPoints(state, hooks, tally);
+  co_await AwardHoldsAndBonusPoints(state, hooks, tally);
 
   if (state.SpinWin > 0) {
-    if (!state.StopRequested) hooks.Sound().PlayWinCue();
+    if (!state.StopRequested) co_await Wait(state, hooks, hooks.Sound().PlayWinCue());
     for (int reel = 0; reel < kReelCount; ++reel)
       hooks.Drawing().DrawHoldButton(false, reel);
     state.HoldsOpen = false;
     hooks.SetTimerEnabled(LampTimer::Timer3, true);
     hooks.SetTimerEnabled(LampTimer::Timer8, true);
-    CountWinnings(state, hooks);
+    co_await CountWinnings(state, hooks);
   } else {
     state.HoldsOpen = true;
     if (state.Nudges > 0) hooks.SetTimerEnabled(LampTimer::Timer7, true);
   }
-  RunBonusRoundIfDue(state, hooks);
+  co_await RunBonusRoundIfDue(state, hooks);
 }
 
-void CountWinnings(GameState& state, MachineHooks& hooks) {
+Task<> CountWinnings(GameState& state, MachineHooks& hooks) {
   hooks.Drawing().DrawWinningsLabel();
   int32_t shown = 0;
   while (state.SpinWin > 0) {
@@ -99,15 +100,16 @@ void CountWinnings(GameState& state, MachineHooks& hooks) {
     hooks.Sound().PlayCountCue();
     hooks.Drawing().DrawCredits();
     hooks.Drawing().DrawWinnings(shown);
-    WaitSeconds(hooks, kCountStepSeconds);
+    co_await WaitSeconds(state, hooks, kCountStepSeconds);
   }
 }
 
-void WaitSeconds(MachineHooks& hooks, double seconds) {
-  const int64_t start = hooks.NowMs();
+Task<> WaitSeconds(GameState& state, MachineHooks& hooks, double seconds) {
+  ClockHooks& clock = hooks.Clock();
+  const int64_t start = clock.NowMs();
   const auto span = static_cast<int64_t>(std::llround(seconds * 1000.0));
-  while (hooks.NowMs() - start < span)
-    hooks.ProcessMessages();
+  while (!state.StopRequested && clock.NowMs() - start < span)
+    co_await Wait(state, hooks, start + span - clock.NowMs());
 }
 
 }  // namespace vexlor

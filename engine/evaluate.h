@@ -5,6 +5,7 @@
 #include "engine/game_state.h"
 #include "engine/hooks.h"
 #include "engine/reels.h"
+#include "engine/task.h"
 
 namespace vexlor {
 
@@ -21,13 +22,14 @@ int32_t SymbolPay(int symbol);
 // applies the special cells, plays the win and counts the payout (or opens
 // the holds), then runs the bonus round when the meter is full. While
 // StopRequested is set the payout is settled at once, without cues or waits.
-void EvaluateSpin(GameState& state, MachineHooks& hooks);
+Task<> EvaluateSpin(GameState& state, MachineHooks& hooks);
 
 // Moves SpinWin into Credits in steps of 25, 10, 5 or 1 every 75 ms while the
 // Winnings counter counts up.
-void CountWinnings(GameState& state, MachineHooks& hooks);
+Task<> CountWinnings(GameState& state, MachineHooks& hooks);
 
-// Handles pending events until `seconds` have passed on the game clock.
-void WaitSeconds(MachineHooks& hooks, double seconds);
+// Ends when `seconds` have passed on the game clock, or at once while the
+// machine is closing.
+Task<> WaitSeconds(GameState& state, MachineHooks& hooks, double seconds);
 
 }  // namespace vexlor

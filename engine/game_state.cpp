@@ -12,12 +12,9 @@ void StartNewGame(GameState& state, MachineHooks& hooks) {
   state.Spins = 0;
   state.BonusWon = 0;
   state.Nudges = kNewGameHolds;
-  // A New Game chosen from the menu in the middle of a spin must not unlock
-  // the bet and spin inputs before that spin has ended.
-  if (!state.SpinInProgress) state.Busy = false;
+  state.Busy = false;
   hooks.Drawing().Repaint();
-  // During a spin the game settles, and is stored, when that spin ends.
-  if (!state.SpinInProgress) hooks.GameSettled();
+  hooks.GameSettled();
 }
 
 int32_t SaturatingAdd(int32_t a, int32_t b) {

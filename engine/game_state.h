@@ -38,18 +38,17 @@ struct GameState {
   int32_t Spins = 0;
   int32_t TotalBets = 0;
   int32_t BonusWon = 0;
-  int32_t BonusPts = 0;  // 0..12 in play; a loaded value is taken as it stands
+  int32_t BonusPts = 0;  // 0..12
   int32_t Nudges = 0;    // holds in stock, shown under "Holds"
   ShortString<30> GameName;
   ShortString<10> GameDate;  // "mm/dd/yy" with the locale's separator
 
   // Spin state.
-  int32_t CoinsBet = 0;  // 0..3, equals the number of lit paylines
-  int32_t LastBet = 0;   // 0..3, re-bet by Spin when no coin is placed
-  int32_t SpinWin = 0;   // payout of the current spin not yet counted into Credits
-  bool Busy = false;     // bet, spin and hold inputs are ignored while set
-  bool StopRequested = false;
-  bool SpinInProgress = false;  // set from the reels' start to the end of the payout
+  int32_t CoinsBet = 0;        // 0..3, equals the number of lit paylines
+  int32_t LastBet = 0;         // 0..3, re-bet by Spin when no coin is placed
+  int32_t SpinWin = 0;         // payout of the current spin not yet counted into Credits
+  bool Busy = false;           // bet, spin and hold inputs are ignored while set
+  bool StopRequested = false;  // the machine is closing: a spin settles at once
   bool HoldsOpen = false;
   int32_t HoldsUsed = 0;  // 0..2
   std::array<bool, kReelCount> ReelHeld{};
@@ -99,7 +98,8 @@ struct GameState {
 
 // New Game: fresh counters (1000 credits, 1000 borrowed, 6 holds), a full
 // repaint, and the settled game handed to the window to store. Coins placed,
-// holds, reel stops and the game's name stay as they are.
+// holds, reel stops and the game's name stay as they are. Never during a
+// spin: the window refuses it then.
 void StartNewGame(GameState& state, MachineHooks& hooks);
 
 // Adds without passing the int32 range: counters saturate instead of wrapping.

@@ -5,6 +5,7 @@
 #include "engine/bonus_prizes.h"
 #include "engine/evaluate.h"
 #include "engine/reels.h"
+#include "engine/waits.h"
 
 namespace vexlor {
 namespace {
@@ -41,17 +42,16 @@ SpecialTally TallySpecialCells(const GameState& state) {
   return tally;
 }
 
-void AwardHoldsAndBonusPoints(GameState& state, MachineHooks& hooks, const SpecialTally& tally) {
-  const bool closing = state.StopRequested;
+Task<> AwardHoldsAndBonusPoints(GameState& state, MachineHooks& hooks, SpecialTally tally) {
   if (tally.holdAward > 0) {
     state.Nudges = SaturatingAdd(state.Nudges, 1);
-    if (!closing) hooks.Sound().PlayExtraHoldCue();
+    if (!state.StopRequested) co_await Wait(state, hooks, hooks.Sound().PlayExtraHoldCue());
     hooks.Drawing().DrawHolds();
   }
 
   int32_t change = tally.lost ? -1 : tally.gained;
   if (change == -1) {
-    if (!closing) hooks.Sound().PlayBonusResetCue();
+    if (!state.StopRequested) co_await Wait(state, hooks, hooks.Sound().PlayBonusResetCue());
     change = -state.BonusPts;
   }
   if (change < 0) {
@@ -62,21 +62,22 @@ void AwardHoldsAndBonusPoints(GameState& state, MachineHooks& hooks, const Speci
     for (int32_t i = 0; i < change; ++i) {
       state.BonusPts += 1;
       hooks.Drawing().DrawBonusMeter();
-      if (!closing) hooks.Sound().PlayBonusPointCue();
+      if (!state.StopRequested) co_await Wait(state, hooks, hooks.Sound().PlayBonusPointCue());
     }
   }
 }
 
-void RunBonusRoundIfDue(GameState& state, MachineHooks& hooks) {
-  if (state.BonusPts < kBonusPointsForRound) return;
+Task<> RunBonusRoundIfDue(GameState& state, MachineHooks& hooks) {
+  if (state.BonusPts < kBonusPointsForRound) co_return;
   ShuffleBonusPrizes(state, hooks);
   if (state.StopRequested) {
-    // The window is closing: the round is settled with a token picked for the player.
     SettleBonusRound(state, state.BonusPrizes[hooks.Random(kPrizeCount)]);
   } else {
-    SettleBonusRound(state, hooks.RunBonusRound());
+    BonusRoundPrize round(hooks);
+    const int32_t prize = co_await round;
+    SettleBonusRound(state, prize);
   }
-  if (state.SpinWin > 0) CountWinnings(state, hooks);
+  if (state.SpinWin > 0) co_await CountWinnings(state, hooks);
   state.BonusPts = 0;
   hooks.Drawing().DrawBonusMeter();
 }
@@ -96,6 +97,12 @@ void PlaceHold(GameState& state, MachineHooks& hooks, int reel) {
     for (int r = 0; r < kReelCount; ++r)
       hooks.Drawing().DrawHoldButton(false, r);
   }
+}
+
+void CloseHoldsWhenNoneLeft(GameState& state, MachineHooks& hooks) {
+  if (state.Nudges > 0) return;
+  state.HoldsOpen = false;
+  hooks.SetTimerEnabled(LampTimer::Timer7, false);
 }
 
 }  // namespace vexlor

@@ -4,6 +4,7 @@
 
 #include "engine/game_state.h"
 #include "engine/hooks.h"
+#include "engine/task.h"
 
 namespace vexlor {
 
@@ -18,11 +19,12 @@ SpecialTally TallySpecialCells(const GameState& state);
 
 // One hold per spin that showed an "H", then the bonus meter: wiped by an "X",
 // otherwise climbing one point (and one cue) at a time up to 12.
-void AwardHoldsAndBonusPoints(GameState& state, MachineHooks& hooks, const SpecialTally& tally);
+Task<> AwardHoldsAndBonusPoints(GameState& state, MachineHooks& hooks, SpecialTally tally);
 
 // At 12 points: shuffles the prizes, runs the bonus round, counts its prize
-// and empties the meter.
-void RunBonusRoundIfDue(GameState& state, MachineHooks& hooks);
+// and empties the meter. While the machine is closing the round is settled
+// without its window, with a token picked for the player.
+Task<> RunBonusRoundIfDue(GameState& state, MachineHooks& hooks);
 
 // Holds may be placed now: after a spin that paid nothing, while holds are in
 // stock, fewer than two are placed and no spin runs.
@@ -31,5 +33,9 @@ bool CanPlaceHold(const GameState& state);
 // Holds reel 0..2 for the next spin, spending one hold from stock. The caller
 // checks CanPlaceHold first.
 void PlaceHold(GameState& state, MachineHooks& hooks, int reel);
+
+// Any press on the machine while no hold is left in stock closes the holds:
+// none can be placed until the next spin that pays nothing.
+void CloseHoldsWhenNoneLeft(GameState& state, MachineHooks& hooks);
 
 }  // namespace vexlor

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <coroutine>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace vexlor {
 
@@ -41,24 +44,63 @@ class DrawingHooks {
   virtual int32_t Scale(int32_t designUnits) const = 0;
 };
 
-// The machine's cues and its music player. The win, extra-hold, bonus-reset
-// and bonus-point cues return only when they have ended (handling events
-// meanwhile); the others return at once. Every cue cuts off the one before.
+// The machine's cues and its music player. Every cue cuts off the one before
+// and returns at once. The win, extra-hold, bonus-reset and bonus-point cues
+// hold play while they sound: they return how long that is in milliseconds
+// (0 when nothing plays), and the engine waits that long.
 class SoundHooks {
  public:
   virtual ~SoundHooks() = default;
   virtual void PlayReelStopCue() = 0;
   virtual void PlayCoinCue() = 0;
-  virtual void PlayBonusResetCue() = 0;
+  virtual int64_t PlayBonusResetCue() = 0;
   virtual void PlayCountCue() = 0;
   virtual void PlayPrizeCue() = 0;
-  virtual void PlayBonusPointCue() = 0;
+  virtual int64_t PlayBonusPointCue() = 0;
   virtual void PlayStartCue() = 0;
-  virtual void PlayExtraHoldCue() = 0;
-  virtual void PlayWinCue() = 0;
+  virtual int64_t PlayExtraHoldCue() = 0;
+  virtual int64_t PlayWinCue() = 0;
   // Opens `file` in the music player (closing what it had open) and plays it
   // to its end; a file that cannot be opened is reported by the player.
   virtual void PlayTune(const std::string& file) = 0;
+};
+
+// The game's clock, and the waits of the engine's coroutines on it.
+class ClockHooks {
+ public:
+  virtual ~ClockHooks() = default;
+  virtual int64_t NowMs() = 0;  // monotonic milliseconds
+  // Resumes `waiting` once `ms` (at least 1) have passed on NowMs: later,
+  // from the event loop, never inside this call.
+  virtual void ResumeAfter(int64_t ms, std::coroutine_handle<> waiting) = 0;
+};
+
+// An answer that a hook gives later, such as the prize of a bonus round.
+// Given once, from the event loop, it resumes the engine where it waits for
+// it; a second answer is ignored.
+template <typename T>
+class Reply {
+ public:
+  Reply() = default;
+  Reply(std::optional<T>* slot, std::coroutine_handle<> waiting) : slot_(slot), waiting_(waiting) {}
+  Reply(Reply&& other) noexcept
+      : slot_(std::exchange(other.slot_, nullptr)), waiting_(std::exchange(other.waiting_, {})) {}
+  Reply& operator=(Reply&& other) noexcept {
+    slot_ = std::exchange(other.slot_, nullptr);
+    waiting_ = std::exchange(other.waiting_, {});
+    return *this;
+  }
+
+  bool Pending() const { return static_cast<bool>(waiting_); }
+  void operator()(T answer) {
+    if (!waiting_) return;
+    *slot_ = std::move(answer);
+    std::exchange(waiting_, {}).resume();
+  }
+
+ private:
+  std::optional<T>* slot_ = nullptr;  // in the waiting coroutine's frame
+  std::coroutine_handle<> waiting_;
 };
 
 // Everything else the engine needs from the world. The main window implements
@@ -69,22 +111,25 @@ class MachineHooks {
 
   virtual DrawingHooks& Drawing() = 0;
   virtual SoundHooks& Sound() = 0;
+  virtual ClockHooks& Clock() = 0;
 
   virtual void SetTimerEnabled(LampTimer timer, bool enabled) = 0;
   virtual bool TimerEnabled(LampTimer timer) const = 0;
 
+  // The reels of a spin have started: its bet is taken and counted.
+  virtual void ReelsStarted() = 0;
   // The stored part of the game has settled: a spin has ended, or a new game
   // has begun while no spin runs. The window stores the current game.
   virtual void GameSettled() = 0;
 
-  // A modal information box with an OK button.
+  // A modal information box with an OK button. It is opened and left to the
+  // player: nothing of the machine waits for it.
   virtual void ShowMessage(std::string_view text) = 0;
-  // Runs the modal bonus round and returns the prize it revealed: one of
-  // BonusPrizes, or 0 when it closed before the reveal. The engine settles it.
-  virtual int32_t RunBonusRound() = 0;
+  // Opens the modal bonus round. Its answer is the prize the round revealed:
+  // one of BonusPrizes, or 0 when it closed before the reveal. The engine
+  // settles it.
+  virtual void OpenBonusRound(Reply<int32_t> prize) = 0;
 
-  virtual int64_t NowMs() = 0;  // monotonic millisecond clock
-  virtual void ProcessMessages() = 0;
   virtual int32_t Random(int32_t n) = 0;  // uniform in 0..n-1, n >= 1
 };
 

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "engine/evaluate.h"
+#include "engine/waits.h"
 
 namespace vexlor {
 namespace {
@@ -17,7 +18,6 @@ constexpr int kLastSpinningPhase = 20;
 constexpr int kStopPhase = 21;
 constexpr int kFirstBouncePhase = 22;
 constexpr int kPhaseLagPerReel = 9;
-constexpr int kStoppedTick = 1000;  // ends the loop: every phase is past the bounce
 
 void PlaceCoin(GameState& state) {
   state.CoinsBet += 1;
@@ -57,22 +57,60 @@ void StepReel(GameState& state, MachineHooks& hooks, int reel, int phase, int32_
   }
 }
 
+// Spin's steps up to the reels: the lamps stop, every payline lamp lights
+// and the controls go dim.
+void DimForSpin(GameState& state, MachineHooks& hooks) {
+  for (LampTimer timer : kLampTimers)
+    hooks.SetTimerEnabled(timer, false);
+  state.LineWon = {};
+  for (int line = 0; line < kLineCount; ++line)
+    hooks.Drawing().DrawLineLamp(line, true);
+  hooks.Drawing().DrawTitlePanels(true);
+  state.Busy = true;
+  DrawButtons(hooks, false);
+  hooks.Drawing().DrawCoinSpot(true);
+  for (int reel = 0; reel < kReelCount; ++reel)
+    hooks.Drawing().DrawHoldButton(false, reel);
+}
+
+// Spin's last steps: the holds and coins of the spin are used up and the
+// machine takes input again.
+void EndSpin(GameState& state, MachineHooks& hooks) {
+  const std::array<bool, kReelCount> wasHeld = state.ReelHeld;
+  state.HoldsUsed = 0;
+  state.ReelHeld = {};
+  // A lit hold button always means a held reel: the holds of this spin are
+  // used up, so their buttons go dim unless the blinking of new holds takes over.
+  if (!hooks.TimerEnabled(LampTimer::Timer7)) {
+    for (int reel = 0; reel < kReelCount; ++reel) {
+      if (wasHeld[reel]) hooks.Drawing().DrawHoldButton(false, reel);
+    }
+  }
+  state.LastBet = state.CoinsBet;
+  state.CoinsBet = 0;
+  state.Busy = false;
+  DrawButtons(hooks, true);
+  hooks.SetTimerEnabled(LampTimer::Timer2, true);
+  if (!hooks.TimerEnabled(LampTimer::Timer3)) hooks.SetTimerEnabled(LampTimer::Timer5, true);
+  hooks.GameSettled();
+}
+
 }  // namespace
 
-void BetOne(GameState& state, MachineHooks& hooks) {
+Task<> BetOne(GameState& state, MachineHooks& hooks) {
   if (state.Credits < 1) {
     hooks.ShowMessage(kOutOfCreditsMessage);
-    return;
+    co_return;
   }
   hooks.Sound().PlayCoinCue();
   PlaceCoin(state);
   hooks.Drawing().DrawCredits();
   hooks.Drawing().DrawCoins();
   DrawBetLamps(state, hooks);
-  if (state.CoinsBet == kMaxCoins) Spin(state, hooks);
+  if (state.CoinsBet == kMaxCoins) co_await Spin(state, hooks);
 }
 
-void BetMax(GameState& state, MachineHooks& hooks) {
+Task<> BetMax(GameState& state, MachineHooks& hooks) {
   while (state.Credits >= 1 && state.CoinsBet < kMaxCoins) {
     PlaceCoin(state);
     DrawBetLamps(state, hooks);
@@ -80,7 +118,7 @@ void BetMax(GameState& state, MachineHooks& hooks) {
     hooks.Drawing().DrawCoins();
     hooks.Sound().PlayCoinCue();
   }
-  if (state.CoinsBet == kMaxCoins) Spin(state, hooks);
+  if (state.CoinsBet == kMaxCoins) co_await Spin(state, hooks);
 }
 
 void StartPendingTune(GameState& state, SoundHooks& sound) {
@@ -96,7 +134,7 @@ bool HasBetToSpin(const GameState& state) {
   return state.CoinsBet > 0 || (state.LastBet > 0 && state.Credits >= state.LastBet);
 }
 
-void Spin(GameState& state, MachineHooks& hooks) {
+Task<> Spin(GameState& state, MachineHooks& hooks) {
   StartPendingTune(state, hooks.Sound());
   if (state.CoinsBet == 0 && HasBetToSpin(state)) {
     state.CoinsBet = state.LastBet;
@@ -106,45 +144,15 @@ void Spin(GameState& state, MachineHooks& hooks) {
   }
   if (state.CoinsBet <= 0) {
     hooks.ShowMessage(kNoBetMessage);
-    return;
+    co_return;
   }
-  for (LampTimer timer : kLampTimers)
-    hooks.SetTimerEnabled(timer, false);
-  state.LineWon = {};
-  for (int line = 0; line < kLineCount; ++line)
-    hooks.Drawing().DrawLineLamp(line, true);
-  hooks.Drawing().DrawTitlePanels(true);
-  state.Busy = true;
-  state.SpinInProgress = true;
-  DrawButtons(hooks, false);
-  hooks.Drawing().DrawCoinSpot(true);
-  for (int reel = 0; reel < kReelCount; ++reel)
-    hooks.Drawing().DrawHoldButton(false, reel);
-
-  RunReels(state, hooks);
-  EvaluateSpin(state, hooks);
-
-  const std::array<bool, kReelCount> wasHeld = state.ReelHeld;
-  state.HoldsUsed = 0;
-  state.ReelHeld = {};
-  // A lit hold button always means a held reel: the holds of this spin are
-  // used up, so their buttons go dim unless the blinking of new holds takes over.
-  if (!hooks.TimerEnabled(LampTimer::Timer7)) {
-    for (int reel = 0; reel < kReelCount; ++reel) {
-      if (wasHeld[reel]) hooks.Drawing().DrawHoldButton(false, reel);
-    }
-  }
-  state.LastBet = state.CoinsBet;
-  state.CoinsBet = 0;
-  state.Busy = false;
-  state.SpinInProgress = false;
-  DrawButtons(hooks, true);
-  hooks.SetTimerEnabled(LampTimer::Timer2, true);
-  if (!hooks.TimerEnabled(LampTimer::Timer3)) hooks.SetTimerEnabled(LampTimer::Timer5, true);
-  hooks.GameSettled();
+  DimForSpin(state, hooks);
+  co_await RunReels(state, hooks);
+  co_await EvaluateSpin(state, hooks);
+  EndSpin(state, hooks);
 }
 
-void RunReels(GameState& state, MachineHooks& hooks) {
+Task<> RunReels(GameState& state, MachineHooks& hooks) {
   state.Busy = true;
   state.TotalBets = SaturatingAdd(state.TotalBets, state.CoinsBet);
 
@@ -156,22 +164,20 @@ void RunReels(GameState& state, MachineHooks& hooks) {
   }
   state.StopRequested = false;
   state.Spins = SaturatingAdd(state.Spins, 1);
+  hooks.ReelsStarted();
 
+  ClockHooks& clock = hooks.Clock();
   int tick = 0;
-  int64_t last = hooks.NowMs();
+  int64_t last = clock.NowMs();
   while (tick < kSpinTicks) {
-    const int64_t now = hooks.NowMs();
-    if (now - last >= kTickMs) {
-      if (state.StopRequested) tick = kStoppedTick;
-      last = now;
-      tick += 1;
-      for (int reel = 0; reel < kReelCount; ++reel) {
-        if (state.StopRequested) tick = kStoppedTick;
-        StepReel(state, hooks, reel, tick - kPhaseLagPerReel * reel, blurOffset[reel]);
-      }
-    }
-    if (state.StopRequested) tick = kStoppedTick;
-    hooks.ProcessMessages();
+    // Each tick comes at least 25 ms after the one before, however late.
+    while (!state.StopRequested && clock.NowMs() - last < kTickMs)
+      co_await Wait(state, hooks, last + kTickMs - clock.NowMs());
+    if (state.StopRequested) break;  // the reels keep their new stops
+    last = clock.NowMs();
+    tick += 1;
+    for (int reel = 0; reel < kReelCount; ++reel)
+      StepReel(state, hooks, reel, tick - kPhaseLagPerReel * reel, blurOffset[reel]);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/game_state.h"
 #include "engine/hooks.h"
+#include "engine/task.h"
 
 namespace vexlor {
 
@@ -15,10 +16,10 @@ inline constexpr int kSpinTicks = 47;
 inline constexpr int64_t kTickMs = 25;
 
 // One coin from Credits; the third coin starts the spin.
-void BetOne(GameState& state, MachineHooks& hooks);
+Task<> BetOne(GameState& state, MachineHooks& hooks);
 
 // Coins up to three while credits last; spins only when the third is placed.
-void BetMax(GameState& state, MachineHooks& hooks);
+Task<> BetMax(GameState& state, MachineHooks& hooks);
 
 // A tune marked for starting (MusicTrack >= 10) loses its mark and is played.
 void StartPendingTune(GameState& state, SoundHooks& sound);
@@ -27,11 +28,11 @@ void StartPendingTune(GameState& state, SoundHooks& sound);
 bool HasBetToSpin(const GameState& state);
 
 // Re-bets the last bet if no coin is placed, then runs the reels, evaluates
-// and pays. Returns when the spin has ended and the machine takes input again.
-void Spin(GameState& state, MachineHooks& hooks);
+// and pays. Ends when the spin has ended and the machine takes input again.
+Task<> Spin(GameState& state, MachineHooks& hooks);
 
 // The reel animation: draws new stops for the reels not held and animates
 // them for 47 ticks of at least 25 ms, or until StopRequested.
-void RunReels(GameState& state, MachineHooks& hooks);
+Task<> RunReels(GameState& state, MachineHooks& hooks);
 
 }  // namespace vexlor

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "fuzz/fuzz_support.h"
-#include "window/jpeg_image.h"
-#include "window/picture.h"
+#include "pictures/jpeg_image.h"
+#include "pictures/picture.h"
 
 namespace {
 

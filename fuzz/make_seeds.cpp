@@ -30,9 +30,9 @@
 #include <utility>
 #include <vector>
 
+#include "assets/synth/synth.h"
 #include "tools/artgen/image_writers.h"
 #include "tools/soundgen/song.h"
-#include "tools/soundgen/synth.h"
 #include "tools/soundgen/wav_writer.h"
 
 namespace {

@@ -107,11 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   folder.Write("Vexlor0.mid", data, size);
 
   std::vector<std::string> messages;
-  vexlor::SoundEnvironment env;
-  env.clock = [] { return int64_t{0}; };
-  env.pump = [] {};
-  env.error = [&messages](const std::string& message) { messages.push_back(message); };
-  vexlor::GameSound sound(state, audio, env);
+  vexlor::GameSound sound(state, audio,
+                          [&messages](const std::string& message) { messages.push_back(message); });
   std::vector<vexlor::TuneEnd> ends;
   audio.onTuneEnd = [&ends](vexlor::TuneEnd end) { ends.push_back(end); };
   struct Unhook {

@@ -14,7 +14,7 @@
 
 #include "fuzz/fuzz_support.h"
 #include "savegame/plays.h"
-#include "window/plays_file.h"
+#include "savegame/plays_file.h"
 
 namespace {
 

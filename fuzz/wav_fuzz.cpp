@@ -26,10 +26,8 @@ namespace {
 
 using vexlor::fuzz::Require;
 
-// The event pump of a waiting cue turns a clock of its own, this far a turn.
-constexpr int64_t kPumpStepMs = 5;
-// How far the wait may be off the cue's length: the pump's step, the rounding
-// of the wait, and the mixer's resampling of the cue.
+// How far the wait may be off the cue's length: the rounding of the wait,
+// and the mixer's resampling of the cue.
 constexpr int64_t kWaitToleranceMs = 25;
 // Inputs played on one device before it is closed and a new one opened, and
 // the most sound its decoded cues may hold meanwhile (four cues an input).
@@ -49,12 +47,10 @@ int64_t PlayingMs() {
   return static_cast<int64_t>(chunk->alen) * 1000 / bytesPerSecond;
 }
 
-// One input's game: its state with the in-memory cues, its sound with the
-// cues read from files, and the clock its waits turn.
+// One input's game: its state with the in-memory cues, and its sound with
+// the cues read from files.
 struct Game {
   vexlor::GameState state;
-  int64_t now = 0;
-  std::optional<int64_t> playing;  // the length of the waiting cue, once it started
   std::unique_ptr<vexlor::GameSound> sound;
 };
 
@@ -106,20 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   game.state.AppDir = folder.AppDir();
   game.state.AssetPrefix = "Vexlor";
   game.state.SoundOn = true;
-  // The wait of a synchronous cue turns the game's clock: the first reading,
-  // right after the cue started, notes how long the cue plays.
-  vexlor::SoundEnvironment env;
-  env.clock = [&game] {
-    if (!game.playing) game.playing = PlayingMs();
-    return game.now;
-  };
-  env.pump = [&game] {
-    game.now += kPumpStepMs;
-    Require(game.now <= *game.playing + kWaitToleranceMs,
-            "a synchronous cue holds the game longer than it plays");
-  };
-  env.error = [](const std::string&) {};
-  game.sound = std::make_unique<vexlor::GameSound>(game.state, audio, env);
+  game.sound = std::make_unique<vexlor::GameSound>(game.state, audio, [](const std::string&) {});
   vexlor::GameSound& sound = *game.sound;
 
   // Start-up: the two cues kept in memory.
@@ -133,12 +116,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   sound.PlayCountCue();
   sound.PlayCoinCue();
 
-  // The win cue plays synchronously: the game waits as long as it plays.
-  sound.PlayWinCue();
-  if (game.playing) {
-    Require(isWav, "only a WAV file plays");
-    Require(game.now + kWaitToleranceMs >= *game.playing,
-            "a synchronous cue holds the game until it has played");
+  // The win cue holds play: as long as the samples the mixer decoded play.
+  const int64_t held = sound.PlayWinCue();
+  Require(isWav || held == 0, "only a WAV file plays");
+  if (held > 0) {
+    const int64_t playing = PlayingMs();
+    Require(held + kWaitToleranceMs >= playing, "a cue holds play until it has played");
+    Require(held <= playing + kWaitToleranceMs, "a cue holds play longer than it plays");
   }
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -62,9 +63,10 @@ StoreWriteError Refused(const GameStore& store) {
   return StoreWriteError(text);
 }
 
-// Coins placed on a spin that has not started yet; they still belong to the player.
+// Coins placed on a spin that has not started yet; they still belong to the
+// player. While a spin runs (the machine is Busy) its coins are bet.
 int32_t CoinsNotSpun(const GameState& state) {
-  return state.SpinInProgress ? 0 : state.CoinsBet;
+  return state.Busy ? 0 : state.CoinsBet;
 }
 
 // Writes the nine keys of a save in one replacement of the file.
@@ -151,8 +153,14 @@ void StoreLiveGame(const GameState& state, const GameStore& store, int slotIndex
        gameName);
 }
 
-void RestoreLiveGame(GameState& state, const GameStore& store, int slotIndex) {
+void OpenStoredGame(GameState& state, const GameStore& store, int slotIndex) {
   Load(state, store, SlotSection(slotIndex));
+  // The meter has thirteen states; a count past them plays as the nearest.
+  state.BonusPts = std::clamp(state.BonusPts, 0, kBonusPointsForRound);
+}
+
+void RestoreLiveGame(GameState& state, const GameStore& store, int slotIndex) {
+  OpenStoredGame(state, store, slotIndex);
   state.Credits = SaturatingAdd(state.Credits, -CoinsNotSpun(state));
 }
 

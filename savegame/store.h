@@ -63,4 +63,8 @@ void StoreLiveGame(const GameState& state, const GameStore& store, int slotIndex
                    std::string_view gameName);
 void RestoreLiveGame(GameState& state, const GameStore& store, int slotIndex);
 
+// A saved game loaded to be played: TransferGame's load, with BonusPts kept
+// to the meter's 0..12.
+void OpenStoredGame(GameState& state, const GameStore& store, int slotIndex);
+
 }  // namespace vexlor

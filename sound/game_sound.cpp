@@ -50,65 +50,59 @@ const GameSound::Cue* GameSound::CueFile(const char* ending) {
   auto found = cues_.find(name);
   if (found == cues_.end()) {
     Cue cue;
-    if (ReadWhole(CueFilePath(state_, ending), cue.bytes)) {
-      const auto duration = WavDurationMs(cue.bytes);
-      cue.durationMs = duration.value_or(0);
-      if (!duration) cue.bytes.clear();
+    if (ReadWhole(CueFilePath(state_, ending), cue.bytes) && !WavDurationMs(cue.bytes)) {
+      cue.bytes.clear();
     }
     found = cues_.emplace(name, std::move(cue)).first;
   }
   return found->second.bytes.empty() ? nullptr : &found->second;
 }
 
-void GameSound::Play(const std::vector<unsigned char>& bytes, bool gated, bool waits) {
-  if ((gated && !state_.SoundOn) || bytes.empty()) return;
-  if (!device_.PlayCue(bytes) || !waits) return;
-  // A waiting cue lets the window paint and take the close box meanwhile; a
-  // close cuts the wait short.
-  const int64_t duration = WavDurationMs(bytes).value_or(0);
-  const int64_t start = env_.clock();
-  while (env_.clock() - start < duration && !state_.StopRequested)
-    env_.pump();
+int64_t GameSound::Play(const std::vector<unsigned char>& bytes, bool gated) {
+  if ((gated && !state_.SoundOn) || bytes.empty()) return 0;
+  if (!device_.PlayCue(bytes)) return 0;
+  return WavDurationMs(bytes).value_or(0);
 }
 
-void GameSound::PlayFile(const char* ending, bool gated, bool waits) {
-  if (gated && !state_.SoundOn) return;
+int64_t GameSound::PlayFile(const char* ending, bool gated) {
+  if (gated && !state_.SoundOn) return 0;
   // A missing or unreadable file is silence: there is no system sound to stand in.
-  if (const Cue* cue = CueFile(ending)) Play(cue->bytes, gated, waits);
+  const Cue* cue = CueFile(ending);
+  return cue != nullptr ? Play(cue->bytes, gated) : 0;
 }
 
 void GameSound::PlayReelStopCue() {
-  Play(state_.ReelStopSound, true, false);
+  Play(state_.ReelStopSound, true);
 }
 void GameSound::PlayCoinCue() {
-  PlayFile("1.wav", true, false);
+  PlayFile("1.wav", true);
 }
-void GameSound::PlayBonusResetCue() {
-  PlayFile("2.wav", true, true);
+int64_t GameSound::PlayBonusResetCue() {
+  return PlayFile("2.wav", true);
 }
 void GameSound::PlayCountCue() {
-  Play(state_.CountSound, true, false);
+  Play(state_.CountSound, true);
 }
 void GameSound::PlayPrizeCue() {
-  PlayFile("5.wav", true, false);
+  PlayFile("5.wav", true);
 }
-void GameSound::PlayBonusPointCue() {
-  PlayFile("6.wav", false, true);
+int64_t GameSound::PlayBonusPointCue() {
+  return PlayFile("6.wav", false);
 }
 void GameSound::PlayStartCue() {
-  PlayFile("7.wav", true, false);
+  PlayFile("7.wav", true);
 }
-void GameSound::PlayExtraHoldCue() {
-  PlayFile("8.wav", true, true);
+int64_t GameSound::PlayExtraHoldCue() {
+  return PlayFile("8.wav", true);
 }
-void GameSound::PlayWinCue() {
-  PlayFile("Win.wav", false, true);
+int64_t GameSound::PlayWinCue() {
+  return PlayFile("Win.wav", false);
 }
 
 void GameSound::PlayTune(const std::string& file) {
   const std::string problem = device_.OpenTune(file);
   if (!problem.empty()) {
-    if (env_.error) env_.error(problem);
+    if (error_) error_(problem);
     return;
   }
   device_.PlayTune();

@@ -22,22 +22,15 @@ inline constexpr std::array<std::string_view, 9> kCueEndings = {
 // AppDir when none has).
 std::string CueFilePath(const GameState& state, std::string_view ending);
 
-// What the machine's sound needs from the window: the game clock, the event
-// pump a waiting cue turns, and the error box.
-struct SoundEnvironment {
-  std::function<int64_t()> clock;  // monotonic milliseconds
-  std::function<void()> pump;      // handles pending events
-  std::function<void(const std::string&)> error;
-};
-
 // The nine cues and the music player of the machine, over an audio device.
 // Cue files are AssetPrefix + an ending, read from CueFilePath; the reel-stop
 // and count cues play from the images read at start-up. Cues other than the
-// win and the bonus point are heard only while SoundOn.
+// win and the bonus point are heard only while SoundOn. A tune that cannot be
+// opened is said through `error`.
 class GameSound : public SoundHooks {
  public:
-  GameSound(GameState& state, AudioDevice& device, SoundEnvironment env)
-      : state_(state), device_(device), env_(std::move(env)) {}
+  GameSound(GameState& state, AudioDevice& device, std::function<void(const std::string&)> error)
+      : state_(state), device_(device), error_(std::move(error)) {}
 
   // Reads the reel-stop and count cues into the game. One message for the
   // cues that could not be read, or none; the game goes on without them.
@@ -45,30 +38,30 @@ class GameSound : public SoundHooks {
 
   void PlayReelStopCue() override;
   void PlayCoinCue() override;
-  void PlayBonusResetCue() override;
+  int64_t PlayBonusResetCue() override;
   void PlayCountCue() override;
   void PlayPrizeCue() override;
-  void PlayBonusPointCue() override;
+  int64_t PlayBonusPointCue() override;
   void PlayStartCue() override;
-  void PlayExtraHoldCue() override;
-  void PlayWinCue() override;
+  int64_t PlayExtraHoldCue() override;
+  int64_t PlayWinCue() override;
   void PlayTune(const std::string& file) override;
 
   AudioDevice& Device() { return device_; }
 
  private:
   struct Cue {
-    std::vector<unsigned char> bytes;
-    int64_t durationMs = 0;
+    std::vector<unsigned char> bytes;  // empty: the file is missing or not a WAV file
   };
   // The cue file with this ending, read on its first play.
   const Cue* CueFile(const char* ending);
-  void Play(const std::vector<unsigned char>& bytes, bool gated, bool waits);
-  void PlayFile(const char* ending, bool gated, bool waits);
+  // How long the cue plays, in ms; 0 when it does not play.
+  int64_t Play(const std::vector<unsigned char>& bytes, bool gated);
+  int64_t PlayFile(const char* ending, bool gated);
 
   GameState& state_;
   AudioDevice& device_;
-  SoundEnvironment env_;
+  std::function<void(const std::string&)> error_;
   std::map<std::string, Cue> cues_;  // by file name; node addresses stay put
 };
 

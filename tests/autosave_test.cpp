@@ -26,9 +26,7 @@ class AutoSave : public ::testing::Test {
     form.Timer1Timer();
     return form;
   }
-  void Press(TForm1& form, int x, int y) {
-    QTest::mousePress(form.View(), Qt::LeftButton, {}, QPoint(x, y) + form.View()->Origin());
-  }
+  void Press(TForm1&, int x, int y) { window_.Press(QPoint(x, y)); }
   std::string Stored(const char* key) {
     return ReadProfileString(window_.StoreFile(), "CurrentGame", key, "");
   }

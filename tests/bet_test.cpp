@@ -23,14 +23,14 @@ std::vector<std::pair<int, int>> Lamps(const FakeHooks& fake) {
 TEST(Bet, BetOneTakesACreditAndLightsOneLampPerCoin) {
   GameState state = NewGameState();
   FakeHooks fake(state);
-  BetOne(state, fake);
+  fake.Run(BetOne(state, fake));
   EXPECT_EQ(state.CoinsBet, 1);
   EXPECT_EQ(state.Credits, 999);
   EXPECT_EQ(fake.Sequence({"DrawLineLamp"}),
             (std::vector<std::string>{"PlayCoinCue", "DrawCredits", "DrawCoins"}));
   EXPECT_EQ(Lamps(fake), (std::vector<std::pair<int, int>>{{0, 1}, {1, 0}, {2, 0}}));
   fake.calls.clear();
-  BetOne(state, fake);
+  fake.Run(BetOne(state, fake));
   EXPECT_EQ(Lamps(fake), (std::vector<std::pair<int, int>>{{0, 1}, {1, 1}, {2, 0}}));
   EXPECT_EQ(state.Spins, 0);
 }
@@ -41,7 +41,7 @@ TEST(Bet, BetOneWithThirdCoinStartsSpin) {
   state.Credits = 998;
   FakeHooks fake(state);
   fake.ScriptStops(kLosingStops);
-  BetOne(state, fake);
+  fake.Run(BetOne(state, fake));
   EXPECT_EQ(state.Spins, 1);
   EXPECT_EQ(state.TotalBets, 3);
   EXPECT_EQ(state.LastBet, 3);
@@ -53,7 +53,7 @@ TEST(Bet, BetOneWithoutCreditsOnlyShowsTheMessage) {
   GameState state = NewGameState();
   state.Credits = 0;
   FakeHooks fake(state);
-  BetOne(state, fake);
+  fake.Run(BetOne(state, fake));
   EXPECT_EQ(fake.messages, (std::vector<std::string>{std::string(kOutOfCreditsMessage)}));
   EXPECT_EQ(state.CoinsBet, 0);
   EXPECT_EQ(state.Credits, 0);
@@ -64,7 +64,7 @@ TEST(Bet, BetMaxWithTwoCreditsPlacesTwoCoinsAndDoesNotSpin) {
   GameState state = NewGameState();
   state.Credits = 2;
   FakeHooks fake(state);
-  BetMax(state, fake);
+  fake.Run(BetMax(state, fake));
   EXPECT_EQ(state.CoinsBet, 2);
   EXPECT_EQ(state.Credits, 0);
   EXPECT_EQ(state.Spins, 0);
@@ -76,7 +76,7 @@ TEST(Bet, BetMaxPlaysOneCuePerCoinThenSpins) {
   GameState state = NewGameState();
   FakeHooks fake(state);
   fake.ScriptStops(kLosingStops);
-  BetMax(state, fake);
+  fake.Run(BetMax(state, fake));
   EXPECT_EQ(fake.Count("PlayCoinCue"), 3);
   EXPECT_EQ(state.Spins, 1);
   EXPECT_EQ(state.LastBet, 3);
@@ -87,7 +87,7 @@ TEST(Bet, BetMaxWithoutCreditsDoesNothingSilently) {
   GameState state = NewGameState();
   state.Credits = 0;
   FakeHooks fake(state);
-  BetMax(state, fake);
+  fake.Run(BetMax(state, fake));
   EXPECT_TRUE(fake.calls.empty());
   EXPECT_EQ(state.CoinsBet, 0);
 }
@@ -98,7 +98,7 @@ TEST(Bet, SpinRebetsTheLastBetWithoutACoinCue) {
   state.Credits = 3;
   FakeHooks fake(state);
   fake.ScriptStops(kLosingStops);
-  Spin(state, fake);
+  fake.Run(Spin(state, fake));
   EXPECT_EQ(fake.Count("PlayCoinCue"), 0);
   EXPECT_EQ(state.Credits, 0);
   EXPECT_EQ(state.TotalBets, 3);
@@ -112,7 +112,7 @@ TEST(Bet, SpinWithoutAnAffordableRebetShowsNoBetAndTakesNothing) {
     state.LastBet = lastBet;
     state.Credits = 1;
     FakeHooks fake(state);
-    Spin(state, fake);
+    fake.Run(Spin(state, fake));
     EXPECT_EQ(fake.messages, (std::vector<std::string>{std::string(kNoBetMessage)}));
     EXPECT_EQ(fake.Sequence(), (std::vector<std::string>{"ShowMessage"}));
     EXPECT_EQ(state.Credits, 1);
@@ -128,11 +128,11 @@ TEST(Bet, SpinStartsAPendingTuneBeforeLookingAtTheBet) {
     state.MusicFiles[n] = "/game/Vexlor" + std::to_string(n) + ".mid";
   state.MusicTrack = 12;
   FakeHooks fake(state);
-  Spin(state, fake);
+  fake.Run(Spin(state, fake));
   EXPECT_EQ(fake.Sequence(), (std::vector<std::string>{"PlayTune", "ShowMessage"}));
   EXPECT_EQ(fake.sound.tunes, std::vector<std::string>{"/game/Vexlor2.mid"});
   EXPECT_EQ(state.MusicTrack, 2);  // the mark is gone, so the poll does not start it again
-  Spin(state, fake);
+  fake.Run(Spin(state, fake));
   EXPECT_EQ(fake.sound.tunes.size(), 1u);
 }
 
@@ -141,7 +141,7 @@ TEST(Bet, SpinStartDimsTheMachineInOrder) {
   state.CoinsBet = 1;
   FakeHooks fake(state);
   fake.ScriptStops(kLosingStops);
-  Spin(state, fake);
+  fake.Run(Spin(state, fake));
   std::vector<std::string> names;
   for (std::size_t i = 0; i < 16 && i < fake.calls.size(); ++i) {
     names.push_back(fake.calls[i].name + "(" + std::to_string(fake.calls[i].a) + "," +
@@ -171,7 +171,7 @@ TEST(Bet, SpinCountsTheSpinAndTheBetWhenTheReelsStart) {
       busySeen = state.Busy;
     }
   };
-  Spin(state, fake);
+  fake.Run(Spin(state, fake));
   EXPECT_EQ(spinsSeen, 1);
   EXPECT_EQ(betsSeen, 2);
   EXPECT_TRUE(busySeen);
@@ -183,7 +183,7 @@ TEST(Bet, LampTimersAfterALosingAndAWinningSpin) {
   state.CoinsBet = 1;
   FakeHooks fake(state);
   fake.ScriptStops(kLosingStops);
-  Spin(state, fake);
+  fake.Run(Spin(state, fake));
   EXPECT_TRUE(fake.Timer(LampTimer::Timer2));
   EXPECT_TRUE(fake.Timer(LampTimer::Timer5));
   EXPECT_TRUE(fake.Timer(LampTimer::Timer7));  // holds in stock: the hold buttons blink
@@ -192,7 +192,7 @@ TEST(Bet, LampTimersAfterALosingAndAWinningSpin) {
 
   state.CoinsBet = 1;
   fake.ScriptStops({11, 15, 27});  // three wilds on the middle line
-  Spin(state, fake);
+  fake.Run(Spin(state, fake));
   EXPECT_TRUE(fake.Timer(LampTimer::Timer2));
   EXPECT_TRUE(fake.Timer(LampTimer::Timer3));
   EXPECT_TRUE(fake.Timer(LampTimer::Timer8));

@@ -155,8 +155,8 @@ class FullMeter : public ::testing::Test {
     for (int i = 0; i < 50 && !ran; ++i) {
       form_->State().BonusPts = 12;
       credits_ = form_->State().Credits - 1;
-      form_->FormKeyDown(Qt::Key_B);
-      form_->FormKeyDown(Qt::Key_Space);
+      window_.Key(Qt::Key_B);
+      window_.Key(Qt::Key_Space);
     }
     window_.Record().onPump = nullptr;
     ASSERT_TRUE(ran);

@@ -20,7 +20,7 @@ struct Evaluated {
     state.ReelStop = stops;
     state.CoinsBet = coins;
     state.Busy = true;
-    EvaluateSpin(state, fake);
+    fake.Run(EvaluateSpin(state, fake));
   }
   int32_t Paid() const { return state.Credits - 1000; }
 };
@@ -100,7 +100,7 @@ TEST(Evaluate, ALosingSpinOpensTheHoldsAndBlinksThemOnlyWithHoldsInStock) {
   state.ReelStop = {1, 1, 4};
   state.CoinsBet = 3;
   FakeHooks fake(state);
-  EvaluateSpin(state, fake);
+  fake.Run(EvaluateSpin(state, fake));
   EXPECT_TRUE(state.HoldsOpen);
   EXPECT_FALSE(fake.Timer(LampTimer::Timer7));
 }
@@ -109,7 +109,7 @@ TEST(CountWinnings, StepsOf25Then10Then5Then1) {
   GameState state = NewGameState();
   state.SpinWin = 1000;
   FakeHooks fake(state);
-  CountWinnings(state, fake);
+  fake.Run(CountWinnings(state, fake));
   std::vector<int32_t> remaining;
   for (const HookCall& c : fake.Named("DrawWinnings"))
     remaining.push_back(1000 - c.a);
@@ -132,7 +132,7 @@ TEST(CountWinnings, StepCountsOfTheUsualPays) {
     GameState state = NewGameState();
     state.SpinWin = pay;
     FakeHooks fake(state);
-    CountWinnings(state, fake);
+    fake.Run(CountWinnings(state, fake));
     EXPECT_EQ(fake.Count("PlayCountCue"), steps) << pay;
     EXPECT_EQ(fake.Named("DrawWinnings").back().a, pay);
   }
@@ -143,7 +143,7 @@ TEST(CountWinnings, WaitsSeventyFiveMillisecondsBetweenSteps) {
   state.SpinWin = 12;
   FakeHooks fake(state);
   fake.pumpStepMs = 10;
-  CountWinnings(state, fake);
+  fake.Run(CountWinnings(state, fake));
   const auto shown = fake.Named("DrawWinnings");
   for (std::size_t i = 1; i < shown.size(); ++i) {
     EXPECT_GE(shown[i].timeMs - shown[i - 1].timeMs, 75);
@@ -156,7 +156,7 @@ TEST(CountWinnings, CreditsSaturateInsteadOfWrapping) {
   state.Credits = INT32_MAX - 3;
   state.SpinWin = 10;
   FakeHooks fake(state);
-  CountWinnings(state, fake);
+  fake.Run(CountWinnings(state, fake));
   EXPECT_EQ(state.Credits, INT32_MAX);
   EXPECT_EQ(state.SpinWin, 0);
 }
@@ -166,24 +166,26 @@ TEST(CountWinnings, AStopRequestPaysTheRestAtOnce) {
   state.SpinWin = 2500;
   FakeHooks fake(state);
   fake.onPump = [&] { state.StopRequested = fake.clock >= 200; };
-  CountWinnings(state, fake);
+  fake.Run(CountWinnings(state, fake));
   EXPECT_EQ(state.Credits, 3500);
   EXPECT_EQ(state.SpinWin, 0);
   EXPECT_EQ(fake.Named("DrawWinnings").back().a, 2500);
   EXPECT_LT(fake.clock, 300);
 }
 
-TEST(WaitSeconds, HandlesEventsUntilTheTimeHasPassed) {
+TEST(WaitSeconds, EndsWhenTheTimeHasPassedAndAtOnceWhileClosing) {
   GameState state = NewGameState();
   FakeHooks fake(state);
-  int pumps = 0;
-  fake.onPump = [&] { ++pumps; };
-  WaitSeconds(fake, 0.075);
-  EXPECT_EQ(pumps, 75);
+  int steps = 0;
+  fake.onPump = [&] { ++steps; };
+  fake.Run(WaitSeconds(state, fake, 0.075));
+  EXPECT_EQ(steps, 75);
   EXPECT_EQ(fake.clock, 75);
-  pumps = 0;
-  WaitSeconds(fake, 0);
-  EXPECT_EQ(pumps, 0);
+  steps = 0;
+  fake.Run(WaitSeconds(state, fake, 0));
+  state.StopRequested = true;
+  fake.Run(WaitSeconds(state, fake, 5));
+  EXPECT_EQ(steps, 0);
 }
 
 }  // namespace

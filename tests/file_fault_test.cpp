@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <fstream>
 #include <optional>
 
@@ -35,11 +36,11 @@ void WriteGarbage(const fs::path& path, std::size_t bytes) {
 }
 
 // Plays three-coin spins until one pays (or 200 have not).
-void SpinUntilAWin(TForm1& form) {
+void SpinUntilAWin(TestWindow& window) {
   for (int i = 0; i < 200; ++i) {
-    const int32_t credits = form.State().Credits;
-    form.FormKeyDown(Qt::Key_M);
-    if (form.State().Credits > credits - 3) return;
+    const int32_t credits = window.Form().State().Credits;
+    window.Key(Qt::Key_M);
+    if (window.Form().State().Credits > credits - 3) return;
   }
 }
 
@@ -119,7 +120,7 @@ TEST(DamagedFiles, EveryReplacementPictureAndCueIsNamedAndTheBuiltInMachineStart
 
   form.Timer1Timer();
   form.NewGame1Click();
-  SpinUntilAWin(form);
+  SpinUntilAWin(window);
   EXPECT_GT(form.State().Credits, 1000 - 3 * form.State().Spins);
   EXPECT_EQ(errors.size(), static_cast<int>(std::size(pictures)) + 1);  // nothing more to say
 }
@@ -129,20 +130,19 @@ TEST(DamagedFiles, ACutChartOrRoundPictureIsNamedWhenItsWindowOpensAndTheBuiltIn
   WriteTruncatedJpeg(window.Folder() / "Paychart.jpg");
   WriteTruncatedJpeg(window.Folder() / "bonus1.jpg");
   TForm1& form = window.OpenStarted();
-  QSize chart;
-  testing::WhenModal([&chart](QWidget* w) { chart = w->size(); }, true);
   form.Payoffs1Click();
-  EXPECT_EQ(chart, QSize(615, 600));  // the built-in chart's window
+  EXPECT_EQ(testing::Modal<QDialog>().size(), QSize(615, 600));  // the built-in chart's window
+  testing::CloseModal();
   for (int i = 0; i < 50 && window.Record().errors.size() < 2; ++i) {
     form.State().BonusPts = 12;  // the next spin's round, unless an "X" empties the meter
-    form.FormKeyDown(Qt::Key_B);
-    form.FormKeyDown(Qt::Key_Space);
+    window.Key(Qt::Key_B);
+    window.Key(Qt::Key_Space);
   }
   ASSERT_EQ(window.Record().errors.size(), 2);
   EXPECT_TRUE(window.Record().errors[0].startsWith("Cannot show Paychart.jpg: "));
   EXPECT_TRUE(window.Record().errors[1].startsWith("Cannot show bonus1.jpg: "));
   const int32_t spins = form.State().Spins;
-  form.FormKeyDown(Qt::Key_M);
+  window.Key(Qt::Key_M);
   EXPECT_EQ(form.State().Spins, spins + 1);
 }
 
@@ -162,7 +162,7 @@ TEST(DamagedFiles, ATuneThatCannotBePlayedIsNamedAndTriedAgainOnlyWhenMusicIsSwi
   form.Music1Click();  // off and on: the tune is tried again, and said again
   form.Music1Click();
   EXPECT_EQ(window.Record().errors.size(), 2);
-  SpinUntilAWin(form);
+  SpinUntilAWin(window);
   EXPECT_GT(form.State().Spins, 0);
 }
 
@@ -174,7 +174,7 @@ TEST(Silence, WithoutAnAudioDeviceTheGameSaysSoOnceAndPlays) {
   TForm1& form = window.OpenStarted();
   for (int poll = 0; poll < 5; ++poll)
     form.Timer4Timer();
-  SpinUntilAWin(form);
+  SpinUntilAWin(window);
   form.Sound1Click();
   form.Music1Click();
   form.Music1Click();
@@ -194,7 +194,7 @@ TEST(Silence, WithoutASoundfontTheCuesPlayAndTheTunesAreLeftOutSayingSoOnce) {
   TForm1& form = window.OpenStarted();
   for (int poll = 0; poll < 5; ++poll)
     form.Timer4Timer();
-  SpinUntilAWin(form);
+  SpinUntilAWin(window);
   const std::string said = ::testing::internal::GetCapturedStderr();
   EXPECT_GT(form.State().Spins, 0);
   EXPECT_TRUE(window.Record().errors.isEmpty()) << window.Record().errors.join('\n').toStdString();
@@ -220,7 +220,7 @@ TEST(TestingFile, HugeAndNonUtf8NamesAreCutToTheirLimitsAndTheWindowStillPlays) 
   // The cues under the long prefix cannot be found; that is said once.
   ASSERT_EQ(window.Record().errors.size(), 1);
   EXPECT_TRUE(window.Record().errors[0].startsWith("Cannot read the sound "));
-  form.FormKeyDown(Qt::Key_M);
+  window.Key(Qt::Key_M);
   EXPECT_EQ(state.Spins, 1);
 }
 

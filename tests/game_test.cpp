@@ -2,6 +2,7 @@
 
 #include "engine/bonus_prizes.h"
 #include "engine/game_state.h"
+#include "engine/play_runner.h"
 #include "engine/spin.h"
 #include "tests/support/fake_hooks.h"
 
@@ -48,28 +49,30 @@ TEST(NewGame, KeepsCoinsHoldsAndNameAndTheNextSpinPlaysThem) {
   EXPECT_TRUE(state.HoldsOpen);
   EXPECT_EQ(state.GameName, "Friday night");
   fake.ScriptStops({1, 1, 0});
-  Spin(state, fake);
+  fake.Run(Spin(state, fake));
   EXPECT_EQ(state.TotalBets, 2);
   EXPECT_EQ(state.Credits, 1000);  // the two coins came out of the old game
   EXPECT_EQ(state.ReelStop[2], 4);
 }
 
-TEST(NewGame, ChosenDuringASpinKeepsTheInputLockedUntilTheSpinEnds) {
+TEST(PlayRunner, APlayRunsAloneAndHoldsTheInputUntilItsGameHasSettled) {
   GameState state = NewGameState();
   state.CoinsBet = 3;
   FakeHooks fake(state);
-  bool unlockedMidSpin = false;
-  fake.onPump = [&] {
-    if (fake.clock == 100) StartNewGame(state, fake);
-    if (fake.clock > 100) unlockedMidSpin |= !state.Busy;
-  };
-  Spin(state, fake);
-  EXPECT_FALSE(unlockedMidSpin);
-  EXPECT_FALSE(state.Busy);
-  EXPECT_EQ(state.TotalBets, 0);  // the spin counted before the new game began
-  // The new game is stored once, when the spin has ended, not in the middle of it.
-  EXPECT_EQ(fake.Count("GameSettled"), 1);
-  EXPECT_EQ(fake.Sequence().back(), "GameSettled");
+  PlayRunner runner(state);
+  int changes = 0;
+  runner.onChange = [&] { ++changes; };
+  ASSERT_TRUE(runner.Start(Spin(state, fake)));
+  EXPECT_TRUE(runner.InProgress());
+  EXPECT_FALSE(runner.Start(BetMax(state, fake)));  // nothing else starts meanwhile
+  int settledWhenIdle = -1;
+  runner.WhenIdle([&] { settledWhenIdle = fake.Count("GameSettled"); });
+  fake.RunWhile([&] { return runner.InProgress(); });
+  EXPECT_TRUE(runner.TakesInput());
+  EXPECT_EQ(settledWhenIdle, 1);  // what waited for the play came after its game settled
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(state.Spins, 1);
+  EXPECT_EQ(state.TotalBets, 3);
 }
 
 TEST(Spin, TheGameSettlesOnceAtTheVeryEndAfterPayoutAndBonusRound) {
@@ -79,7 +82,7 @@ TEST(Spin, TheGameSettlesOnceAtTheVeryEndAfterPayoutAndBonusRound) {
   FakeHooks fake(state);
   fake.bonusRound = [](GameState&) { return 100; };
   fake.ScriptStops({1, 2, 2});  // a "1" in the middle row fills the meter
-  Spin(state, fake);
+  fake.Run(Spin(state, fake));
   ASSERT_EQ(fake.bonusRounds, 1);
   EXPECT_EQ(fake.Count("GameSettled"), 1);
   EXPECT_EQ(fake.Sequence().back(), "GameSettled");
@@ -90,7 +93,7 @@ TEST(Spin, TheGameSettlesOnceAtTheVeryEndAfterPayoutAndBonusRound) {
 
   fake.calls.clear();
   state.LastBet = 0;
-  Spin(state, fake);  // refused: no bet, nothing to store
+  fake.Run(Spin(state, fake));  // refused: no bet, nothing to store
   EXPECT_EQ(fake.Count("GameSettled"), 0);
 }
 
@@ -101,7 +104,7 @@ TEST(Closing, ABonusRoundDueWhileClosingIsSettledWithoutTheWindow) {
   FakeHooks fake(state);
   fake.ScriptStops({1, 2, 2});  // a "1" in the middle row fills the meter
   fake.onPump = [&] { state.StopRequested = true; };
-  Spin(state, fake);
+  fake.Run(Spin(state, fake));
   EXPECT_EQ(fake.bonusRounds, 0);
   EXPECT_EQ(state.BonusPts, 0);
   const int32_t prize = state.Credits - 1000;

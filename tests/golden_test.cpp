@@ -62,7 +62,7 @@ TEST(Golden, FixedSeedGivesKnownStopsAndPrizeShuffles) {
   fake.pumpStepMs = 25;
   std::vector<std::array<int32_t, 3>> stops;
   for (int spin = 0; spin < 8; ++spin) {
-    BetMax(state, fake);
+    fake.Run(BetMax(state, fake));
     stops.push_back(state.ReelStop);
   }
   ShuffleBonusPrizes(state, fake);

@@ -21,12 +21,9 @@
 namespace vexlor {
 namespace {
 
+using testing::CloseModal;
+using testing::Modal;
 using testing::TestWindow;
-
-// Runs `act` on the modal window about to open, then closes it.
-void WhenModal(std::function<void(QWidget*)> act) {
-  testing::WhenModal(std::move(act), true);
-}
 
 void PressF1(QWidget* at) {
   QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
@@ -47,16 +44,13 @@ class Help : public ::testing::Test {
 };
 
 TEST_F(Help, PayoffChartIsTheBuiltInPictureInAWindowItsSize) {
-  QSize client;
-  QString caption;
-  Qt::WindowFlags flags;
-  WhenModal([&](QWidget* w) {
-    client = w->size();
-    caption = w->windowTitle();
-    flags = w->windowFlags();
-    EXPECT_EQ(ContextAfterF1(*form_, w), 41010);
-  });
   form_->Payoffs1Click();
+  TPaychart& chart = Modal<TPaychart>();
+  const QSize client = chart.size();
+  const QString caption = chart.windowTitle();
+  const Qt::WindowFlags flags = chart.windowFlags();
+  EXPECT_EQ(ContextAfterF1(*form_, &chart), 41010);
+  CloseModal();
   EXPECT_EQ(client, QSize(615, 600));
   EXPECT_EQ(caption, QStringLiteral("Payoff Chart"));
   // A fixed border whose only title-bar button is the close box.
@@ -74,9 +68,9 @@ TEST_F(Help, AReplacementChartSizesTheWindowAndABrokenOneKeepsTheBuiltIn) {
   QImage wide(800, 600, QImage::Format_RGB32);
   wide.fill(QColor(20, 160, 40));
   testing::WriteJpegFile(wide, window_.Folder() / "Paychart.jpg");
-  QImage shown;
-  WhenModal([&](QWidget* w) { shown = w->grab().toImage(); });
   form_->Payoffs1Click();
+  const QImage shown = Modal<TPaychart>().grab().toImage();
+  CloseModal();
   ASSERT_EQ(shown.size(), QSize(800, 600));
   const QColor middle = shown.pixelColor(400, 300);
   EXPECT_NEAR(middle.green(), 160, 8);
@@ -86,10 +80,9 @@ TEST_F(Help, AReplacementChartSizesTheWindowAndABrokenOneKeepsTheBuiltIn) {
   ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
   broken.write("\xff\xd8\xff\xe0 not a picture after all");
   broken.close();
-  QSize client;
-  WhenModal([&](QWidget* w) { client = w->size(); });
   form_->Payoffs1Click();
-  EXPECT_EQ(client, QSize(615, 600));
+  EXPECT_EQ(Modal<TPaychart>().size(), QSize(615, 600));
+  CloseModal();
   ASSERT_EQ(window_.Record().errors.size(), 1);
   EXPECT_TRUE(window_.Record().errors[0].endsWith('.'));
 }
@@ -97,52 +90,35 @@ TEST_F(Help, AReplacementChartSizesTheWindowAndABrokenOneKeepsTheBuiltIn) {
 TEST_F(Help, F1ShowsTheContextOfTheFocusedControlOrItsWindow) {
   EXPECT_EQ(ContextAfterF1(*form_, form_), 41003);
   form_->Help()->close();
-  int borrowDialog = 0, borrowButton = 0, borrowRadio = 0;
-  WhenModal([&](QWidget* w) {
-    auto* borrow = qobject_cast<TBorrowC*>(w);
-    ASSERT_NE(borrow, nullptr);
-    borrowDialog = ContextAfterF1(*form_, borrow);
-    borrowButton = ContextAfterF1(*form_, borrow->Chip(2));
-    borrowRadio = ContextAfterF1(*form_, borrow->PayBackButton());
-  });
   form_->Borrow1Click();
-  EXPECT_EQ(borrowDialog, 41003);
-  EXPECT_EQ(borrowButton, 41005);
-  EXPECT_EQ(borrowRadio, 41005);
+  TBorrowC& borrow = Modal<TBorrowC>();
+  EXPECT_EQ(ContextAfterF1(*form_, &borrow), 41003);
+  EXPECT_EQ(ContextAfterF1(*form_, borrow.Chip(2)), 41005);
+  EXPECT_EQ(ContextAfterF1(*form_, borrow.PayBackButton()), 41005);
+  CloseModal();
 
-  int slotDialog = 0, slotRow = 0;
-  WhenModal([&](QWidget* w) {
-    auto* slotDialogWindow = qobject_cast<TLoadSave*>(w);
-    ASSERT_NE(slotDialogWindow, nullptr);
-    slotDialog = ContextAfterF1(*form_, slotDialogWindow);
-    slotRow = ContextAfterF1(*form_, slotDialogWindow->NameBox(5));
-  });
   form_->OpenGame1Click();
-  EXPECT_EQ(slotDialog, 41008);
-  EXPECT_EQ(slotRow, 41008);
+  TLoadSave& slotWindow = Modal<TLoadSave>();
+  EXPECT_EQ(ContextAfterF1(*form_, &slotWindow), 41008);
+  EXPECT_EQ(ContextAfterF1(*form_, slotWindow.NameBox(5)), 41008);
+  CloseModal();
 }
 
 TEST_F(Help, HelpOverAModalWindowCanBeUsedAndStatisticsHaveNone) {
-  bool helpUsable = false;
-  WhenModal([&](QWidget* w) {
-    // The slot dialog's Help button: the topic opens in a window the dialog does not block.
-    for (QPushButton* button : w->findChildren<QPushButton*>()) {
-      if (button->text() == QStringLiteral("&Help")) button->click();
-    }
-    ASSERT_NE(form_->Help(), nullptr);
-    EXPECT_EQ(form_->Help()->Context(), 41008);
-    helpUsable = form_->Help()->isVisible() && form_->Help()->window()->parentWidget() == w;
-  });
   form_->SaveGame1Click();
-  EXPECT_TRUE(helpUsable);
+  TLoadSave& slotWindow = Modal<TLoadSave>();
+  // The slot dialog's Help button: the topic opens in a window the dialog does not block.
+  for (QPushButton* button : slotWindow.findChildren<QPushButton*>()) {
+    if (button->text() == QStringLiteral("&Help")) button->click();
+  }
+  ASSERT_NE(form_->Help(), nullptr);
+  EXPECT_EQ(form_->Help()->Context(), 41008);
+  EXPECT_TRUE(form_->Help()->isVisible() && form_->Help()->window()->parentWidget() == &slotWindow);
+  CloseModal();
 
-  int statsContext = 0;
-  WhenModal([&](QWidget* w) {
-    ASSERT_NE(qobject_cast<TStatsForm*>(w), nullptr);
-    statsContext = ContextAfterF1(*form_, w);
-  });
   form_->Stats1Click();
-  EXPECT_EQ(statsContext, -1);
+  EXPECT_EQ(ContextAfterF1(*form_, &Modal<TStatsForm>()), -1);
+  CloseModal();
 }
 
 TEST_F(Help, TheManualItemsShowTheirTopicsAndAMissingManualIsSaid) {

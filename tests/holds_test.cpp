@@ -26,7 +26,7 @@ constexpr std::array<int32_t, 3> kPlainLoss = {1, 1, 4};
 void Evaluate(GameState& state, FakeHooks& fake, std::array<int32_t, 3> stops, int32_t coins) {
   state.ReelStop = stops;
   state.CoinsBet = coins;
-  EvaluateSpin(state, fake);
+  fake.Run(EvaluateSpin(state, fake));
 }
 
 std::vector<int> MeterValues(const FakeHooks& fake) {
@@ -155,7 +155,7 @@ class Holding : public ::testing::Test {
     state.Nudges = 5;
     state.ReelStop = kPlainLoss;
     state.CoinsBet = 1;
-    EvaluateSpin(state, fake);
+    fake.Run(EvaluateSpin(state, fake));
     state.CoinsBet = 0;
     state.Busy = false;
     fake.calls.clear();
@@ -210,7 +210,7 @@ TEST_F(Holding, HoldsAreClosedDuringASpinAndClearedAfterIt) {
   bool couldHoldMidSpin = false;
   fake.onPump = [&] { couldHoldMidSpin |= CanPlaceHold(state); };
   fake.ScriptStops(kPlainLoss);  // reel 0 is held: only reels 2 and 3 draw
-  Spin(state, fake);
+  fake.Run(Spin(state, fake));
   EXPECT_FALSE(couldHoldMidSpin);
   EXPECT_EQ(state.ReelHeld, (std::array<bool, 3>{false, false, false}));
   EXPECT_EQ(state.HoldsUsed, 0);
@@ -225,7 +225,7 @@ TEST_F(Holding, AfterAHeldSpinThatLeavesNoHoldsItsButtonsGoDark) {
   ASSERT_EQ(fake.drawing.holdButtonLit, (std::array<bool, 3>{true, false, true}));
   state.CoinsBet = 1;
   fake.ScriptStops(kPlainLoss);  // a losing spin, but no holds left to blink
-  Spin(state, fake);
+  fake.Run(Spin(state, fake));
   ASSERT_TRUE(state.HoldsOpen);
   ASSERT_FALSE(fake.Timer(LampTimer::Timer7));
   EXPECT_EQ(fake.drawing.holdButtonLit, (std::array<bool, 3>{false, false, false}));
@@ -235,7 +235,7 @@ TEST_F(Holding, AfterAHeldSpinThatOpensNewHoldsTheBlinkingTakesOver) {
   PlaceHold(state, fake, 0);
   state.CoinsBet = 1;
   fake.ScriptStops(kPlainLoss);
-  Spin(state, fake);
+  fake.Run(Spin(state, fake));
   ASSERT_TRUE(fake.Timer(LampTimer::Timer7));  // holds left: the buttons blink
   EXPECT_TRUE(fake.drawing.holdButtonLit[0]);  // left to the blinking, which redraws all three
 }

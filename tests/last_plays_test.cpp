@@ -20,15 +20,16 @@
 #include "engine/bonus_prizes.h"
 #include "engine/holds.h"
 #include "engine/reels.h"
+#include "savegame/plays_file.h"
 #include "tests/support/test_window.h"
 #include "window/machine_view.h"
-#include "window/plays_file.h"
 
 namespace vexlor {
 namespace {
 
+using testing::CloseModal;
+using testing::Modal;
 using testing::TestWindow;
-using testing::WhenModal;
 
 class LastPlays : public ::testing::Test {
  protected:
@@ -45,7 +46,7 @@ class LastPlays : public ::testing::Test {
     EXPECT_TRUE(history.has_value()) << why.toStdString();
     return history.value_or(PlayHistory{});
   }
-  static void SpinMax(TForm1& form) { form.FormKeyDown(Qt::Key_M); }
+  static void SpinMax(TestWindow& window) { window.Key(Qt::Key_M); }
 
   TestWindow window_;
 };
@@ -71,7 +72,7 @@ TEST_F(LastPlays, ThreeSpinsLeaveThreePlaysShowingTheStopsTheEngineDrew) {
   TForm1& form = window_.OpenStarted();
   std::vector<std::array<int32_t, kReelCount>> drawn;
   for (int spin = 0; spin < 3; ++spin) {
-    SpinMax(form);
+    SpinMax(window_);
     drawn.push_back(form.State().ReelStop);
   }
   const PlayHistory stored = StoredPlays();
@@ -106,9 +107,9 @@ TEST_F(LastPlays, AHundredAndOneSpinsKeepTheLastHundredWithTheirHolds) {
   TForm1& form = window_.OpenStarted();
   int held = 0;
   for (int spin = 1; spin <= 101; ++spin) {
-    SpinMax(form);
+    SpinMax(window_);
     if (CanPlaceHold(form.State())) {
-      form.FormKeyDown(Qt::Key_1);  // reel 1 stays put on the next spin
+      window_.Key(Qt::Key_1);  // reel 1 stays put on the next spin
       ++held;
     }
   }
@@ -136,7 +137,7 @@ TEST_F(LastPlays, ABonusRoundIsListedWithThePrizeItPaid) {
   for (int spin = 0; spin < 20 && !roundRan(); ++spin) {
     form.State().BonusPts = kBonusPointsForRound;
     const int32_t creditsBefore = form.State().Credits;
-    SpinMax(form);
+    SpinMax(window_);
     const Play& play = form.Plays().plays.back();
     EXPECT_EQ(play.bonusBefore, kBonusPointsForRound);
     EXPECT_EQ(play.bonusAfter, 0);
@@ -161,13 +162,13 @@ TEST_F(LastPlays, ADamagedPlaysFileIsSetAsideWithOneMessageAndPlayGoesOn) {
     const std::filesystem::path file = window.StoreFile().parent_path() / "vexlorslots-plays.json";
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << damaged;
-    TForm1& form = window.OpenStarted();
+    window.OpenStarted();
     ASSERT_EQ(window.Record().errors.size(), 1) << damaged;
     EXPECT_TRUE(window.Record().errors[0].contains("vexlorslots-plays.json.bad"))
         << window.Record().errors[0].toStdString();
     EXPECT_EQ(ReadAll(std::filesystem::path(file).concat(".bad")).toStdString(), damaged);
-    SpinMax(form);
-    SpinMax(form);
+    SpinMax(window);
+    SpinMax(window);
     const std::optional<PlayHistory> fresh = PlaysFromJson(ReadAll(file));
     ASSERT_TRUE(fresh.has_value());
     EXPECT_EQ(fresh->plays.size(), 2u);
@@ -180,8 +181,8 @@ TEST_F(LastPlays, APlaysFileTheDiskRefusesIsSaidOnceWhileTheGameIsStillStored) {
   TForm1& form = window_.OpenStarted();
   std::filesystem::remove(PlaysFile());
   std::filesystem::create_directory(PlaysFile());  // a rename cannot replace a folder
-  SpinMax(form);
-  SpinMax(form);
+  SpinMax(window_);
+  SpinMax(window_);
   ASSERT_EQ(window_.Record().errors.size(), 1);
   EXPECT_EQ(window_.Record().errors[0],
             QStringLiteral("Unable to write to vexlorslots-plays.json."));
@@ -190,9 +191,9 @@ TEST_F(LastPlays, APlaysFileTheDiskRefusesIsSaidOnceWhileTheGameIsStillStored) {
 }
 
 TEST_F(LastPlays, APlayWhoseGameWasNeverStoredIsDroppedAtStartUp) {
-  TForm1& form = window_.OpenStarted();
-  SpinMax(form);
-  SpinMax(form);
+  window_.OpenStarted();
+  SpinMax(window_);
+  SpinMax(window_);
   window_.Close();
   // The plays are written first: a crash before the game's own save leaves one play too many.
   ASSERT_TRUE(WriteProfileString(window_.StoreFile(), "CurrentGame", "Spins", "1"));
@@ -204,19 +205,19 @@ TEST_F(LastPlays, APlayWhoseGameWasNeverStoredIsDroppedAtStartUp) {
 TEST_F(LastPlays, AnOpenedGameShowsWhoseThePlaysAreAndNewGameStartsAFreshList) {
   TForm1& form = window_.OpenStarted();
   StoreLiveGame(form.State(), form.Store(), 0, "Friday night");
-  SpinMax(form);
-  SpinMax(form);
-  WhenModal([](QWidget* w) { qobject_cast<TLoadSave*>(w)->OkButton(1)->click(); });
+  SpinMax(window_);
+  SpinMax(window_);
   form.OpenGame1Click();
+  Modal<TLoadSave>().OkButton(1)->click();
   EXPECT_EQ(form.Plays().plays.size(), 2u);
   EXPECT_EQ(form.Plays().openedSince, "Friday night");
   EXPECT_EQ(StoredPlays(), form.Plays());
-  QString note;
-  WhenModal([&note](QWidget* w) { note = qobject_cast<TLastPlays*>(w)->Note(); }, true);
   form.LastPlays1Click();
+  const QString note = Modal<TLastPlays>().Note();
+  CloseModal();
   EXPECT_TRUE(note.contains("before \"Friday night\" was opened")) << note.toStdString();
 
-  SpinMax(form);  // the opened game's first play begins its own list
+  SpinMax(window_);  // the opened game's first play begins its own list
   ASSERT_EQ(form.Plays().plays.size(), 1u);
   EXPECT_TRUE(form.Plays().openedSince.empty());
   EXPECT_EQ(form.Plays().plays.back().spin, form.State().Spins);
@@ -229,7 +230,7 @@ TEST_F(LastPlays, TheWindowOpensFromFileMenuAndCtrlLNewestFirstInTheLocalesNumbe
   TForm1& form = window_.OpenStarted();
   form.State().Credits = 12000;
   for (int spin = 0; spin < 3; ++spin)
-    SpinMax(form);
+    SpinMax(window_);
 
   const QList<QAction*> file = form.menuBar()->actions().front()->menu()->actions();
   const qsizetype save = file.indexOf(form.CommandAction(Command::SaveGame));
@@ -238,27 +239,20 @@ TEST_F(LastPlays, TheWindowOpensFromFileMenuAndCtrlLNewestFirstInTheLocalesNumbe
   EXPECT_EQ(file.value(save + 1), item);
   EXPECT_EQ(item->text(), QStringLiteral("Last &Plays"));
 
-  std::vector<QString> newest;
-  QStringList labels;
-  int rows = 0;
-  int helpContext = -1;
-  WhenModal(
-      [&](QWidget* w) {
-        auto* window = qobject_cast<TLastPlays*>(w);
-        ASSERT_NE(window, nullptr);
-        EXPECT_EQ(window->windowTitle(), QStringLiteral("Last Plays"));
-        rows = window->RowCount();
-        for (int row = 0; row < rows; ++row)
-          newest.push_back(window->CellText(row, 7));
-        labels = window->Chart().AxisLabels();
-        QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-        QApplication::sendEvent(w, &f1);
-        helpContext = form.Help() != nullptr ? form.Help()->Context() : -1;
-      },
-      true);
   item->trigger();
+  TLastPlays& window = Modal<TLastPlays>();
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Last Plays"));
+  const int rows = window.RowCount();
+  std::vector<QString> newest;
+  for (int row = 0; row < rows; ++row)
+    newest.push_back(window.CellText(row, 7));
+  const QStringList labels = window.Chart().AxisLabels();
+  QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+  QApplication::sendEvent(&window, &f1);
+  const int helpContext = form.Help() != nullptr ? form.Help()->Context() : -1;
+  CloseModal();
   ASSERT_EQ(rows, 3);
-  EXPECT_EQ(helpContext, kLastPlaysHelpContext);  // F1 opens its topic of the manual
+  EXPECT_EQ(helpContext, kLastPlaysTopic);  // F1 opens its topic of the manual
   const QLocale german(QLocale::German, QLocale::Germany);
   const std::deque<Play>& plays = form.Plays().plays;
   for (int row = 0; row < rows; ++row)
@@ -275,10 +269,9 @@ TEST_F(LastPlays, TheWindowOpensFromFileMenuAndCtrlLNewestFirstInTheLocalesNumbe
   form.show();
   QApplication::setActiveWindow(&form);
   ASSERT_EQ(QApplication::activeWindow(), &form);
-  bool opened = false;
-  WhenModal([&opened](QWidget* w) { opened = qobject_cast<TLastPlays*>(w) != nullptr; }, true);
   QTest::keyClick(form.View(), Qt::Key_L, Qt::ControlModifier);
-  EXPECT_TRUE(opened);
+  EXPECT_NE(qobject_cast<TLastPlays*>(QApplication::activeModalWidget()), nullptr);
+  CloseModal();
 }
 
 TEST(CreditsChart, AxisTicksAreRoundStepsCoveringTheRun) {

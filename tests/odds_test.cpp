@@ -117,7 +117,7 @@ Played PlaySpins(int coins, int64_t spins, uint32_t seed) {
     const int32_t before = state.Credits;
     const int roundsBefore = fake.bonusRounds;
     prize = 0;
-    Spin(state, fake);  // re-bets the last bet; no reel is ever held
+    fake.Run(Spin(state, fake));  // re-bets the last bet; no reel is ever held
     const int64_t pay = int64_t{state.Credits} - before + coins - prize;
     played.hits += pay > 0 ? 1 : 0;
     played.linePay += pay;

@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <algorithm>
+#include <iterator>
 
 #include "config/profile.h"
 #include "engine/evaluate.h"
@@ -17,21 +19,43 @@ namespace {
 using testing::DifferentPixels;
 using testing::TestWindow;
 
+// Places on the machine laid out at 800 pixels, where design units are pixels.
+QPoint Centre(const design::Rect& r) {
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+QPoint NearCorner(const design::Rect& r) {
+  return {r.left, r.top};
+}
+QPoint FarCorner(const design::Rect& r) {
+  return {r.right, r.bottom};
+}
+const design::Rect& kBetOne = design::kButtons[0];
+const design::Rect& kBetMax = design::kButtons[1];
+const design::Rect& kSpin = design::kButtons[2];
+const QPoint kKnob(design::kLeverKnob.x, design::kLeverKnob.y);
+const QPoint kHub(design::kLeverHub.x, design::kLeverHub.y);
+const QPoint kNowhere(5, 5);  // no control there
+// The rows of the guide lines over the reels: top, middle, bottom.
+constexpr int kGuideRows[] = {design::kReelTop + design::kCell / 2 - 2,
+                              design::kReelTop + design::kCell + design::kCell / 2,
+                              design::kReelTop + 2 * design::kCell + design::kCell / 2};
+
 // A started machine laid out at 800 pixels, input free, with a New Game's
 // counters (1000 credits, six holds).
 class Play : public ::testing::Test {
  protected:
   void SetUp() override { form_ = &window_.OpenStarted(); }
   GameState& State() { return form_->State(); }
-  // A press at machine pixel (x, y) through the window's client area.
-  void Press(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mousePress(form_->View(), button, {}, QPoint(x, y) + form_->View()->Origin());
+  // A press at a machine pixel through the window's client area, played out.
+  void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton) { window_.Press(at, button); }
+  void Key(Qt::Key key) {
+    QTest::keyClick(form_->View(), key);
+    window_.Drive();
   }
-  void Key(Qt::Key key) { QTest::keyClick(form_->View(), key); }
   // Spins with three coins until a spin pays nothing (or pays, when `win`).
   void SpinUntil(bool win) {
     for (int i = 0; i < 200; ++i) {
-      Press(616, 461);  // Bet Max
+      Press(Centre(kBetMax));
       if (form_->Hooks().TimerEnabled(LampTimer::Timer3) == win) return;
     }
     FAIL() << "no such spin in 200";
@@ -44,22 +68,22 @@ class Play : public ::testing::Test {
 
 TEST_F(Play, SpinButtonCountsUpToItsFarEdgeAndNoFurther) {
   State().LastBet = 1;
-  Press(656, 352);
+  Press(FarCorner(kSpin) + QPoint(1, 0));
   EXPECT_EQ(State().Spins, 0);
-  Press(655, 353);
+  Press(FarCorner(kSpin) + QPoint(0, 1));
   EXPECT_EQ(State().Spins, 0);
-  Press(655, 352);
+  Press(FarCorner(kSpin));
   EXPECT_EQ(State().Spins, 1);
-  Press(577, 293, Qt::RightButton);  // any button, the near corner
+  Press(NearCorner(kSpin), Qt::RightButton);  // any button, the near corner
   EXPECT_EQ(State().Spins, 2);
   EXPECT_EQ(State().Credits, 998);
 }
 
 TEST_F(Play, BetAreasAndKeys) {
-  Press(600, 400);  // Bet One
-  Press(570, 120);  // the coin spot
+  Press(Centre(kBetOne));
+  Press(Centre(design::kCoinSpotHit));
   EXPECT_EQ(State().CoinsBet, 2);
-  Press(643, 181);  // the coin spot's far corner: the third coin spins
+  Press(FarCorner(design::kCoinSpotHit));  // the third coin spins
   EXPECT_EQ(State().Spins, 1);
   Key(Qt::Key_B);
   EXPECT_EQ(State().CoinsBet, 1);
@@ -77,16 +101,16 @@ TEST_F(Play, BetAreasAndKeys) {
 TEST_F(Play, PressesAndKeysDuringASpinDoNothing) {
   int pokes = 0;
   window_.Record().onPump = [&] {
+    if (!form_->Runner().InProgress()) return;
     ++pokes;
-    Press(600, 400);  // Bet One
-    Press(616, 320);  // Spin
-    Press(570, 120);  // the coin spot
-    Key(Qt::Key_Space);
-    Key(Qt::Key_B);
+    for (const QPoint at : {Centre(kBetOne), Centre(kSpin), Centre(design::kCoinSpotHit)})
+      QTest::mousePress(form_->View(), Qt::LeftButton, {}, at + form_->View()->Origin());
+    QTest::keyClick(form_->View(), Qt::Key_Space);
+    QTest::keyClick(form_->View(), Qt::Key_B);
   };
   Key(Qt::Key_M);
   window_.Record().onPump = nullptr;
-  EXPECT_GT(pokes, 47);
+  EXPECT_GE(pokes, 46);  // between every two frames of the reels
   EXPECT_EQ(State().Spins, 1);
   EXPECT_EQ(State().TotalBets, 3);
   EXPECT_EQ(State().CoinsBet, 0);
@@ -94,7 +118,7 @@ TEST_F(Play, PressesAndKeysDuringASpinDoNothing) {
 }
 
 TEST_F(Play, NoBetAndNoLastBetShowsTheMessage) {
-  Press(616, 320);
+  Press(Centre(kSpin));
   EXPECT_EQ(window_.Record().information, QStringList{"No bet was placed!"});
   EXPECT_EQ(State().Spins, 0);
 }
@@ -104,21 +128,24 @@ TEST_F(Play, TwoHoldsAfterALosingSpinKeepTheirReelsStill) {
   ASSERT_TRUE(State().HoldsOpen);
   const int32_t stock = State().Nudges;
   EXPECT_TRUE(form_->Hooks().TimerEnabled(LampTimer::Timer7));
-  Press(260, 246);  // hold reel 0, near corner
-  Press(540, 263);  // hold reel 2, far corner
-  Press(400, 254);  // a third hold is not taken
+  Press(NearCorner(design::kHoldButtons[0]));
+  Press(FarCorner(design::kHoldButtons[2]));
+  Press(Centre(design::kHoldButtons[1]));  // a third hold is not taken
   EXPECT_EQ(State().Nudges, stock - 2);
   EXPECT_EQ(State().ReelHeld, (std::array<bool, 3>{true, false, true}));
   EXPECT_FALSE(form_->Hooks().TimerEnabled(LampTimer::Timer7));
-  const QImage before = form_->Surface().copy(258, 272, 76, 228);
+  const design::Rect reel = design::ReelWindow(0);
+  const QRect window(reel.left, reel.top, reel.width(), reel.height());
+  const QImage before = form_->Surface().copy(window);
   const int32_t stop = State().ReelStop[0];
-  Press(616, 461);
+  Press(Centre(kBetMax));
   EXPECT_EQ(State().ReelStop[0], stop);
   int changed = 0;
-  for (int y = 0; y < 228; ++y) {
-    if (272 + y == 308 || 272 + y == 386 || 272 + y == 462) continue;  // guide lines
-    changed +=
-        DifferentPixels(form_->Surface(), before, QRect(258, 272 + y, 76, 1), QPoint(-258, -272));
+  for (int y = window.top(); y <= window.bottom(); ++y) {
+    if (std::find(std::begin(kGuideRows), std::end(kGuideRows), y) != std::end(kGuideRows))
+      continue;
+    changed += DifferentPixels(form_->Surface(), before, QRect(window.left(), y, window.width(), 1),
+                               -window.topLeft());
   }
   EXPECT_EQ(changed, 0);
 }
@@ -130,7 +157,7 @@ TEST_F(Play, APressAnywhereWithNoHoldsLeftClosesTheHolds) {
     Key(Qt::Key_M);
   ASSERT_TRUE(State().HoldsOpen);
   EXPECT_FALSE(form_->Hooks().TimerEnabled(LampTimer::Timer7));
-  Press(5, 5);
+  Press(kNowhere);
   EXPECT_FALSE(State().HoldsOpen);
 }
 
@@ -179,21 +206,21 @@ TEST_F(Play, AWinFlashesThePanelsAndBlinksItsLinesUntilTheNextSpin) {
       EXPECT_EQ(changed, 0) << line;
     }
   }
-  Press(600, 400);  // a coin does not end the win display
+  Press(Centre(kBetOne));  // a coin does not end the win display
   EXPECT_TRUE(form_->Hooks().TimerEnabled(LampTimer::Timer3));
   bool flashingDuringSpin = true;
   window_.Record().onPump = [&] {
     flashingDuringSpin = form_->Hooks().TimerEnabled(LampTimer::Timer3) ||
                          form_->Hooks().TimerEnabled(LampTimer::Timer8);
   };
-  Press(616, 322);  // Spin: the display ends
+  Press(Centre(kSpin));  // the display ends
   window_.Record().onPump = nullptr;
   EXPECT_FALSE(flashingDuringSpin);
 }
 
 TEST_F(Play, NewGameKeepsTheCoinsPlaced) {
-  Press(600, 400);
-  Press(600, 400);
+  Press(Centre(kBetOne));
+  Press(Centre(kBetOne));
   State().Credits = 5;
   form_->NewGame1Click();
   EXPECT_EQ(State().CoinsBet, 2);
@@ -210,7 +237,7 @@ TEST_F(Play, ClosingDuringASpinStoresTheSettledGame) {
       form_->Exit1Click();
     }
   };
-  Press(616, 461);  // Bet Max spins; Exit is chosen while the reels run
+  Press(Centre(kBetMax));  // spins; Exit is chosen while the reels run
   window_.Record().onPump = nullptr;
   ASSERT_TRUE(asked);
   EXPECT_FALSE(form_->isVisible());
@@ -234,11 +261,12 @@ TEST_F(Play, ALeverPressSpinsAndAPressOnePixelPastItsKnobDoesNot) {
   State().LastBet = 1;
   const QRect lever = Scaled(800, design::kLeverRegion);
   const QImage before = form_->Surface().copy(lever);
-  Press(781, 84);  // just right of the knob
+  const QPoint knobEdge = kKnob + QPoint(design::kLeverKnobRadius + 2, 0);
+  Press(knobEdge + QPoint(1, 0));  // just right of the knob
   EXPECT_EQ(State().Spins, 0);
-  Press(780, 84);  // on the knob's right edge
+  Press(knobEdge);
   EXPECT_EQ(State().Spins, 1);
-  Press(729, 227);  // halfway down the rod
+  Press((kKnob + kHub) / 2);  // halfway down the rod
   EXPECT_EQ(State().Spins, 2);
   // The lever is back at rest, exactly as drawn.
   EXPECT_EQ(DifferentPixels(form_->Surface(), before, lever, -lever.topLeft()), 0);
@@ -246,7 +274,8 @@ TEST_F(Play, ALeverPressSpinsAndAPressOnePixelPastItsKnobDoesNot) {
 
 TEST_F(Play, TheLeverComesDownBeforeTheReelsStart) {
   State().LastBet = 1;
-  const QRect knobArea(730, 60, 48, 48);
+  const int radius = design::kLeverKnobRadius;
+  const QRect knobArea(kKnob - QPoint(radius, radius), QSize(2 * radius, 2 * radius));
   const QImage before = form_->Surface().copy(knobArea);
   int knobMovedBeforeSpin = 0;
   window_.Record().onPump = [&] {
@@ -254,7 +283,7 @@ TEST_F(Play, TheLeverComesDownBeforeTheReelsStart) {
       knobMovedBeforeSpin +=
           DifferentPixels(form_->Surface(), before, knobArea, -knobArea.topLeft());
   };
-  Press(754, 84);
+  Press(kKnob);
   window_.Record().onPump = nullptr;
   EXPECT_EQ(State().Spins, 1);
   EXPECT_GT(knobMovedBeforeSpin, 500);

@@ -46,18 +46,18 @@ class RandomPlay : public ::testing::Test {
   void PlayOneSpin() {
     switch (Roll(4)) {
       case 0:
-        BetMax(state_, fake_);
+        fake_.Run(BetMax(state_, fake_));
         break;
       case 1:
         for (int coins = 1 + Roll(3); coins > 0 && state_.CoinsBet < 3; --coins) {
-          BetOne(state_, fake_);
+          fake_.Run(BetOne(state_, fake_));
         }
         break;
       default:
-        if (state_.LastBet == 0) BetOne(state_, fake_);
+        if (state_.LastBet == 0) fake_.Run(BetOne(state_, fake_));
         break;  // otherwise Spin re-bets the last bet
     }
-    if (state_.Spins == spinsBefore_) Spin(state_, fake_);
+    if (state_.Spins == spinsBefore_) fake_.Run(Spin(state_, fake_));
   }
 
   void CheckBooks() {

@@ -21,9 +21,9 @@
 namespace vexlor {
 namespace {
 
+using testing::CloseModal;
+using testing::Modal;
 using testing::TestWindow;
-
-using testing::WhenModal;
 
 std::array<int32_t, 7> Counters(const GameState& s) {
   return {s.Credits, s.Borrowed, s.Spins, s.TotalBets, s.BonusWon, s.BonusPts, s.Nudges};
@@ -36,37 +36,31 @@ class SideWindows : public ::testing::Test {
   std::string Stored(const char* section, const char* key) {
     return ReadProfileString(window_.StoreFile(), section, key, "");
   }
-  // Opens the slot dialog in a mode and presses a row's OK, or Cancel (row 0).
-  void UseSlots(bool save, int row, std::function<void(QWidget*)> inDialog = nullptr) {
-    WhenModal([row, inDialog](QWidget* w) {
-      auto* dialog = qobject_cast<TLoadSave*>(w);
-      ASSERT_NE(dialog, nullptr);
-      if (inDialog) inDialog(dialog);
-      if (row == 0) {
-        dialog->reject();
-      } else {
-        dialog->OkButton(row)->click();
-      }
-    });
+  // Opens the slot dialog in a mode and presses a row's OK, or Cancel (row 0);
+  // a save's name prompt gets `name`, or Cancel.
+  void UseSlots(bool save, int row, std::function<void(TLoadSave&)> inDialog = nullptr,
+                std::optional<QString> name = std::nullopt, QString* prefilled = nullptr) {
     if (save) {
       form_->SaveGame1Click();
     } else {
       form_->OpenGame1Click();
     }
-  }
-  // Answers the name prompt that a save opens, with `name` (or Cancel).
-  static void AnswerPrompt(std::optional<QString> name, QString* prefilled = nullptr) {
-    WhenModal([name, prefilled](QWidget* w) {
-      auto* prompt = qobject_cast<QInputDialog*>(w);
-      ASSERT_NE(prompt, nullptr);
-      if (prefilled) *prefilled = prompt->textValue();
-      if (name) {
-        prompt->setTextValue(*name);
-        prompt->accept();
-      } else {
-        prompt->reject();
-      }
-    });
+    TLoadSave& dialog = Modal<TLoadSave>();
+    if (inDialog) inDialog(dialog);
+    if (row == 0) {
+      dialog.reject();
+      return;
+    }
+    dialog.OkButton(row)->click();
+    if (!save) return;
+    QInputDialog& prompt = Modal<QInputDialog>();
+    if (prefilled) *prefilled = prompt.textValue();
+    if (name) {
+      prompt.setTextValue(*name);
+      prompt.accept();
+    } else {
+      prompt.reject();
+    }
   }
 
   TestWindow window_;
@@ -75,7 +69,7 @@ class SideWindows : public ::testing::Test {
 
 TEST_F(SideWindows, CancelInEitherModeKeepsTheLiveGameAndParksItDatedToday) {
   State().Credits = 640;
-  form_->FormKeyDown(Qt::Key_B);  // a coin placed and not spun
+  window_.Key(Qt::Key_B);  // a coin placed and not spun
   const auto before = Counters(State());
   for (const bool save : {true, false}) {
     UseSlots(save, 0);
@@ -103,10 +97,9 @@ TEST_F(SideWindows, ASaveStartsFromATypedNameAndASavedGameOpensWithEveryCounter)
   State().Nudges = 4;
   const auto saved = Counters(State());
   QString prefilled;
-  UseSlots(true, 3, [&prefilled](QWidget* dialog) {
-    static_cast<TLoadSave*>(dialog)->NameBox(3)->setText(QStringLiteral("Typed here"));
-    AnswerPrompt(QStringLiteral("Friday night"), &prefilled);
-  });
+  UseSlots(
+      true, 3, [](TLoadSave& dialog) { dialog.NameBox(3)->setText(QStringLiteral("Typed here")); },
+      QStringLiteral("Friday night"), &prefilled);
   EXPECT_EQ(prefilled, QStringLiteral("Typed here"));
   EXPECT_EQ(Stored("GameNo3", "GameName"), "Friday night");
   form_->NewGame1Click();
@@ -116,13 +109,13 @@ TEST_F(SideWindows, ASaveStartsFromATypedNameAndASavedGameOpensWithEveryCounter)
 
 TEST_F(SideWindows, LongNamesShowTheirFirstThirtyCharactersAndEmptyNamesStayEmpty) {
   const QString forty(40, QLatin1Char('n'));
-  UseSlots(true, 1, [forty](QWidget*) { AnswerPrompt(forty); });
-  UseSlots(true, 2, [](QWidget*) { AnswerPrompt(QString()); });
-  UseSlots(true, 4, [](QWidget*) { AnswerPrompt(std::nullopt); });  // cancelled: nothing saved
+  UseSlots(true, 1, nullptr, forty);
+  UseSlots(true, 2, nullptr, QString());
+  UseSlots(true, 4, nullptr, std::nullopt);  // cancelled: nothing saved
   QString rows[4];
-  UseSlots(false, 0, [&rows](QWidget* w) {
+  UseSlots(false, 0, [&rows](TLoadSave& dialog) {
     for (int row = 1; row <= 4; ++row)
-      rows[row - 1] = static_cast<TLoadSave*>(w)->NameBox(row)->text();
+      rows[row - 1] = dialog.NameBox(row)->text();
   });
   EXPECT_EQ(rows[0], QString(30, QLatin1Char('n')));
   EXPECT_EQ(rows[1], QString());
@@ -133,17 +126,14 @@ TEST_F(SideWindows, LongNamesShowTheirFirstThirtyCharactersAndEmptyNamesStayEmpt
 TEST_F(SideWindows, BorrowingAndPayingBackKeepTheirRulesAndTheGameIsStored) {
   State().Credits = 50;
   State().Borrowed = 50;
-  WhenModal([](QWidget* w) {
-    auto* borrow = qobject_cast<TBorrowC*>(w);
-    ASSERT_NE(borrow, nullptr);
-    borrow->BitBtn1Click(0);  // borrow 1000
-    borrow->PayBackButton()->setChecked(true);
-    borrow->BitBtn1Click(1);   // pay back 100 of 1050: fine
-    borrow->BitBtn1Click(0);   // 1000 of 950 in hand: refused
-    borrow->Chip(3)->click();  // 1 by its button
-    borrow->reject();
-  });
   form_->Borrow1Click();
+  TBorrowC& borrow = Modal<TBorrowC>();
+  borrow.BitBtn1Click(0);  // borrow 1000
+  borrow.PayBackButton()->setChecked(true);
+  borrow.BitBtn1Click(1);   // pay back 100 of 1050: fine
+  borrow.BitBtn1Click(0);   // 1000 of 950 in hand: refused
+  borrow.Chip(3)->click();  // 1 by its button
+  borrow.reject();
   EXPECT_EQ(State().Credits, 949);
   EXPECT_EQ(State().Borrowed, 949);
   EXPECT_EQ(window_.Record().information,
@@ -235,19 +225,21 @@ TEST_F(SideWindows, CommandsThatChangeTheGameWaitWhileASpinRuns) {
   bool greyedMidSpin = true;
   bool statsLiveMidSpin = false;
   window_.Record().onPump = [&] {
-    if (!State().SpinInProgress) return;
-    for (Command c : {Command::NewGame, Command::OpenGame, Command::Borrow})
+    if (!form_->Runner().InProgress()) return;
+    for (Command c : {Command::NewGame, Command::OpenGame, Command::SaveGame, Command::Borrow})
       greyedMidSpin &= !form_->CommandAction(c)->isEnabled();
     statsLiveMidSpin = form_->CommandAction(Command::Stats)->isEnabled() &&
-                       form_->CommandAction(Command::SaveGame)->isEnabled();
+                       form_->CommandAction(Command::LastPlays)->isEnabled();
     form_->NewGame1Click();  // ignored even when called directly
+    form_->SaveGame1Click();
   };
-  form_->FormKeyDown(Qt::Key_M);
+  window_.Key(Qt::Key_M);
   window_.Record().onPump = nullptr;
   EXPECT_TRUE(greyedMidSpin);
   EXPECT_TRUE(statsLiveMidSpin);
-  EXPECT_EQ(State().Spins, 1);  // no New Game came in between
-  for (Command c : {Command::NewGame, Command::OpenGame, Command::Borrow})
+  EXPECT_EQ(State().Spins, 1);                            // no New Game came in between
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // nor a slot dialog
+  for (Command c : {Command::NewGame, Command::OpenGame, Command::SaveGame, Command::Borrow})
     EXPECT_TRUE(form_->CommandAction(c)->isEnabled());
 }
 

@@ -33,8 +33,9 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 namespace vexlor {
 namespace {
 
+using testing::CloseModal;
+using testing::Modal;
 using testing::TestWindow;
-using testing::WhenModal;
 
 constexpr int kSpins = 5000;
 constexpr int kBaselineSpin = 500;
@@ -129,18 +130,18 @@ class Soak : public ::testing::Test {
     window_.Record().pickBonusRounds = Roll(3) != 0;
     switch (Roll(4)) {
       case 0:
-        form_->FormKeyDown(Qt::Key_M);
+        window_.Key(Qt::Key_M);
         break;
       case 1:
         if (State().LastBet > 0) {
-          form_->FormKeyDown(Roll(2) == 0 ? Qt::Key_Return : Qt::Key_Space);
+          window_.Key(Roll(2) == 0 ? Qt::Key_Return : Qt::Key_Space);
           break;
         }
         [[fallthrough]];
       default:
         for (int coins = 1 + Roll(3); coins > 0 && State().CoinsBet < kMaxCoins; --coins)
-          form_->FormKeyDown(Qt::Key_B);
-        if (State().CoinsBet > 0) form_->FormKeyDown(Qt::Key_Space);
+          window_.Key(Qt::Key_B);
+        if (State().CoinsBet > 0) window_.Key(Qt::Key_Space);
         break;
     }
   }
@@ -149,7 +150,7 @@ class Soak : public ::testing::Test {
     if (!State().HoldsOpen || State().Nudges <= 0) return;
     for (int presses = Roll(4); presses > 0; --presses) {
       const int32_t before = State().Nudges;
-      form_->FormKeyDown(Qt::Key_1 + Roll(3));
+      window_.Key(Qt::Key_1 + Roll(3));
       holdsPlaced_ += before - State().Nudges;
     }
   }
@@ -159,52 +160,36 @@ class Soak : public ::testing::Test {
     const bool payBack = !needed && Roll(2) == 0;
     const int32_t amount = std::array<int32_t, 4>{1000, 100, 10, 1}[chip];
     if (payBack && (amount > State().Credits - 3 || amount > State().Borrowed)) return;
-    WhenModal([chip, payBack](QWidget* w) {
-      auto* borrow = qobject_cast<TBorrowC*>(w);
-      ASSERT_NE(borrow, nullptr);
-      borrow->PayBackButton()->setChecked(payBack);
-      borrow->BitBtn1Click(chip);
-      borrow->reject();
-    });
     form_->Borrow1Click();
+    TBorrowC& borrow = Modal<TBorrowC>();
+    borrow.PayBackButton()->setChecked(payBack);
+    borrow.BitBtn1Click(chip);
+    CloseModal();
   }
 
   // The statistics window shows the normal payoffs the test saw paid.
   void LookAtStats() {
-    QString normal;
-    WhenModal(
-        [&normal](QWidget* w) {
-          auto* stats = qobject_cast<TStatsForm*>(w);
-          ASSERT_NE(stats, nullptr);
-          normal = stats->Value(5);
-        },
-        true);
     form_->Stats1Click();
+    const QString normal = Modal<TStatsForm>().Value(5);
+    CloseModal();
     EXPECT_EQ(normal, FormatCount(static_cast<int32_t>(normalPaid_), QLocale::system()));
   }
 
   void UseSlot(bool save) {
     const int row = 1 + Roll(kSavedSlotCount);
-    WhenModal([row, save](QWidget* w) {
-      auto* dialog = qobject_cast<TLoadSave*>(w);
-      ASSERT_NE(dialog, nullptr);
-      if (save) {
-        WhenModal([row](QWidget* prompt) {
-          auto* ask = qobject_cast<QInputDialog*>(prompt);
-          ASSERT_NE(ask, nullptr);
-          ask->setTextValue(QStringLiteral("Soak %1").arg(row));
-          ask->accept();
-        });
-      }
-      dialog->OkButton(row)->click();
-    });
     if (save) {
       form_->SaveGame1Click();
+      Modal<TLoadSave>().OkButton(row)->click();
+      QInputDialog& ask = Modal<QInputDialog>();
+      ask.setTextValue(QStringLiteral("Soak %1").arg(row));
+      ask.accept();
       slotPaid_[row] = normalPaid_;
     } else {
       form_->OpenGame1Click();
+      Modal<TLoadSave>().OkButton(row)->click();
       normalPaid_ = slotPaid_[row];  // a slot never saved opens a fresh game: nothing paid
     }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
   // Now and then the player leaves the reels for a side window or a new game.
@@ -220,8 +205,8 @@ class Soak : public ::testing::Test {
         LookAtStats();
         break;
       case 2:
-        WhenModal([](QWidget*) {}, true);
         form_->Payoffs1Click();
+        CloseModal();
         break;
       case 3:
       case 4:
@@ -265,7 +250,7 @@ class Soak : public ::testing::Test {
     ASSERT_EQ(s.SpinWin, 0);
     ASSERT_EQ(s.HoldsUsed, 0);
     ASSERT_FALSE(s.Busy);
-    ASSERT_FALSE(s.SpinInProgress);
+    ASSERT_FALSE(form_->Runner().InProgress());
     for (int32_t stop : s.ReelStop) {
       ASSERT_GE(stop, 1);
       ASSERT_LE(stop, kStripLength);

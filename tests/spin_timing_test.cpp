@@ -42,7 +42,7 @@ TEST_P(SpinTiming, UninterruptedSpinTakesFortySevenTicksAtLeast25msApart) {
   FakeHooks fake(state);
   fake.pumpStepMs = GetParam();
   const int64_t start = fake.clock;
-  RunReels(state, fake);
+  fake.Run(RunReels(state, fake));
   const std::vector<int64_t> ticks = TickTimes(fake);
   ASSERT_EQ(ticks.size(), 47u);
   EXPECT_GE(ticks.front() - start, 25);
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(PumpSteps, SpinTiming, ::testing::Values(1, 7, 25, 40))
 TEST(Spin, ReelsSpinTwentyTwentyNineAndThirtyEightFramesThenBounceEight) {
   GameState state = NewGameState();
   FakeHooks fake(state);
-  RunReels(state, fake);
+  fake.Run(RunReels(state, fake));
   const std::vector<int64_t> ticks = TickTimes(fake);
   const auto tickOf = [&](const HookCall& c) {
     return std::find(ticks.begin(), ticks.end(), c.timeMs) - ticks.begin() + 1;
@@ -84,7 +84,7 @@ TEST(Spin, DrawsBlurOffsetAndStopReelByReel) {
   GameState state = NewGameState();
   FakeHooks fake(state);
   fake.scriptedDraws = {5, 0, 6, 29, 455, 14};
-  RunReels(state, fake);
+  fake.Run(RunReels(state, fake));
   EXPECT_EQ(state.ReelStop, (std::array<int32_t, 3>{1, 30, 15}));
   const auto blur = fake.Named("DrawReelBlur");
   EXPECT_EQ(ForReel(blur, 0).front().b, 5);
@@ -99,7 +99,7 @@ TEST(Spin, BlurMovesByScaledSixtyOnePixelsAndWrapsAroundTheStrip) {
     state.BlurHeight = blurHeight;
     FakeHooks fake(state);
     fake.drawing.scaleFactor = 1.28;  // a 1024-wide layout: Scale(61) is 78
-    RunReels(state, fake);
+    fake.Run(RunReels(state, fake));
     for (int reel = 0; reel < 3; ++reel) {
       const auto blur = ForReel(fake.Named("DrawReelBlur"), reel);
       for (std::size_t i = 0; i < blur.size(); ++i) {
@@ -119,7 +119,7 @@ TEST(Spin, HeldReelKeepsItsStopAndIsNeverDrawnButItsGuideLinesAre) {
   state.ReelStop[1] = 11;
   FakeHooks fake(state);
   fake.scriptedDraws = {0, 0, 0, 1, 99};  // reels 1 and 3 only; 99 must stay unused
-  RunReels(state, fake);
+  fake.Run(RunReels(state, fake));
   EXPECT_EQ(state.ReelStop[1], 11);
   EXPECT_EQ(fake.scriptedDraws, (std::deque<int32_t>{99}));
   for (const char* name : {"DrawReelBlur", "DrawReel", "CaptureReel", "DrawCapturedReel"}) {
@@ -149,7 +149,7 @@ TEST(Spin, StopRequestedEndsTheAnimationAtOnceAndTheSpinStillPays) {
       stopAt = fake.clock;
     }
   };
-  Spin(state, fake);
+  fake.Run(Spin(state, fake));
   ASSERT_EQ(stopAt, 300);
   for (const HookCall& c : fake.calls) {
     if (kReelSteps.count(c.name)) {
@@ -170,7 +170,7 @@ TEST(Spin, AStopLeftOverFromEarlierIsClearedWhenTheReelsStart) {
   GameState state = NewGameState();
   state.StopRequested = true;
   FakeHooks fake(state);
-  RunReels(state, fake);
+  fake.Run(RunReels(state, fake));
   EXPECT_FALSE(state.StopRequested);
   EXPECT_EQ(TickTimes(fake).size(), 47u);
 }

@@ -23,7 +23,7 @@ std::string Contents(const fs::path& file) {
   return all.str();
 }
 
-// The spec's sample store written by an editor that saves UTF-16: every other byte is a NUL.
+// A store of two games as an editor that saves UTF-16 writes it: every other byte is a NUL.
 std::string Utf16Store() {
   const std::string text =
       "[GameNo2]\r\nGameName=Friday night\r\nCredits=870\r\nBorrowed=500\r\n"
@@ -45,26 +45,20 @@ TForm1& OpenRestored(TestWindow& window) {
 class StoreFault : public ::testing::Test {
  protected:
   // Plays `spins` spins of three coins.
-  void Play(TForm1& form, int spins) {
+  void Play(TForm1&, int spins) {
     for (int i = 0; i < spins; ++i)
-      form.FormKeyDown(Qt::Key_M);
+      window_.Key(Qt::Key_M);
   }
   // Opens the slot dialog in both modes; true when either was shown (and closed).
-  bool SlotDialogShown(TForm1& form) {
+  static bool SlotDialogShown(TForm1& form) {
     bool shown = false;
-    const auto closeAnyModal = [&shown] {
-      QTimer::singleShot(0, [&shown] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-          shown = true;
-          modal->close();
-        }
-      });
-    };
-    closeAnyModal();
-    form.SaveGame1Click();
-    closeAnyModal();
-    form.OpenGame1Click();
-    QCoreApplication::processEvents();
+    for (const auto open : {&TForm1::SaveGame1Click, &TForm1::OpenGame1Click}) {
+      (form.*open)();
+      if (QApplication::activeModalWidget() != nullptr) {
+        shown = true;
+        testing::CloseModal();
+      }
+    }
     return shown;
   }
   std::array<int32_t, 5> Counters(const GameState& s) const {
@@ -118,7 +112,7 @@ TEST_F(StoreFault, AStoreThatIsNotIniTextIsReadAsFarAsItGoesAndNeverReplaced) {
     std::ofstream(window.StoreFile(), std::ios::binary) << store;
     TForm1& form = OpenRestored(window);
     EXPECT_EQ(form.State().Credits, credits);
-    form.FormKeyDown(Qt::Key_M);
+    window.Key(Qt::Key_M);
     form.show();
     EXPECT_FALSE(form.close());
     EXPECT_EQ(window.Record().errors,
@@ -134,7 +128,7 @@ TEST_F(StoreFault, AStoreOfFiftyMegabytesIsNeitherReadNorReplaced) {
   fs::resize_file(window_.StoreFile(), 50u << 20);  // the rest reads as NULs
   TForm1& form = OpenRestored(window_);
   EXPECT_EQ(form.State().Credits, 1000);
-  form.FormKeyDown(Qt::Key_M);
+  window_.Key(Qt::Key_M);
   EXPECT_EQ(form.State().Spins, 1);
   EXPECT_EQ(
       window_.Record().errors,

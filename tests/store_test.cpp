@@ -210,7 +210,7 @@ TEST_F(Store, LiveGameStoresItsUnspunCoinsAsCreditsAndGetsBackWhatItParked) {
   EXPECT_EQ(nextRun.Credits, 18);
 
   // Coins in a spin that is running are already bet.
-  live.SpinInProgress = true;
+  live.Busy = true;
   live.CoinsBet = 3;
   StoreLiveGame(live, store_, 2, "Mid-spin");
   EXPECT_EQ(Loaded(2).Credits, 17);

@@ -46,7 +46,7 @@ TEST(Startup, RestoresTheStoredGameAndShowsItsCredits) {
   TestWindow window;
   std::filesystem::create_directories(window.Env().storeFolder);
   std::ofstream(window.StoreFile()) << "[CurrentGame]\nCredits=-1234\nBorrowed=77\nNudges=5\n"
-                                       "BonusPts=12\nSpins=9\nTotalBets=30\nBonusWon=0x19\n";
+                                       "BonusPts=15\nSpins=9\nTotalBets=30\nBonusWon=0x19\n";
   const GameState& state = window.Open().State();
   EXPECT_EQ(state.Credits, -1234);
   EXPECT_EQ(state.Borrowed, 77);
@@ -98,7 +98,7 @@ TEST(Startup, AMissingReelStopCueGivesOneMessageAndTheGamePlays) {
   EXPECT_TRUE(window.Record().errors[0].contains("Vexlor0.wav"));
   form.Timer1Timer();
   form.NewGame1Click();
-  form.FormKeyDown(Qt::Key_M);
+  window.Key(Qt::Key_M);
   EXPECT_EQ(form.State().Spins, 1);
 }
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "window/picture.h"
+#include "pictures/picture.h"
 
 namespace vexlor {
 

@@ -1,5 +1,6 @@
 #include "window/environment.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDesktopServices>
@@ -9,7 +10,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <chrono>
@@ -31,6 +32,31 @@ char LocaleDateSeparator() {
 
 QString Title() {
   return QString::fromUtf8(kApplicationTitle.data(), kApplicationTitle.size());
+}
+
+// The game's main window, when it is up: what boxes are opened over.
+QWidget* GameWindow() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->inherits("QMainWindow") && window->isVisible()) return window;
+  }
+  return nullptr;
+}
+
+// Opens a box over whatever window is in front, once the event loop runs: a
+// box asked for while the game starts shows over the machine. Boxes asked for
+// once the game has closed are not shown.
+void OpenBox(QMessageBox::Icon icon, const QString& text) {
+  QString shown = text;
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // texts break lines with CR LF
+  QTimer::singleShot(0, qApp, [icon, shown] {
+    QWidget* game = GameWindow();
+    if (game == nullptr) return;
+    QWidget* over = QApplication::activeModalWidget();
+    auto* box = new QMessageBox(icon, Title(), shown, QMessageBox::Ok, over ? over : game);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+  });
 }
 
 }  // namespace
@@ -68,18 +94,13 @@ WindowEnvironment SystemEnvironment() {
   auto timer = std::make_shared<QElapsedTimer>();
   timer->start();
   env.clock = [timer] { return timer->elapsed(); };
-  env.pump = [] {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    QThread::msleep(1);  // the spin and count loops wait here instead of spinning the CPU
+  env.after = [](QObject* context, int64_t ms, std::function<void()> call) {
+    QTimer::singleShot(std::chrono::milliseconds(ms), Qt::PreciseTimer, context, std::move(call));
   };
-  env.information = [](const QString& text) {
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // texts break lines with CR LF
-    QMessageBox::information(nullptr, Title(), shown);
-  };
+  env.information = [](const QString& text) { OpenBox(QMessageBox::Information, text); };
   env.error = [](const QString& text) {
     qWarning("%s", qPrintable(text));  // also for the system's log
-    QMessageBox::critical(nullptr, Title(), text);
+    OpenBox(QMessageBox::Critical, text);
   };
   env.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
   env.makeAudio = [] {

@@ -14,6 +14,7 @@
 
 #include "sound/audio_device.h"
 
+class QObject;
 class QWidget;
 
 namespace vexlor {
@@ -33,9 +34,14 @@ struct WindowEnvironment {
   std::function<std::string()> today;  // "mm/dd/yy" with the locale's separator
   uint32_t seed = 0;                   // of the game's random generator
   std::function<int64_t()> clock;      // monotonic milliseconds
-  std::function<void()> pump;          // handles pending events
-  std::function<void(const QString&)> information;          // modal information box, OK button
-  std::function<void(const QString&)> error;                // modal error box titled "Vexlor Slots"
+  // Calls `call` once `ms` have passed on `clock`: later, from the event
+  // loop, never inside this call; not at all once `context` is gone.
+  std::function<void(QObject* context, int64_t ms, std::function<void()> call)> after;
+  // A modal information box with an OK button, and the error box titled
+  // "Vexlor Slots": opened over the game and left to the player; nothing
+  // waits for them.
+  std::function<void(const QString&)> information;
+  std::function<void(const QString&)> error;
   QLocale locale = QLocale::system();                       // separators of numbers and dates
   std::function<bool(const QUrl&)> openUrl;                 // the user's web browser
   std::function<std::unique_ptr<AudioDevice>()> makeAudio;  // the back end of cues and tunes

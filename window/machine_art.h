@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "engine/machine_geometry.h"
+#include "pictures/digits.h"
 #include "window/artwork.h"
-#include "window/digits.h"
 
 namespace vexlor {
 

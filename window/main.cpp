@@ -24,6 +24,8 @@ int main(int argc, char* argv[]) {
   // The desktop entry's name, which desktops match the window and its icon to.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.vexlor.VexlorSlots"));
   vexlor::TForm1 form(vexlor::SystemEnvironment());
+  QObject::connect(&form, &vexlor::TForm1::Closed, &app, &QCoreApplication::quit,
+                   Qt::QueuedConnection);
   // For timing start-up: VEXLOR_EXIT_AFTER_FIRST_FRAME=1 ends the process as
   // soon as the machine's first frame is on the screen, without storing the
   // game or closing the audio, so the time measured is the start alone.

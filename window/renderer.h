@@ -16,11 +16,12 @@ class QPainter;
 namespace vexlor {
 
 // Draws the machine into a retained picture of the machine's size. Each
-// operation redraws one element from the GameState and reports the rectangle
-// it touched through `onDirty`, so the window repaints just that part.
+// operation redraws one element from the GameState, which it only reads, and
+// reports the rectangle it touched through `onDirty`, so the window repaints
+// just that part.
 class MachineRenderer : public DrawingHooks {
  public:
-  explicit MachineRenderer(GameState& state) : state_(state) {}
+  explicit MachineRenderer(const GameState& state) : state_(state) {}
 
   // A new layout: the pictures for it and a fresh surface of the machine's size.
   void SetArt(MachineArt art);
@@ -71,7 +72,7 @@ class MachineRenderer : public DrawingHooks {
   void DrawLabel(const design::Label& label);
   QRect ReelWindow(int reel) const;
 
-  GameState& state_;
+  const GameState& state_;
   MachineArt art_;
   QImage surface_;
   QFont labelFont_;

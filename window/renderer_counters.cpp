@@ -89,9 +89,8 @@ void MachineRenderer::DrawWinningsLabel() {
 }
 
 void MachineRenderer::DrawBonusMeter() {
-  // A stored count outside the meter's range is drawn, and kept, at its nearest end.
-  state_.BonusPts = std::clamp(state_.BonusPts, 0, kBonusPointsForRound);
-  const int frame = kBonusPointsForRound - state_.BonusPts;
+  // A count outside the meter's range is drawn at its nearest end.
+  const int frame = kBonusPointsForRound - std::clamp(state_.BonusPts, 0, kBonusPointsForRound);
   const QSize size = art_.meterFrame;
   const QRect source(QPoint(0, size.height() * frame), size);
   const QRect box = Scaled(art_.layoutWidth, design::kBonusMeterBox);

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "tools/soundgen/synth.h"
+#include "assets/synth/synth.h"
 
 namespace vexlor::sounds {
 

@@ -1,6 +1,7 @@
 #include "tests/support/fake_hooks.h"
 
 #include <algorithm>
+#include <memory>
 #include <stdexcept>
 
 #include "engine/machine_geometry.h"
@@ -36,6 +37,26 @@ std::vector<std::string> FakeHooks::Sequence(std::initializer_list<std::string_v
     if (std::find(skip.begin(), skip.end(), c.name) == skip.end()) names.push_back(c.name);
   }
   return names;
+}
+
+void FakeHooks::Run(Task<> play) {
+  play.Start();
+  RunWhile([&play] { return !play.Done(); });
+  play.Result();
+}
+
+void FakeHooks::RunWhile(const std::function<bool()>& going) {
+  ManualClock& manual = fakeClock.clock;
+  while (going()) {
+    if (!manual.HasWaiting()) throw std::logic_error("the play waits for nothing that will come");
+    if (!manual.RunDue()) {
+      manual.Advance(pumpStepMs);
+      clock = manual.Now();
+      if (onPump) onPump();
+      manual.RunDue();
+    }
+    clock = manual.Now();
+  }
 }
 
 void FakeHooks::Record(std::string_view name, int a, int b) {
@@ -106,8 +127,9 @@ void FakeSound::PlayReelStopCue() {
 void FakeSound::PlayCoinCue() {
   log_.Record("PlayCoinCue");
 }
-void FakeSound::PlayBonusResetCue() {
+int64_t FakeSound::PlayBonusResetCue() {
   log_.Record("PlayBonusResetCue");
+  return heldMs;
 }
 void FakeSound::PlayCountCue() {
   log_.Record("PlayCountCue");
@@ -115,17 +137,20 @@ void FakeSound::PlayCountCue() {
 void FakeSound::PlayPrizeCue() {
   log_.Record("PlayPrizeCue");
 }
-void FakeSound::PlayBonusPointCue() {
+int64_t FakeSound::PlayBonusPointCue() {
   log_.Record("PlayBonusPointCue", log_.State().BonusPts);
+  return heldMs;
 }
 void FakeSound::PlayStartCue() {
   log_.Record("PlayStartCue");
 }
-void FakeSound::PlayExtraHoldCue() {
+int64_t FakeSound::PlayExtraHoldCue() {
   log_.Record("PlayExtraHoldCue");
+  return heldMs;
 }
-void FakeSound::PlayWinCue() {
+int64_t FakeSound::PlayWinCue() {
   log_.Record("PlayWinCue");
+  return heldMs;
 }
 void FakeSound::PlayTune(const std::string& file) {
   tunes.push_back(file);
@@ -142,15 +167,12 @@ void FakeHooks::ShowMessage(std::string_view text) {
   Record("ShowMessage");
 }
 
-int32_t FakeHooks::RunBonusRound() {
+void FakeHooks::OpenBonusRound(Reply<int32_t> prize) {
   ++bonusRounds;
-  Record("RunBonusRound");
-  return bonusRound ? bonusRound(state_) : 0;
-}
-
-void FakeHooks::ProcessMessages() {
-  clock += pumpStepMs;
-  if (onPump) onPump();
+  Record("OpenBonusRound");
+  const int32_t revealed = bonusRound ? bonusRound(state_) : 0;
+  auto answer = std::make_shared<Reply<int32_t>>(std::move(prize));
+  fakeClock.clock.After(0, [answer, revealed] { (*answer)(revealed); });
 }
 
 int32_t FakeHooks::Random(int32_t n) {

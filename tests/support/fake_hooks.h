@@ -10,7 +10,9 @@
 
 #include "engine/game_state.h"
 #include "engine/hooks.h"
+#include "engine/manual_clock.h"
 #include "engine/random.h"
+#include "engine/task.h"
 
 namespace vexlor::testing {
 
@@ -56,38 +58,51 @@ class FakeDrawing : public DrawingHooks {
   FakeHooks& log_;
 };
 
-// The sound role, recording into its FakeHooks' log; cues take no time.
+// The sound role, recording into its FakeHooks' log; cues that hold play
+// hold it `heldMs` each.
 class FakeSound : public SoundHooks {
  public:
   explicit FakeSound(FakeHooks& log) : log_(log) {}
   std::vector<std::string> tunes;  // files PlayTune was given
+  int64_t heldMs = 0;
 
   void PlayReelStopCue() override;
   void PlayCoinCue() override;
-  void PlayBonusResetCue() override;
+  int64_t PlayBonusResetCue() override;
   void PlayCountCue() override;
   void PlayPrizeCue() override;
-  void PlayBonusPointCue() override;
+  int64_t PlayBonusPointCue() override;
   void PlayStartCue() override;
-  void PlayExtraHoldCue() override;
-  void PlayWinCue() override;
+  int64_t PlayExtraHoldCue() override;
+  int64_t PlayWinCue() override;
   void PlayTune(const std::string& file) override;
 
  private:
   FakeHooks& log_;
 };
 
-// A recording stand-in for the machine window: the clock moves only when the
-// engine pumps events, so a whole spin runs in microseconds. Its drawing and
-// sound fakes record into the same log, so the order across roles shows.
+// The clock role: a ManualClock that FakeHooks::Run moves.
+class FakeClock : public ClockHooks {
+ public:
+  ManualClock clock;
+  int64_t NowMs() override { return clock.Now(); }
+  void ResumeAfter(int64_t ms, std::coroutine_handle<> waiting) override {
+    clock.After(ms, [waiting] { waiting.resume(); });
+  }
+};
+
+// A recording stand-in for the machine window: the clock moves only while
+// Run drives a play, step by step, so a whole spin runs in microseconds. Its
+// drawing and sound fakes record into the same log, so the order across roles
+// shows.
 class FakeHooks : public MachineHooks {
  public:
   explicit FakeHooks(GameState& state, uint32_t seed = 1);
 
   // --- knobs ---
   bool recording = true;                          // keep every call in `calls`
-  int64_t pumpStepMs = 1;                         // how far each ProcessMessages moves the clock
-  std::function<void()> onPump;                   // runs inside ProcessMessages
+  int64_t pumpStepMs = 1;                         // how far each step of Run moves the clock
+  std::function<void()> onPump;                   // runs at each step, after the clock moved
   std::function<int32_t(GameState&)> bonusRound;  // the modal round's prize; none: 0
   std::deque<int32_t> scriptedDraws;              // returned before the generator's
 
@@ -95,11 +110,18 @@ class FakeHooks : public MachineHooks {
   std::vector<HookCall> calls;
   std::vector<std::string> messages;
   int bonusRounds = 0;
-  int64_t clock = 0;
+  int reelsStarted = 0;
+  int64_t clock = 0;  // the fake clock's reading, kept up by Run
   std::array<bool, 5> timers{};
 
   FakeDrawing drawing{*this};
   FakeSound sound{*this};
+  FakeClock fakeClock;
+
+  // Starts `play` and moves the clock on, pumpStepMs at a time, until it ends.
+  void Run(Task<> play);
+  // Moves the clock on as Run does while `going` holds.
+  void RunWhile(const std::function<bool()>& going);
 
   // Makes the next spin stop at `stops` (1..30 each): queues a blur offset of
   // 0 and the stop for every reel the state does not hold.
@@ -124,13 +146,14 @@ class FakeHooks : public MachineHooks {
   // --- MachineHooks ---
   DrawingHooks& Drawing() override { return drawing; }
   SoundHooks& Sound() override { return sound; }
+  ClockHooks& Clock() override { return fakeClock; }
   void SetTimerEnabled(LampTimer timer, bool enabled) override;
   bool TimerEnabled(LampTimer timer) const override { return Timer(timer); }
+  void ReelsStarted() override { ++reelsStarted; }
   void GameSettled() override { Record("GameSettled"); }
   void ShowMessage(std::string_view text) override;
-  int32_t RunBonusRound() override;
-  int64_t NowMs() override { return clock; }
-  void ProcessMessages() override;
+  // The round's prize comes from `bonusRound`, answered without time passing.
+  void OpenBonusRound(Reply<int32_t> prize) override;
   int32_t Random(int32_t n) override;
 
  private:

@@ -24,8 +24,9 @@
 namespace vexlor {
 namespace {
 
+using testing::CloseModal;
+using testing::Modal;
 using testing::TestWindow;
-using testing::WhenModal;
 
 int KeyCode(const std::string& name) {
   static const std::map<std::string, int> kKeys = {
@@ -41,19 +42,16 @@ void Borrow(TForm1& form, int32_t amount) {
   while (tag < 4 && kChipAmounts[tag] != amount)
     ++tag;
   if (tag == 4) throw std::runtime_error("no chip of " + std::to_string(amount));
-  WhenModal(
-      [tag](QWidget* w) {
-        if (auto* dialog = qobject_cast<TBorrowC*>(w)) dialog->Chip(tag)->click();
-      },
-      true);
   form.Borrow1Click();
+  Modal<TBorrowC>().Chip(tag)->click();
+  CloseModal();
 }
 
 // Opens a side window as its menu item does and closes it again.
 void VisitWindow(TForm1& form, const std::string& name) {
   const auto modal = [&form](void (TForm1::*open)()) {
-    WhenModal([](QWidget*) {}, true);
     (form.*open)();
+    CloseModal();
   };
   if (name == "stats") {
     modal(&TForm1::Stats1Click);
@@ -72,7 +70,8 @@ void VisitWindow(TForm1& form, const std::string& name) {
   }
 }
 
-void Play(TForm1& form, std::istream& log) {
+void Play(TestWindow& window, std::istream& log) {
+  TForm1& form = window.Form();
   std::string line;
   while (std::getline(log, line)) {
     std::istringstream words(line);
@@ -80,6 +79,7 @@ void Play(TForm1& form, std::istream& log) {
     words >> what >> arg;
     if (what == "key") {
       QTest::keyClick(form.View(), static_cast<Qt::Key>(KeyCode(arg)));
+      window.Drive();
       if (form.Help() != nullptr) form.Help()->close();
     } else if (what == "window") {
       VisitWindow(form, arg);
@@ -104,7 +104,7 @@ int Replay(const std::filesystem::path& store, const std::filesystem::path& logF
   form.Timer1Timer();  // the end of start-up: the machine takes input
   std::ifstream log(logFile);
   if (!log) throw std::runtime_error("cannot read " + logFile.string());
-  Play(form, log);
+  Play(window, log);
   for (const QString& error : window.Record().errors)
     std::fprintf(stderr, "error box: %s\n", error.toLocal8Bit().constData());
   if (!window.Record().errors.isEmpty()) return 1;

@@ -3,20 +3,40 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTimer>
+#include <QDialog>
+#include <QTest>
 #include <stdexcept>
 
 #include "tools/artgen/image_writers.h"
+#include "window/machine_view.h"
 
 namespace vexlor::testing {
 
-void WhenModal(std::function<void(QWidget*)> act, bool thenClose) {
-  QTimer::singleShot(0, [act = std::move(act), thenClose] {
-    QWidget* modal = QApplication::activeModalWidget();
-    ASSERT_NE(modal, nullptr) << "no modal window opened";
-    act(modal);
-    if (thenClose) modal->close();
-  });
+void TestWindow::Drive() {
+  for (int step = 0; step < 1'000'000; ++step) {
+    if (!form_->Runner().InProgress() && !record_->timers.HasWaiting()) {
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      return;
+    }
+    record_->Step();
+  }
+  throw std::runtime_error("the machine never came to rest");
+}
+
+void TestWindow::Press(QPoint at, Qt::MouseButton button) {
+  QTest::mousePress(form_->View(), button, {}, at + form_->View()->Origin());
+  Drive();
+}
+
+void CloseModal() {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr) throw std::runtime_error("no modal window is open");
+  if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+    dialog->reject();
+  } else {
+    modal->close();
+  }
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 bool AllBlack(const QImage& image, const QRect& area) {

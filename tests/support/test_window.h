@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QApplication>
 #include <QImage>
 #include <QSize>
 #include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 #include "tests/support/temp_folder.h"
 #include "tests/support/wav_file.h"
@@ -35,6 +38,9 @@ class TestWindow {
     return *form_;
   }
   TForm1& Form() { return *form_; }
+  // Steps the test clock until the machine is idle: no play in progress and
+  // nothing waiting on the clock. A machine that never gets there fails the test.
+  void Drive();
   // A machine past its start-up, laid out at 800 pixels (design units are
   // pixels), with a New Game's counters: 1000 credits, six holds.
   TForm1& OpenStarted() {
@@ -45,6 +51,12 @@ class TestWindow {
     return form;
   }
   void Close() { form_.reset(); }
+  // A key or a press (machine pixels) on the machine, played out to the end.
+  void Key(int key) {
+    form_->FormKeyDown(key);
+    Drive();
+  }
+  void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton);
 
  private:
   TempFolder folder_;
@@ -53,9 +65,19 @@ class TestWindow {
   std::unique_ptr<TForm1> form_;
 };
 
-// Runs `act` on the modal window that is about to open, once it is up; with
-// `thenClose` the window is closed after it.
-void WhenModal(std::function<void(QWidget*)> act, bool thenClose = false);
+// The modal window in front, as a T; throws (failing the test) when there is
+// none, or it is another window.
+template <typename T>
+T& Modal() {
+  T* window = qobject_cast<T*>(QApplication::activeModalWidget());
+  if (window == nullptr) {
+    throw std::runtime_error(std::string("no modal ") + T::staticMetaObject.className() +
+                             " is open");
+  }
+  return *window;
+}
+// Closes the modal window in front as Cancel would, and lets it go.
+void CloseModal();
 // Whether every pixel of `area` is black.
 bool AllBlack(const QImage& image, const QRect& area);
 // The number of pixels that differ between two equal-sized areas of two pictures.

@@ -2,10 +2,27 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QPointer>
 
 #include "bonus/unit2.h"
 
 namespace vexlor::testing {
+
+void WindowRecord::Step() {
+  if (timers.RunDue()) return;
+  timers.Advance(pumpStepMs);
+  clock = timers.Now();
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  if (pickBonusRounds) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      auto* round = qobject_cast<TTrickForm*>(window);
+      if (round != nullptr && round->isVisible() && round->Picked() < 0) round->FormKeyDown();
+    }
+  }
+  timers.RunDue();
+  if (onPump) onPump();
+}
 
 WindowEnvironment TestEnvironment(const std::filesystem::path& folder, QSize screen,
                                   const std::shared_ptr<WindowRecord>& record) {
@@ -18,17 +35,11 @@ WindowEnvironment TestEnvironment(const std::filesystem::path& folder, QSize scr
   env.storeFolder = folder / "store";
   env.today = [] { return std::string("12/07/26"); };
   env.seed = 1207;
-  env.clock = [record] { return record->clock; };
-  env.pump = [record] {
-    record->clock += record->pumpStepMs;
-    QCoreApplication::processEvents();
-    if (record->pickBonusRounds) {
-      for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* round = qobject_cast<TTrickForm*>(window);
-        if (round != nullptr && round->isVisible() && round->Picked() < 0) round->FormKeyDown();
-      }
-    }
-    if (record->onPump) record->onPump();
+  env.clock = [record] { return record->timers.Now(); };
+  env.after = [record](QObject* context, int64_t ms, std::function<void()> call) {
+    record->timers.After(ms, [alive = QPointer<QObject>(context), call = std::move(call)] {
+      if (alive) call();
+    });
   };
   env.information = [record](const QString& text) { record->information << text; };
   env.error = [record](const QString& text) { record->errors << text; };

@@ -2,12 +2,15 @@
 
 #include <unistd.h>
 
+#include <QPointer>
+
 #include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "tools/soundgen/wav_writer.h"
+#include "window/unit1.h"
 
 namespace vexlor::shots {
 namespace {
@@ -38,16 +41,28 @@ WindowEnvironment ShotEnvironment(const std::filesystem::path& folder,
   env.storeFolder = folder / "store";
   env.today = [] { return std::string("06/14/25"); };
   env.seed = kSeed;
-  env.clock = [record] { return record->clock; };
-  env.pump = [record] {
-    record->clock += kPumpStepMs;
-    if (record->onPump) record->onPump();
+  env.clock = [record] { return record->clock.Now(); };
+  env.after = [record](QObject* context, int64_t ms, std::function<void()> call) {
+    record->clock.After(ms, [alive = QPointer<QObject>(context), call = std::move(call)] {
+      if (alive) call();
+    });
   };
   env.information = [record](const QString& text) { record->boxes << text; };
   env.error = [record](const QString& text) { record->boxes << text; };
   env.locale = ShotLocale();
   env.makeAudio = [] { return std::make_unique<SilentAudio>(); };
   return env;  // settingsFile stays empty: the switches are not remembered
+}
+
+bool PlayOut(const TForm1& form, ShotRecord& record) {
+  for (int step = 0; step < 100'000; ++step) {
+    if (!form.Runner().InProgress() && !record.clock.HasWaiting()) return true;
+    if (record.clock.RunDue()) continue;
+    record.clock.Advance(kPumpStepMs);
+    if (record.onPump) record.onPump();
+    record.clock.RunDue();
+  }
+  return false;
 }
 
 SideEnvironment ShotSideEnvironment(const std::shared_ptr<ShotRecord>& record) {

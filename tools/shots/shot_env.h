@@ -1,9 +1,9 @@
 #pragma once
 
 // The world the screenshot program runs the game in: a folder of its own in
-// the system's temporary folder, a clock that moves only when the game pumps
-// its events, a fixed seed and date, and message boxes written down instead
-// of shown.
+// the system's temporary folder, a clock that moves only when the program
+// steps it, a fixed seed and date, and message boxes written down instead of
+// shown.
 
 #include <QLocale>
 #include <QSize>
@@ -14,7 +14,12 @@
 #include <memory>
 
 #include "dialogs/side_window.h"
+#include "engine/manual_clock.h"
 #include "window/environment.h"
+
+namespace vexlor {
+class TForm1;
+}  // namespace vexlor
 
 namespace vexlor::shots {
 
@@ -35,17 +40,21 @@ class ScratchFolder {
 
 // What the game said, and the game's clock.
 struct ShotRecord {
-  int64_t clock = 0;
-  std::function<void()> onPump;  // runs inside every pump of the game's events
+  ManualClock clock;
+  std::function<void()> onPump;  // runs at every step of the clock
   QStringList boxes;             // information and error boxes, in order
 };
+
+// Steps the clock, 25 ms at a time, until the machine is at rest: no play in
+// progress and nothing waiting on the clock. False if it never comes to rest.
+bool PlayOut(const TForm1& form, ShotRecord& record);
 
 // The screen the machine is laid out for.
 inline constexpr QSize kShotScreen(800, 600);
 
 // An environment for a machine window whose executable and store lie in
-// `folder`. Every pump moves the clock on by 25 ms; no real timer ever fires,
-// so the pictures depend on nothing but the game's own steps.
+// `folder`. Its waits and timers run on the record's clock; no real timer of
+// the game's ever fires, so the pictures depend on nothing but its own steps.
 WindowEnvironment ShotEnvironment(const std::filesystem::path& folder,
                                   const std::shared_ptr<ShotRecord>& record);
 

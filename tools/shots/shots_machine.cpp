@@ -39,14 +39,21 @@ QImage Controls(TForm1& form) {
   return controls;
 }
 
+// A key on the machine, played out to the end.
+void Key(TForm1& form, ShotRecord& record, int key) {
+  form.FormKeyDown(key);
+  PlayOut(form, record);
+}
+
 bool AnyLineWon(const GameState& state) {
   return state.LineWon[0] || state.LineWon[1] || state.LineWon[2];
 }
 
 // Bets three coins, which spins the reels, until `done` holds after a spin.
-bool SpinUntil(TForm1& form, const std::function<bool(const GameState&)>& done) {
+bool SpinUntil(TForm1& form, ShotRecord& record,
+               const std::function<bool(const GameState&)>& done) {
   for (int spin = 0; spin < kMaxSpins; ++spin) {
-    form.FormKeyDown(Qt::Key_M);
+    Key(form, record, Qt::Key_M);
     if (done(form.State())) return true;
   }
   return false;
@@ -106,31 +113,31 @@ void ShootBadges(Album& album) {
   album.Save(QStringLiteral("badges.png"), strip);
 }
 
-void ShootWin(TForm1& form, Album& album) {
-  if (!SpinUntil(form, AnyLineWon)) {
+void ShootWin(TForm1& form, ShotRecord& record, Album& album) {
+  if (!SpinUntil(form, record, AnyLineWon)) {
     album.Fail(QStringLiteral("no winning spin in %1 spins").arg(kMaxSpins));
     return;
   }
   album.Save(QStringLiteral("win.png"), ScaledToWidth(form.Surface(), kPageWidth));
 }
 
-void ShootHolds(TForm1& form, Album& album) {
+void ShootHolds(TForm1& form, ShotRecord& record, Album& album) {
   const auto mayHold = [](const GameState& s) {
     return !AnyLineWon(s) && s.HoldsOpen && s.Nudges >= 2;
   };
-  if (!SpinUntil(form, mayHold)) {
+  if (!SpinUntil(form, record, mayHold)) {
     album.Fail(QStringLiteral("no spin that paid nothing in %1 spins").arg(kMaxSpins));
     return;
   }
-  form.FormKeyDown(Qt::Key_1);
-  form.FormKeyDown(Qt::Key_3);
+  Key(form, record, Qt::Key_1);
+  Key(form, record, Qt::Key_3);
   if (!form.State().ReelHeld[0] || !form.State().ReelHeld[2]) {
     album.Fail(QStringLiteral("the keys 1 and 3 held no reels"));
     return;
   }
   // The hold buttons, the reels and the payline lamps.
   album.Save(QStringLiteral("holds.png"), Cropped(form.Surface(), Area(form, 232, 238, 568, 506)));
-  form.FormKeyDown(Qt::Key_M);  // the held spin, so the game goes on from a settled machine
+  Key(form, record, Qt::Key_M);  // the held spin, so the game goes on from a settled machine
 }
 
 void ShootBonusRound(TForm1& form, ShotRecord& record, Album& album) {
@@ -140,8 +147,8 @@ void ShootBonusRound(TForm1& form, ShotRecord& record, Album& album) {
   // on the lit line empties it first.
   for (int spin = 0; spin < kMaxSpins && reveal.isNull(); ++spin) {
     form.State().BonusPts = kBonusPointsForRound;
-    form.FormKeyDown(Qt::Key_B);
-    form.FormKeyDown(Qt::Key_Space);
+    Key(form, record, Qt::Key_B);
+    Key(form, record, Qt::Key_Space);
   }
   PlayRounds(record, nullptr);
   if (reveal.isNull()) {
@@ -170,9 +177,9 @@ void ShootMachine(TForm1& form, ShotRecord& record, Album& album) {
   ShootIdle(form, album);
   ShootBadges(album);
   Keep(form, album, 0, "Fresh start");
-  ShootWin(form, album);
+  ShootWin(form, record, album);
   Keep(form, album, 1, "Friday night");
-  ShootHolds(form, album);
+  ShootHolds(form, record, album);
   ShootBonusRound(form, record, album);
   Keep(form, album, 4, "After the bonus");
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tools/soundgen/synth.h"
+#include "assets/synth/synth.h"
 
 namespace vexlor::soundgen {
 

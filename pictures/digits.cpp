@@ -1,4 +1,4 @@
-#include "window/digits.h"
+#include "pictures/digits.h"
 
 #include <QPainter>
 #include <QString>

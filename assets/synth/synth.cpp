@@ -1,4 +1,4 @@
-#include "tools/soundgen/synth.h"
+#include "assets/synth/synth.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,19 +1,39 @@
-#include "window/unit1.h"
+#include "window/lamp_animator.h"
 
 namespace vexlor {
+namespace {
 
-void TForm1::StartLampTimers() {
-  connect(&timer2_, &QTimer::timeout, this, &TForm1::Timer2Timer);
-  connect(&timer3_, &QTimer::timeout, this, &TForm1::Timer3Timer);
-  connect(&timer5_, &QTimer::timeout, this, &TForm1::Timer5Timer);
-  connect(&timer7_, &QTimer::timeout, this, &TForm1::Timer7Timer);
-  connect(&timer8_, &QTimer::timeout, this, &TForm1::Timer8Timer);
-  timer2_.start();
-  timer5_.start();
+// Intervals in ms, in the order of LampTimer.
+constexpr int kIntervals[] = {200, 200, 400, 300, 300};
+
+}  // namespace
+
+LampAnimator::LampAnimator(GameState& state, MachineRenderer& renderer, GameRandom& random)
+    : state_(state), renderer_(renderer), random_(random) {
+  void (LampAnimator::*ticks[])() = {&LampAnimator::Timer2Timer, &LampAnimator::Timer3Timer,
+                                     &LampAnimator::Timer5Timer, &LampAnimator::Timer7Timer,
+                                     &LampAnimator::Timer8Timer};
+  for (int i = 0; i < 5; ++i) {
+    timers_[i].setInterval(kIntervals[i]);
+    connect(&timers_[i], &QTimer::timeout, this, ticks[i]);
+  }
 }
 
-void TForm1::Timer2Timer() {
-  if (state_.CoinsBet > 0 || timer3_.isActive()) {
+void LampAnimator::Start() {
+  Timer(LampTimer::Timer2).start();
+  Timer(LampTimer::Timer5).start();
+}
+
+void LampAnimator::SetEnabled(LampTimer timer, bool enabled) {
+  QTimer& t = Timer(timer);
+  // Switching a timer on starts a fresh interval; switching it to the state it
+  // has already changes nothing.
+  if (enabled && !t.isActive()) t.start();
+  if (!enabled) t.stop();
+}
+
+void LampAnimator::Timer2Timer() {
+  if (state_.CoinsBet > 0 || Enabled(LampTimer::Timer3)) {
     // Coins are in, or a win is showing: the bet buttons stay lit and Spin blinks.
     state_.BetBlinkPhase = !state_.BetBlinkPhase;
     renderer_.DrawButton(ButtonId::BetOne, true);
@@ -32,25 +52,25 @@ void TForm1::Timer2Timer() {
   renderer_.DrawButton(ButtonId::BetMax, lamp == 2);
 }
 
-void TForm1::Timer3Timer() {
+void LampAnimator::Timer3Timer() {
   renderer_.DrawNamePlate(state_.WinBlinkPhase);
   state_.WinBlinkPhase = !state_.WinBlinkPhase;
   renderer_.DrawTitlePanel(state_.WinBlinkPhase);
 }
 
-void TForm1::Timer5Timer() {
+void LampAnimator::Timer5Timer() {
   state_.BetSpotBlinkPhase = !state_.BetSpotBlinkPhase;
   renderer_.DrawCoinSpot(state_.BetSpotBlinkPhase);
 }
 
-void TForm1::Timer7Timer() {
+void LampAnimator::Timer7Timer() {
   state_.HoldBlinkPhase = !state_.HoldBlinkPhase;
   for (int reel = 0; reel < kReelCount; ++reel) {
     if (!state_.ReelHeld[reel]) renderer_.DrawHoldButton(state_.HoldBlinkPhase, reel);
   }
 }
 
-void TForm1::Timer8Timer() {
+void LampAnimator::Timer8Timer() {
   state_.LineBlinkPhase = !state_.LineBlinkPhase;
   for (int line = 0; line < kLineCount; ++line) {
     if (state_.LineWon[line]) renderer_.DrawLineLamp(line, state_.LineBlinkPhase);

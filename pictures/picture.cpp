@@ -1,11 +1,11 @@
-#include "window/picture.h"
+#include "pictures/picture.h"
 
 #include <QBuffer>
 #include <QImageReader>
 #include <QResource>
 
 #include "config/file_lookup.h"
-#include "window/jpeg_image.h"
+#include "pictures/jpeg_image.h"
 
 namespace vexlor {
 namespace {

@@ -1,4 +1,4 @@
-#include "window/plays_file.h"
+#include "savegame/plays_file.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,4 +1,4 @@
-#include "window/jpeg_image.h"
+#include "pictures/jpeg_image.h"
 
 #include <jpeglib.h>
 // After jpeglib.h, which it needs.

@@ -1,0 +1,27 @@
+#include "engine/manual_clock.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vexlor {
+
+void ManualClock::After(int64_t ms, std::function<void()> call) {
+  waiting_.push_back({now_ + std::max<int64_t>(ms, 0), added_++, std::move(call)});
+}
+
+bool ManualClock::RunDue() {
+  bool ran = false;
+  for (;;) {
+    const auto next =
+        std::min_element(waiting_.begin(), waiting_.end(), [](const Waiting& a, const Waiting& b) {
+          return a.due != b.due ? a.due < b.due : a.order < b.order;
+        });
+    if (next == waiting_.end() || next->due > now_) return ran;
+    std::function<void()> call = std::move(next->call);
+    waiting_.erase(next);
+    call();
+    ran = true;
+  }
+}
+
+}  // namespace vexlor

@@ -1,0 +1,70 @@
+#include "window/sound_switches.h"
+
+#include <QAction>
+#include <QSettings>
+
+#include "sound/music.h"
+
+namespace vexlor {
+namespace {
+
+const QString kSoundKey = QStringLiteral("Sound");
+const QString kMusicKey = QStringLiteral("Music");
+
+}  // namespace
+
+SoundSwitches::SoundSwitches(GameState& state, GameSound& sound, AudioDevice& audio,
+                             QString settingsFile)
+    : state_(state), sound_(sound), audio_(audio), settingsFile_(std::move(settingsFile)) {
+  timer4_.setInterval(100);
+  connect(&timer4_, &QTimer::timeout, this, &SoundSwitches::Timer4Timer);
+  timer4_.start();
+  audio_.onTuneEnd = [this](TuneEnd end) { MediaPlayer1Notify(end); };
+}
+
+void SoundSwitches::Restore(QAction* sound1, QAction* music1) {
+  sound1_ = sound1;
+  music1_ = music1;
+  state_.SoundOn = true;
+  state_.MusicOn = true;
+  if (!settingsFile_.isEmpty()) {
+    const QSettings settings(settingsFile_, QSettings::IniFormat);
+    state_.SoundOn = settings.value(kSoundKey, true).toBool();
+    state_.MusicOn = settings.value(kMusicKey, true).toBool();
+  }
+  sound1_->setChecked(state_.SoundOn);
+  music1_->setChecked(state_.MusicOn);
+}
+
+void SoundSwitches::Sound1Click() {
+  SwitchSound(state_);
+  sound1_->setChecked(state_.SoundOn);
+  Remember();
+}
+
+void SoundSwitches::Music1Click() {
+  SwitchMusic(state_, sound_);
+  music1_->setChecked(state_.MusicOn);
+  Remember();
+}
+
+void SoundSwitches::Timer4Timer() {
+  PollMusic(state_, sound_);
+}
+
+void SoundSwitches::MediaPlayer1Notify(TuneEnd end) {
+  OnTuneEnded(state_, audio_, end, FileExistsOnDisk);
+}
+
+void SoundSwitches::StartUp() {
+  StartMusicAtStartUp(state_, sound_, FileExistsOnDisk);
+}
+
+void SoundSwitches::Remember() const {
+  if (settingsFile_.isEmpty()) return;
+  QSettings settings(settingsFile_, QSettings::IniFormat);
+  settings.setValue(kSoundKey, state_.SoundOn);
+  settings.setValue(kMusicKey, state_.MusicOn);
+}
+
+}  // namespace vexlor
