@@ -16,11 +16,11 @@ QSize Device(QSize size, double ratio) {
 
 RoundArt LoadRoundArt(const std::filesystem::path& appDir, double devicePixelRatio,
                       QStringList& errors) {
-  Picture background = Picture::BuiltIn(QStringLiteral("bonus_background.jpg"));
+  Picture background = Picture::BuiltIn(Art::BonusBackground);
   const Replacement replaced = LoadReplacement(background, appDir, QStringLiteral("bonus1.jpg"));
   if (!replaced.error.isEmpty()) errors << replaced.error;
-  const Picture sheet = Picture::BuiltIn(QStringLiteral("bonus_tokens.bmp"));
-  const Picture mask = Picture::BuiltIn(QStringLiteral("bonus_mask.bmp"));
+  const Picture sheet = Picture::BuiltIn(Art::BonusTokens);
+  const Picture mask = Picture::BuiltIn(Art::BonusMask);
 
   RoundArt art;
   art.backgroundSize = background.Size();

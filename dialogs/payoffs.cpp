@@ -18,7 +18,7 @@ TPaychart::TPaychart(const std::filesystem::path& appDir, const SideEnvironment&
 
 void TPaychart::FormCreate(const std::filesystem::path& appDir, const SideEnvironment& env,
                            double devicePixelRatio, QSize room) {
-  Picture chart = Picture::BuiltIn(QStringLiteral("paychart.jpg"));
+  Picture chart = Picture::BuiltIn(Art::PayoffChart);
   // A chart that does not decode keeps the built-in one; the window still opens.
   const Replacement replaced = LoadReplacement(chart, appDir, QStringLiteral("Paychart.jpg"));
   if (!replaced.error.isEmpty())

@@ -27,7 +27,7 @@ using vexlor::fuzz::Require;
 // that size (fuzz/standin, embedded as the game embeds its pictures).
 const vexlor::Picture& StandIn() {
   static const vexlor::Picture picture = [] {
-    vexlor::Picture built = vexlor::Picture::BuiltIn(QStringLiteral("hold.jpg"));
+    vexlor::Picture built = vexlor::Picture::BuiltIn(vexlor::Art::Hold);
     Require(built.HasMasters() && built.Size() == QSize(72, 34), "the stand-in has its masters");
     return built;
   }();

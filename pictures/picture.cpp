@@ -59,7 +59,9 @@ QImage ThroughMask(const QImage& picture, const QImage& mask) {
   return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-Picture Picture::BuiltIn(const QString& name) {
+Picture Picture::BuiltIn(Art art) {
+  const std::string_view named = ArtName(art);
+  const QString name = QString::fromLatin1(named.data(), static_cast<qsizetype>(named.size()));
   const QString base = QStringLiteral(":/art/") + name;
   const int dot = static_cast<int>(base.lastIndexOf(QLatin1Char('.')));
   const QString stem = base.left(dot);

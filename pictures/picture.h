@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "pictures/built_in.h"
+
 namespace vexlor {
 
 // One of the machine's pictures. Its size is the size every rule of the
@@ -23,7 +25,7 @@ class Picture {
   Picture() = default;
   // A built-in picture from the program's resources (":/art/NAME" with its
   // masters NAME@2x and NAME@4x beside it). A missing one ends the program.
-  static Picture BuiltIn(const QString& name);
+  static Picture BuiltIn(Art art);
   // A picture made or read elsewhere, without masters.
   static Picture FromImage(QImage image);
 

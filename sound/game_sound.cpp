@@ -32,9 +32,9 @@ std::string CueFilePath(const GameState& state, std::string_view ending) {
 
 std::vector<std::string> GameSound::LoadSoundImages() {
   std::string missing;
-  for (const auto& [ending, image] :
-       {std::pair{"0.wav", &state_.ReelStopSound}, std::pair{"3.wav", &state_.CountSound}}) {
-    const std::string path = CueFilePath(state_, ending);
+  for (const auto& [cue, image] : {std::pair{Cue::ReelStop, &state_.ReelStopSound},
+                                   std::pair{Cue::Count, &state_.CountSound}}) {
+    const std::string path = CueFilePath(state_, kCueFiles[static_cast<int>(cue)].ending);
     image->clear();
     if (!ReadWhole(path, *image) || !WavDurationMs(*image)) {
       image->clear();
@@ -45,58 +45,53 @@ std::vector<std::string> GameSound::LoadSoundImages() {
   return {"Cannot read the sound " + missing + "; the game goes on without it"};
 }
 
-const GameSound::Cue* GameSound::CueFile(const char* ending) {
-  const std::string name = state_.AppDir + state_.AssetPrefix + ending;
-  auto found = cues_.find(name);
-  if (found == cues_.end()) {
-    Cue cue;
-    if (ReadWhole(CueFilePath(state_, ending), cue.bytes) && !WavDurationMs(cue.bytes)) {
-      cue.bytes.clear();
-    }
-    found = cues_.emplace(name, std::move(cue)).first;
+const std::vector<unsigned char>& GameSound::Image(Cue cue) {
+  const CueFile& file = kCueFiles[static_cast<int>(cue)];
+  if (file.inMemory) return cue == Cue::ReelStop ? state_.ReelStopSound : state_.CountSound;
+  const std::string name = state_.AppDir + state_.AssetPrefix + std::string(file.ending);
+  auto found = files_.find(name);
+  if (found == files_.end()) {
+    std::vector<unsigned char> bytes;
+    if (ReadWhole(CueFilePath(state_, file.ending), bytes) && !WavDurationMs(bytes)) bytes.clear();
+    found = files_.emplace(name, std::move(bytes)).first;
   }
-  return found->second.bytes.empty() ? nullptr : &found->second;
+  return found->second;
 }
 
-int64_t GameSound::Play(const std::vector<unsigned char>& bytes, bool gated) {
-  if ((gated && !state_.SoundOn) || bytes.empty()) return 0;
-  if (!device_.PlayCue(bytes)) return 0;
+int64_t GameSound::Play(Cue cue) {
+  if (kCueFiles[static_cast<int>(cue)].gated && !state_.SoundOn) return 0;
+  // A missing or unreadable file is silence: there is no system sound to stand in.
+  const std::vector<unsigned char>& bytes = Image(cue);
+  if (bytes.empty() || !device_.PlayCue(bytes)) return 0;
   return WavDurationMs(bytes).value_or(0);
 }
 
-int64_t GameSound::PlayFile(const char* ending, bool gated) {
-  if (gated && !state_.SoundOn) return 0;
-  // A missing or unreadable file is silence: there is no system sound to stand in.
-  const Cue* cue = CueFile(ending);
-  return cue != nullptr ? Play(cue->bytes, gated) : 0;
-}
-
 void GameSound::PlayReelStopCue() {
-  Play(state_.ReelStopSound, true);
+  Play(Cue::ReelStop);
 }
 void GameSound::PlayCoinCue() {
-  PlayFile("1.wav", true);
+  Play(Cue::Coin);
 }
 int64_t GameSound::PlayBonusResetCue() {
-  return PlayFile("2.wav", true);
+  return Play(Cue::BonusReset);
 }
 void GameSound::PlayCountCue() {
-  Play(state_.CountSound, true);
+  Play(Cue::Count);
 }
 void GameSound::PlayPrizeCue() {
-  PlayFile("5.wav", true);
+  Play(Cue::Prize);
 }
 int64_t GameSound::PlayBonusPointCue() {
-  return PlayFile("6.wav", false);
+  return Play(Cue::BonusPoint);
 }
 void GameSound::PlayStartCue() {
-  PlayFile("7.wav", true);
+  Play(Cue::StartUp);
 }
 int64_t GameSound::PlayExtraHoldCue() {
-  return PlayFile("8.wav", true);
+  return Play(Cue::ExtraHold);
 }
 int64_t GameSound::PlayWinCue() {
-  return PlayFile("Win.wav", false);
+  return Play(Cue::Win);
 }
 
 void GameSound::PlayTune(const std::string& file) {

@@ -14,9 +14,27 @@
 
 namespace vexlor {
 
-// The endings of the nine cue files, each after AssetPrefix.
-inline constexpr std::array<std::string_view, 9> kCueEndings = {
-    "0.wav", "1.wav", "2.wav", "3.wav", "5.wav", "6.wav", "7.wav", "8.wav", "Win.wav"};
+// The machine's nine cues.
+enum class Cue { ReelStop, Coin, BonusReset, Count, Prize, BonusPoint, StartUp, ExtraHold, Win };
+
+// Each cue's file, after AssetPrefix, and how it plays: only while SoundOn
+// (`gated`), and from the image read at start-up (`inMemory`). By Cue.
+struct CueFile {
+  std::string_view ending;
+  bool gated;
+  bool inMemory;
+};
+inline constexpr std::array<CueFile, 9> kCueFiles = {{
+    {"0.wav", true, true},     // reel stop
+    {"1.wav", true, false},    // coin
+    {"2.wav", true, false},    // bonus reset
+    {"3.wav", true, true},     // count tick
+    {"5.wav", true, false},    // prize
+    {"6.wav", false, false},   // bonus point, heard with Sound off too
+    {"7.wav", true, false},    // start-up
+    {"8.wav", true, false},    // extra hold
+    {"Win.wav", false, false}  // win, heard with Sound off too
+}};
 
 // AssetPrefix + ending in the first data folder that has it (AppDir first;
 // AppDir when none has).
@@ -50,19 +68,16 @@ class GameSound : public SoundHooks {
   AudioDevice& Device() { return device_; }
 
  private:
-  struct Cue {
-    std::vector<unsigned char> bytes;  // empty: the file is missing or not a WAV file
-  };
-  // The cue file with this ending, read on its first play.
-  const Cue* CueFile(const char* ending);
-  // How long the cue plays, in ms; 0 when it does not play.
-  int64_t Play(const std::vector<unsigned char>& bytes, bool gated);
-  int64_t PlayFile(const char* ending, bool gated);
+  // The cue's image: read at start-up, or from its file at its first play.
+  // Empty when the file is missing or not a WAV file.
+  const std::vector<unsigned char>& Image(Cue cue);
+  // Plays a cue; how long it plays, in ms, or 0 when it does not play.
+  int64_t Play(Cue cue);
 
   GameState& state_;
   AudioDevice& device_;
   std::function<void(const std::string&)> error_;
-  std::map<std::string, Cue> cues_;  // by file name; node addresses stay put
+  std::map<std::string, std::vector<unsigned char>> files_;  // by file name; nodes stay put
 };
 
 }  // namespace vexlor

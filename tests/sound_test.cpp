@@ -22,7 +22,7 @@ using testing::TempFolder;
 using testing::WriteWav;
 
 // Cue lengths in ms as the test writes them, by the file's ending.
-const std::vector<std::pair<const char*, int>> kCueFiles = {
+const std::vector<std::pair<const char*, int>> kCueLengths = {
     {"0.wav", 100}, {"1.wav", 300}, {"2.wav", 600}, {"3.wav", 40},    {"5.wav", 1200},
     {"6.wav", 250}, {"7.wav", 900}, {"8.wav", 500}, {"Win.wav", 1500}};
 
@@ -33,7 +33,7 @@ class Sound : public ::testing::Test {
     state_.AssetPrefix = "Vexlor";
     state_.SoundOn = true;
     state_.MusicOn = true;
-    for (const auto& [ending, ms] : kCueFiles)
+    for (const auto& [ending, ms] : kCueLengths)
       WriteWav(folder_.path() / (std::string("Vexlor") + ending), ms);
     SetMusicFiles(state_);
   }
@@ -193,7 +193,7 @@ TEST(InstalledSound, CuesAndTunesComeFromTheDataFolderUnlessBesideTheExecutable)
   const std::filesystem::path share = prefix.path() / "share" / "vexlorslots";
   std::filesystem::create_directories(bin);
   std::filesystem::create_directories(share);
-  for (const auto& [ending, ms] : kCueFiles)
+  for (const auto& [ending, ms] : kCueLengths)
     WriteWav(share / (std::string("Vexlor") + ending), ms);
   WriteWav(bin / "Vexlor1.wav", 77);
   for (int n = 0; n < kTuneCount; ++n)

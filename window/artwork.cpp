@@ -3,34 +3,33 @@
 namespace vexlor {
 
 Artwork LoadBuiltInArtwork() {
-  const auto builtIn = [](const char* name) { return Picture::BuiltIn(QString::fromLatin1(name)); };
   Artwork art;
-  art.background = builtIn("background.jpg");
-  art.blur = builtIn("motionblur.jpg");
-  art.symbols = builtIn("symbols.jpg");
-  art.bonusMeter = builtIn("bonusmeter.jpg");
-  art.hold = builtIn("hold.jpg");
-  art.betOne = builtIn("betone.jpg");
-  art.betMax = builtIn("betmax.jpg");
-  art.spin = builtIn("spin.jpg");
-  art.dimmedTitle = builtIn("dimmed.jpg");
-  art.dimmedNamePlate = builtIn("dimmed2.jpg");
-  art.dimmedCoinSpot = builtIn("coinspot_dimmed.jpg");
-  art.digitsSmallRed = builtIn("digits_small.bmp");
-  art.digitsSmallGreen = builtIn("green_small.bmp");
-  art.digitsLargeRed = builtIn("digits_large.bmp");
-  art.digitsLargeGreen = builtIn("green_large.bmp");
-  art.lampRed = builtIn("lamps_red.bmp");
-  art.lampBlue = builtIn("lamps_blue.bmp");
-  art.lampGreen = builtIn("lamps_green.bmp");
-  art.lampMask = builtIn("lamps_mask.bmp");
-  art.logo = builtIn("logo.bmp");
-  art.logoMask = builtIn("logo_mask.bmp");
-  art.leverBackdrop = builtIn("lever_backdrop.jpg");
-  art.leverArm = builtIn("lever_arm.png");
-  art.leverHub = builtIn("lever_hub.png");
-  art.chips = {builtIn("chip_1000.png"), builtIn("chip_100.png"), builtIn("chip_10.png"),
-               builtIn("chip_1.png")};
+  art.background = Picture::BuiltIn(Art::Background);
+  art.blur = Picture::BuiltIn(Art::MotionBlur);
+  art.symbols = Picture::BuiltIn(Art::Symbols);
+  art.bonusMeter = Picture::BuiltIn(Art::BonusMeter);
+  art.hold = Picture::BuiltIn(Art::Hold);
+  art.betOne = Picture::BuiltIn(Art::BetOne);
+  art.betMax = Picture::BuiltIn(Art::BetMax);
+  art.spin = Picture::BuiltIn(Art::Spin);
+  art.dimmedTitle = Picture::BuiltIn(Art::DimmedTitle);
+  art.dimmedNamePlate = Picture::BuiltIn(Art::DimmedNamePlate);
+  art.dimmedCoinSpot = Picture::BuiltIn(Art::DimmedCoinSpot);
+  art.digitsSmallRed = Picture::BuiltIn(Art::DigitsSmallRed);
+  art.digitsSmallGreen = Picture::BuiltIn(Art::DigitsSmallGreen);
+  art.digitsLargeRed = Picture::BuiltIn(Art::DigitsLargeRed);
+  art.digitsLargeGreen = Picture::BuiltIn(Art::DigitsLargeGreen);
+  art.lampRed = Picture::BuiltIn(Art::LampsRed);
+  art.lampBlue = Picture::BuiltIn(Art::LampsBlue);
+  art.lampGreen = Picture::BuiltIn(Art::LampsGreen);
+  art.lampMask = Picture::BuiltIn(Art::LampsMask);
+  art.logo = Picture::BuiltIn(Art::Logo);
+  art.logoMask = Picture::BuiltIn(Art::LogoMask);
+  art.leverBackdrop = Picture::BuiltIn(Art::LeverBackdrop);
+  art.leverArm = Picture::BuiltIn(Art::LeverArm);
+  art.leverHub = Picture::BuiltIn(Art::LeverHub);
+  art.chips = {Picture::BuiltIn(Art::Chip1000), Picture::BuiltIn(Art::Chip100),
+               Picture::BuiltIn(Art::Chip10), Picture::BuiltIn(Art::Chip1)};
   return art;
 }
 

@@ -17,8 +17,8 @@ std::vector<GameFile> LocateGameFiles(const GameState& state) {
     files.push_back({std::move(kind), std::move(path), found});
   };
   add("manual", ManualFilePath(state));
-  for (std::string_view ending : kCueEndings)
-    add("cue", CueFilePath(state, ending));
+  for (const CueFile& cue : kCueFiles)
+    add("cue", CueFilePath(state, cue.ending));
   GameState tunes = state;
   SetMusicFiles(tunes);
   for (const std::string& tune : tunes.MusicFiles)

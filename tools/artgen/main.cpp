@@ -21,6 +21,7 @@
 #include "assets/art/art.h"
 #include "assets/art/fonts.h"
 #include "engine/machine_geometry.h"
+#include "pictures/built_in.h"
 #include "tools/artgen/icon_writer.h"
 #include "tools/artgen/image_writers.h"
 
@@ -32,7 +33,7 @@ namespace design = vexlor::design;
 enum class Kind { Jpeg, Png, Bmp24, Bmp8, Bmp4Red, Bmp4Green, Bmp1 };
 
 struct Picture {
-  const char* file;
+  vexlor::Art art;
   int width;
   int height;
   Kind kind;
@@ -43,38 +44,40 @@ constexpr int kLeverWidth = design::kLeverRegion.width();
 constexpr int kLeverHeight = design::kLeverRegion.height();
 
 const Picture kPictures[] = {
-    {"background.jpg", 800, 600, Kind::Jpeg, Background},
-    {"bonus_background.jpg", 640, 480, Kind::Jpeg, BonusBackground},
-    {"paychart.jpg", 615, 600, Kind::Jpeg, PayoffChart},
-    {"bonus_tokens.bmp", 100, 225, Kind::Bmp8, BonusTokens},
-    {"bonus_mask.bmp", 100, 225, Kind::Bmp1, BonusTokenMask},
-    {"motionblur.jpg", 77, 456, Kind::Jpeg, MotionBlur},
-    {"symbols.jpg", 304, 304, Kind::Jpeg, SymbolSheet},
-    {"bonusmeter.jpg", 78, 767, Kind::Jpeg, BonusMeter},
-    {"hold.jpg", 72, 34, Kind::Jpeg, HoldButton},
-    {"betone.jpg", 78, 118, Kind::Jpeg, BetOneButton},
-    {"betmax.jpg", 78, 118, Kind::Jpeg, BetMaxButton},
-    {"spin.jpg", 78, 118, Kind::Jpeg, SpinButton},
-    {"dimmed.jpg", 302, 143, Kind::Jpeg, DimmedTitlePanel},
-    {"dimmed2.jpg", 436, 49, Kind::Jpeg, DimmedNamePlate},
-    {"coinspot_dimmed.jpg", 84, 85, Kind::Jpeg, DimmedCoinSpot},
-    {"digits_small.bmp", 188, 21, Kind::Bmp4Red, [] { return DigitStrip(false, false); }},
-    {"green_small.bmp", 188, 21, Kind::Bmp4Green, [] { return DigitStrip(true, false); }},
-    {"digits_large.bmp", 376, 42, Kind::Bmp4Red, [] { return DigitStrip(false, true); }},
-    {"green_large.bmp", 376, 42, Kind::Bmp4Green, [] { return DigitStrip(true, true); }},
-    {"lamps_red.bmp", 318, 28, Kind::Bmp24, [] { return LampStrip(LampColour::Red); }},
-    {"lamps_blue.bmp", 318, 28, Kind::Bmp24, [] { return LampStrip(LampColour::Blue); }},
-    {"lamps_green.bmp", 318, 28, Kind::Bmp24, [] { return LampStrip(LampColour::Green); }},
-    {"lamps_mask.bmp", 318, 28, Kind::Bmp1, LampMask},
-    {"logo.bmp", 125, 95, Kind::Bmp24, Logo},
-    {"logo_mask.bmp", 125, 95, Kind::Bmp1, LogoMask},
-    {"lever_backdrop.jpg", kLeverWidth, kLeverHeight, Kind::Jpeg, LeverBackdrop},
-    {"lever_arm.png", kLeverWidth, kLeverHeight, Kind::Png, LeverArm},
-    {"lever_hub.png", kLeverWidth, kLeverHeight, Kind::Png, LeverHub},
-    {"chip_1000.png", 48, 48, Kind::Png, [] { return Chip(ChipValue::Thousand); }},
-    {"chip_100.png", 48, 48, Kind::Png, [] { return Chip(ChipValue::Hundred); }},
-    {"chip_10.png", 48, 48, Kind::Png, [] { return Chip(ChipValue::Ten); }},
-    {"chip_1.png", 48, 48, Kind::Png, [] { return Chip(ChipValue::One); }},
+    {vexlor::Art::Background, 800, 600, Kind::Jpeg, Background},
+    {vexlor::Art::BonusBackground, 640, 480, Kind::Jpeg, BonusBackground},
+    {vexlor::Art::PayoffChart, 615, 600, Kind::Jpeg, PayoffChart},
+    {vexlor::Art::BonusTokens, 100, 225, Kind::Bmp8, BonusTokens},
+    {vexlor::Art::BonusMask, 100, 225, Kind::Bmp1, BonusTokenMask},
+    {vexlor::Art::MotionBlur, 77, 456, Kind::Jpeg, MotionBlur},
+    {vexlor::Art::Symbols, 304, 304, Kind::Jpeg, SymbolSheet},
+    {vexlor::Art::BonusMeter, 78, 767, Kind::Jpeg, BonusMeter},
+    {vexlor::Art::Hold, 72, 34, Kind::Jpeg, HoldButton},
+    {vexlor::Art::BetOne, 78, 118, Kind::Jpeg, BetOneButton},
+    {vexlor::Art::BetMax, 78, 118, Kind::Jpeg, BetMaxButton},
+    {vexlor::Art::Spin, 78, 118, Kind::Jpeg, SpinButton},
+    {vexlor::Art::DimmedTitle, 302, 143, Kind::Jpeg, DimmedTitlePanel},
+    {vexlor::Art::DimmedNamePlate, 436, 49, Kind::Jpeg, DimmedNamePlate},
+    {vexlor::Art::DimmedCoinSpot, 84, 85, Kind::Jpeg, DimmedCoinSpot},
+    {vexlor::Art::DigitsSmallRed, 188, 21, Kind::Bmp4Red, [] { return DigitStrip(false, false); }},
+    {vexlor::Art::DigitsSmallGreen, 188, 21, Kind::Bmp4Green,
+     [] { return DigitStrip(true, false); }},
+    {vexlor::Art::DigitsLargeRed, 376, 42, Kind::Bmp4Red, [] { return DigitStrip(false, true); }},
+    {vexlor::Art::DigitsLargeGreen, 376, 42, Kind::Bmp4Green,
+     [] { return DigitStrip(true, true); }},
+    {vexlor::Art::LampsRed, 318, 28, Kind::Bmp24, [] { return LampStrip(LampColour::Red); }},
+    {vexlor::Art::LampsBlue, 318, 28, Kind::Bmp24, [] { return LampStrip(LampColour::Blue); }},
+    {vexlor::Art::LampsGreen, 318, 28, Kind::Bmp24, [] { return LampStrip(LampColour::Green); }},
+    {vexlor::Art::LampsMask, 318, 28, Kind::Bmp1, LampMask},
+    {vexlor::Art::Logo, 125, 95, Kind::Bmp24, Logo},
+    {vexlor::Art::LogoMask, 125, 95, Kind::Bmp1, LogoMask},
+    {vexlor::Art::LeverBackdrop, kLeverWidth, kLeverHeight, Kind::Jpeg, LeverBackdrop},
+    {vexlor::Art::LeverArm, kLeverWidth, kLeverHeight, Kind::Png, LeverArm},
+    {vexlor::Art::LeverHub, kLeverWidth, kLeverHeight, Kind::Png, LeverHub},
+    {vexlor::Art::Chip1000, 48, 48, Kind::Png, [] { return Chip(ChipValue::Thousand); }},
+    {vexlor::Art::Chip100, 48, 48, Kind::Png, [] { return Chip(ChipValue::Hundred); }},
+    {vexlor::Art::Chip10, 48, 48, Kind::Png, [] { return Chip(ChipValue::Ten); }},
+    {vexlor::Art::Chip1, 48, 48, Kind::Png, [] { return Chip(ChipValue::One); }},
 };
 
 constexpr int kScales[] = {1, 2, 4};
@@ -87,7 +90,8 @@ struct Job {
 };
 
 QString FileName(const Job& job) {
-  const QString listed = QString::fromLatin1(job.picture->file);
+  const std::string_view name = vexlor::ArtName(job.picture->art);
+  const QString listed = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
   if (job.scale == 1) return listed;
   const QString extension = job.picture->kind == Kind::Jpeg ? "jpg" : "png";
   return QStringLiteral("%1@%2x.%3")
