@@ -1,13 +1,24 @@
-// The current game reaches the store without a close: after every settled
-// spin and new game, on a termination signal, and with its unspun coins.
+// The current game reaches the store: after every settled spin and new game,
+// with its unspun coins, and when the game is ended at any moment, by the
+// close box, File > Exit or a termination signal, whatever window is open.
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 #include <fstream>
+#include <tuple>
 
+#include "bonus/unit2.h"
 #include "config/identity.h"
 #include "config/profile.h"
+#include "dialogs/save.h"
+#include "engine/bonus_prizes.h"
+#include "engine/evaluate.h"
 #include "tests/support/test_window.h"
 #include "window/machine_view.h"
 #include "window/quit_signals.h"
@@ -110,19 +121,119 @@ TEST_F(AutoSave, WithoutAHomeFolderTheGameSaysSoOnceAndPlaysOnUnstored) {
   EXPECT_FALSE(std::filesystem::exists(window_.Folder() / "store"));
 }
 
-TEST_F(AutoSave, ATerminationSignalClosesTheWindowAndStoresTheGame) {
-  TForm1& form = Start();
-  form.NewGame1Click();
-  form.State().Credits = 4242;
+// How the game is ended, and what is open then.
+enum class Ending { CloseBox, Exit, Sigterm, Sigint, Sighup };
+enum class Open { Stats, VersionBox, BonusRound, NamePrompt };
+
+class EndingAtAnyMoment : public ::testing::TestWithParam<std::tuple<Ending, Open>> {
+ protected:
+  void TearDown() override {
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+      ::signal(signal, SIG_DFL);
+  }
+  static bool RoundIsOpen() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (qobject_cast<TTrickForm*>(window) != nullptr && window->isVisible()) return true;
+    }
+    return false;
+  }
+};
+
+TEST_P(EndingAtAnyMoment, SettlesTheSpinClosesEveryWindowAndStoresTheGame) {
+  const auto [ending, open] = GetParam();
+  TestWindow window;
+  // Boxes as the game opens them: shown, and left to the player.
+  window.Env().information = [](const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Vexlor Slots"), text);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+  };
+  window.Record().pickBonusRounds = false;
+  TForm1& form = window.OpenStarted();
+  GameState& state = form.State();
   form.show();
   CloseOnTerminationSignals(form);
-  ::raise(SIGTERM);
-  const bool closed = QTest::qWaitFor([&] { return !form.isVisible(); }, 10'000);
-  for (int signal : {SIGTERM, SIGINT, SIGHUP})
-    ::signal(signal, SIG_DFL);
-  ASSERT_TRUE(closed);
-  EXPECT_EQ(Stored("Credits"), "4242");
+  const QSignalSpy closed(&form, &TForm1::Closed);
+  int32_t creditsBefore = state.Credits;
+  if (open == Open::NamePrompt) {  // no spin can run while the slot dialog is up
+    form.SaveGame1Click();
+    testing::Modal<TLoadSave>().OkButton(1)->click();
+    testing::Modal<QInputDialog>();
+  } else {
+    // A spin whose reels run, or whose bonus round is up, when the window opens.
+    for (int spin = 0; spin < 50; ++spin) {
+      if (open == Open::BonusRound) state.BonusPts = kBonusPointsForRound;
+      creditsBefore = state.Credits;
+      form.FormKeyDown(Qt::Key_M);
+      for (int step = 0; step < 10; ++step)
+        window.Record().Step();
+      if (open == Open::Stats) form.Stats1Click();
+      if (open == Open::VersionBox) form.Version1Click();
+      while (open == Open::BonusRound && form.Runner().InProgress() && !RoundIsOpen())
+        window.Record().Step();
+      if (open != Open::BonusRound || RoundIsOpen()) break;
+    }
+    ASSERT_TRUE(form.Runner().InProgress());
+  }
+  ASSERT_NE(QApplication::activeModalWidget(), nullptr);
+
+  switch (ending) {
+    case Ending::CloseBox:
+      form.close();
+      break;
+    case Ending::Exit:
+      form.Exit1Click();
+      break;
+    default:
+      ::raise(ending == Ending::Sigterm ? SIGTERM : ending == Ending::Sigint ? SIGINT : SIGHUP);
+      ASSERT_TRUE(QTest::qWaitFor([&closed] { return !closed.isEmpty(); }, 10'000));
+  }
+  EXPECT_EQ(closed.count(), 1);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_FALSE(form.Runner().InProgress());
+  EXPECT_EQ(state.SpinWin, 0);
+  const auto stored = [&window](const char* key) {
+    return ReadProfileString(window.StoreFile(), "CurrentGame", key, "");
+  };
+  EXPECT_EQ(stored("Credits"), std::to_string(state.Credits));
+  EXPECT_EQ(stored("Spins"), std::to_string(state.Spins));
+  EXPECT_EQ(stored("BonusWon"), std::to_string(state.BonusWon));
+  if (open == Open::NamePrompt) return;
+  // The spin was counted whole: its line pay and any prize are in the credits.
+  ASSERT_FALSE(form.Plays().plays.empty());
+  const Play& play = form.Plays().plays.back();
+  EXPECT_EQ(play.spin, state.Spins);
+  EXPECT_EQ(play.credits, state.Credits);
+  int32_t pays = 0;
+  for (int line = 0; line < kLineCount; ++line) {
+    const Row row = LineRow(line);
+    pays +=
+        LinePay(SymbolInRow(state, 0, row), SymbolInRow(state, 1, row), SymbolInRow(state, 2, row));
+  }
+  EXPECT_EQ(play.linePay, pays);
+  EXPECT_EQ(state.Credits, creditsBefore - 3 + pays + play.bonusPrize);
+  if (open == Open::BonusRound) {
+    EXPECT_EQ(state.BonusPts, 0);
+    EXPECT_NE(std::ranges::find(kBonusPrizeValues, play.bonusPrize), kBonusPrizeValues.end());
+  }
 }
+
+std::string CaseName(const ::testing::TestParamInfo<std::tuple<Ending, Open>>& test) {
+  const char* ways[] = {"CloseBox", "Exit", "Sigterm", "Sigint", "Sighup"};
+  const char* windows[] = {"Stats", "VersionBox", "BonusRound", "NamePrompt"};
+  return std::string(ways[static_cast<int>(std::get<0>(test.param))]) + "With" +
+         windows[static_cast<int>(std::get<1>(test.param))];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWayAndWindow, EndingAtAnyMoment,
+                         ::testing::Combine(::testing::Values(Ending::CloseBox, Ending::Exit,
+                                                              Ending::Sigterm, Ending::Sigint,
+                                                              Ending::Sighup),
+                                            ::testing::Values(Open::Stats, Open::VersionBox,
+                                                              Open::BonusRound, Open::NamePrompt)),
+                         CaseName);
 
 }  // namespace
 }  // namespace vexlor

@@ -16,6 +16,9 @@ only bounds a failed run.
   desktop_play.py kill GAME
       A spin, its autosave, then kill -9: the store still holds that game,
       whole, and the game starts from it again.
+  desktop_play.py signal GAME
+      A spin with the statistics opened while its reels run, then SIGTERM:
+      the game ends by itself, the spin counted whole and stored.
 
 The outcomes of the spins cannot be replayed: between spins the idle chase of
 the button lamps draws from the game's generator every 200 ms, so the draws
@@ -327,6 +330,28 @@ def kill(desktop, folder, binary):
     print(f"kill: the autosaved game {player.counters} outlived kill -9 and started again")
 
 
+def signal_in_spin(desktop, folder, binary):
+    game = start_game(desktop, binary, folder, "signal", KILL_START)
+    player = Player(game)
+    player.ready()
+    before = player.counters
+    game.keys(game.main, "m", "alt+s")
+    game.await_window("^Your Game Statistics$")
+    mid_spin = read_store(game.store) == before  # no autosave yet: the reels still run
+    game.process.send_signal(signal.SIGTERM)
+    code = game.await_end()
+    if code != 0:
+        raise Failure(f"SIGTERM ended the game with {code}:\n{game.said()}")
+    game.check_clean_log()
+    after = read_store(game.store)
+    try:
+        line = player._check_spin(before, after, 3, round_played=False)
+    except Failure:  # a full meter: its round settled without its window
+        line = player._check_spin(before, after, 3, round_played=True)
+    print(f"signal: {'during' if mid_spin else 'after'} the spin, with the statistics open; "
+          f"line payout {line}; stored {after}")
+
+
 def main():
     scenario = sys.argv[1]
     with tempfile.TemporaryDirectory(prefix="vexlor-desktop-") as folder:
@@ -341,6 +366,8 @@ def main():
         try:
             if scenario == "tour":
                 tour(desktop, folder, sys.argv[2], sys.argv[3])
+            elif scenario == "signal":
+                signal_in_spin(desktop, folder, sys.argv[2])
             else:
                 kill(desktop, folder, sys.argv[2])
             return 0

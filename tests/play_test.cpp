@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -228,33 +229,22 @@ TEST_F(Play, NewGameKeepsTheCoinsPlaced) {
   EXPECT_EQ(State().Nudges, 6);
 }
 
-TEST_F(Play, ClosingDuringASpinStoresTheSettledGame) {
-  form_->show();
-  bool asked = false;
-  window_.Record().onPump = [&] {
-    if (!asked && window_.Record().clock > 300) {
-      asked = true;
-      form_->Exit1Click();
-    }
-  };
-  Press(Centre(kBetMax));  // spins; Exit is chosen while the reels run
-  window_.Record().onPump = nullptr;
-  ASSERT_TRUE(asked);
-  EXPECT_FALSE(form_->isVisible());
-  EXPECT_EQ(State().SpinWin, 0);
-  EXPECT_EQ(State().Spins, 1);
-  const std::filesystem::path store = window_.StoreFile();
-  EXPECT_EQ(ReadProfileString(store, "CurrentGame", "Credits", ""),
-            std::to_string(State().Credits));
-  EXPECT_EQ(ReadProfileString(store, "CurrentGame", "TotalBets", ""), "3");
-  // The spin's pay, counted at once, is in the stored credits.
-  int32_t pays = 0;
-  for (int line = 0; line < 3; ++line) {
-    const Row row = LineRow(line);
-    pays += LinePay(SymbolInRow(State(), 0, row), SymbolInRow(State(), 1, row),
-                    SymbolInRow(State(), 2, row));
+TEST_F(Play, TheReelsKeepMovingWhileStatisticsAreOpen) {
+  form_->FormKeyDown(Qt::Key_M);
+  window_.Record().Step();
+  form_->Stats1Click();
+  ASSERT_NE(QApplication::activeModalWidget(), nullptr);
+  const design::Rect last = design::ReelWindow(2);  // it spins longest
+  const QRect reel(last.left, last.top, last.width(), last.height());
+  for (int tick = 0; tick < 10; ++tick) {
+    const QImage before = form_->Surface().copy(reel);
+    window_.Record().Step();
+    EXPECT_GT(DifferentPixels(form_->Surface(), before, reel, -reel.topLeft()), 100) << tick;
   }
-  EXPECT_EQ(State().Credits, 997 + pays);
+  window_.Drive();
+  EXPECT_EQ(State().Spins, 1);
+  EXPECT_NE(QApplication::activeModalWidget(), nullptr);  // the window stays until closed
+  testing::CloseModal();
 }
 
 TEST_F(Play, ALeverPressSpinsAndAPressOnePixelPastItsKnobDoesNot) {
