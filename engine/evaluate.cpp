@@ -1,5 +1,6 @@
 #include "engine/evaluate.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -28,11 +29,7 @@ int32_t CountStep(int32_t remaining) {
 void PayLines(GameState& state) {
   int32_t previous = 0;
   for (int line = 0; line < kLineCount; ++line) {
-    const bool lit = state.CoinsBet > line;
-    const Row row = LineRow(line);
-    const int32_t pay = lit ? LinePay(SymbolInRow(state, 0, row), SymbolInRow(state, 1, row),
-                                      SymbolInRow(state, 2, row))
-                            : 0;
+    const int32_t pay = state.CoinsBet > line ? LinePayOf(state, line) : 0;
     state.SpinWin = SaturatingAdd(state.SpinWin, pay);
     if (state.SpinWin > previous) state.LineWon[line] = true;
     previous = state.SpinWin;
@@ -44,6 +41,19 @@ void PayLines(GameState& state) {
 Row LineRow(int line) {
   constexpr std::array<Row, kLineCount> kRows = {Row::Middle, Row::Top, Row::Bottom};
   return kRows.at(line);
+}
+
+int32_t LinePayOf(const GameState& state, int line) {
+  const Row row = LineRow(line);
+  return LinePay(SymbolInRow(state, 0, row), SymbolInRow(state, 1, row),
+                 SymbolInRow(state, 2, row));
+}
+
+int32_t LinesPay(const GameState& state, int32_t coins) {
+  int32_t pay = 0;
+  for (int line = 0; line < std::min(coins, kLineCount); ++line)
+    pay = SaturatingAdd(pay, LinePayOf(state, line));
+  return pay;
 }
 
 int32_t SymbolPay(int symbol) {

@@ -18,6 +18,11 @@ int32_t LinePay(int a, int b, int c);
 // The pay table row of a symbol: three of it (wilds standing in) pays this.
 int32_t SymbolPay(int symbol);
 
+// What a payline's symbols pay as the reels stand, lit or not, and what the
+// first `coins` paylines pay together.
+int32_t LinePayOf(const GameState& state, int line);
+int32_t LinesPay(const GameState& state, int32_t coins);
+
 // After the reels stop: pays the lit lines into SpinWin and marks LineWon,
 // applies the special cells, plays the win and counts the payout (or opens
 // the holds), then runs the bonus round when the meter is full. While

@@ -32,11 +32,6 @@ std::array<int, kReelCount> LineSymbols(const GameState& state, int line) {
   return {SymbolInRow(state, 0, row), SymbolInRow(state, 1, row), SymbolInRow(state, 2, row)};
 }
 
-int32_t LinePayOf(const GameState& state, int line) {
-  const auto s = LineSymbols(state, line);
-  return LinePay(s[0], s[1], s[2]);
-}
-
 // Gains and wipes counted over the cycle, then turned into chances.
 struct MeterCounts {
   int64_t wipes = 0;

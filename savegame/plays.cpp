@@ -30,16 +30,6 @@ BonusTally TallyBonus(const GameState& settled, int32_t coins) {
   return tally;
 }
 
-int32_t LinesPay(const GameState& settled, int32_t coins) {
-  int32_t pay = 0;
-  for (int line = 0; line < std::min(coins, kLineCount); ++line) {
-    const Row row = LineRow(line);
-    pay = SaturatingAdd(pay, LinePay(SymbolInRow(settled, 0, row), SymbolInRow(settled, 1, row),
-                                     SymbolInRow(settled, 2, row)));
-  }
-  return pay;
-}
-
 }  // namespace
 
 std::array<int32_t, kReelCount * 3> CellsAtStops(const std::array<int32_t, kReelCount>& stops) {

@@ -60,7 +60,7 @@ TEST(Bet, BetOneWithoutCreditsOnlyShowsTheMessage) {
   EXPECT_EQ(fake.Sequence(), (std::vector<std::string>{"ShowMessage"}));
 }
 
-TEST(Bet, BetMaxWithTwoCreditsPlacesTwoCoinsAndDoesNotSpin) {
+TEST(Bet, BetMaxPlacesTheCoinsCreditsAllowAndWithoutCreditsDoesNothingSilently) {
   GameState state = NewGameState();
   state.Credits = 2;
   FakeHooks fake(state);
@@ -69,6 +69,10 @@ TEST(Bet, BetMaxWithTwoCreditsPlacesTwoCoinsAndDoesNotSpin) {
   EXPECT_EQ(state.Credits, 0);
   EXPECT_EQ(state.Spins, 0);
   EXPECT_EQ(fake.Count("PlayCoinCue"), 2);
+  fake.calls.clear();
+  fake.Run(BetMax(state, fake));  // no credits left
+  EXPECT_TRUE(fake.calls.empty());
+  EXPECT_EQ(state.CoinsBet, 2);
   EXPECT_TRUE(fake.messages.empty());
 }
 
@@ -81,15 +85,6 @@ TEST(Bet, BetMaxPlaysOneCuePerCoinThenSpins) {
   EXPECT_EQ(state.Spins, 1);
   EXPECT_EQ(state.LastBet, 3);
   EXPECT_EQ(state.Credits, 997);
-}
-
-TEST(Bet, BetMaxWithoutCreditsDoesNothingSilently) {
-  GameState state = NewGameState();
-  state.Credits = 0;
-  FakeHooks fake(state);
-  fake.Run(BetMax(state, fake));
-  EXPECT_TRUE(fake.calls.empty());
-  EXPECT_EQ(state.CoinsBet, 0);
 }
 
 TEST(Bet, SpinRebetsTheLastBetWithoutACoinCue) {

@@ -161,12 +161,6 @@ class FullMeter : public ::testing::Test {
     window_.Record().onPump = nullptr;
     ASSERT_TRUE(ran);
   }
-  // What the middle line of the last spin paid.
-  int32_t MiddleLinePay() const {
-    const Row row = LineRow(0);
-    const GameState& s = form_->State();
-    return LinePay(SymbolInRow(s, 0, row), SymbolInRow(s, 1, row), SymbolInRow(s, 2, row));
-  }
 
   testing::TestWindow window_;
   TForm1* form_ = nullptr;
@@ -187,7 +181,8 @@ TEST_F(FullMeter, AScriptedPickPaysItsPrizeIntoCreditsAndEmptiesTheMeter) {
   EXPECT_EQ(state.BonusPts, 0);
   EXPECT_EQ(state.SpinWin, 0);
   EXPECT_EQ(state.BonusWon, prize > 1 ? prize : 0);
-  EXPECT_EQ(state.Credits, credits_ + MiddleLinePay() + prize);  // the coin out, pay and prize in
+  EXPECT_EQ(state.Credits,
+            credits_ + LinePayOf(form_->State(), 0) + prize);  // the coin out, pay and prize in
   EXPECT_TRUE(window_.Record().errors.isEmpty());
 }
 
@@ -197,7 +192,7 @@ TEST_F(FullMeter, ARoundClosedBeforeTheRevealPaysNothingAndTheMeterStillEmpties)
   SpinIntoARound([](TTrickForm& round) { round.close(); });
   EXPECT_EQ(form_->State().BonusPts, 0);
   EXPECT_EQ(form_->State().BonusWon, bonusWon);
-  EXPECT_EQ(form_->State().Credits, credits_ + MiddleLinePay());
+  EXPECT_EQ(form_->State().Credits, credits_ + LinePayOf(form_->State(), 0));
 }
 
 }  // namespace

@@ -48,22 +48,6 @@ TEST(Layout, SymbolSheetVariantsAndCellSizes) {
   EXPECT_EQ(ScaleBy(1366, 304), 519);  // the stretched sheet at 1366
 }
 
-TEST(Layout, TheWholeMachineFitsEveryCommonScreen) {
-  const int menuBar = 25;
-  for (const QSize screen : {QSize(640, 480), QSize(800, 600), QSize(1024, 768), QSize(1366, 768),
-                             QSize(1920, 1080), QSize(3840, 2160), QSize(1280, 1024)}) {
-    SCOPED_TRACE(screen.width());
-    const QSize client(screen.width() - 10, screen.height() - 10 - menuBar);
-    const int32_t width = FitLayoutWidth(screen.width(), client);
-    EXPECT_LE(width, client.width());
-    EXPECT_LE(ScaleBy(width, kDesignHeight), client.height());
-    // Nothing wider would fit.
-    EXPECT_TRUE(width + 1 > client.width() || ScaleBy(width + 1, kDesignHeight) > client.height());
-  }
-  // A screen with room to spare keeps its own width.
-  EXPECT_EQ(FitLayoutWidth(800, QSize(1000, 1000)), 800);
-}
-
 TEST(Layout, DigitCellsGrowAtAThousandPixels) {
   EXPECT_FALSE(UsesLargeDigits(999));
   EXPECT_TRUE(UsesLargeDigits(1000));

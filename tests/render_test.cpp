@@ -26,7 +26,7 @@ class Render : public ::testing::Test {
   TForm1* form_ = nullptr;
 };
 
-TEST_F(Render, CounterThatLosesDigitsLeavesNoneBehind) {
+TEST_F(Render, CounterThatLosesDigitsLeavesNoneBehindAndZeroShowsOneDigit) {
   State().Credits = 100;
   Renderer().DrawCredits();
   const QRect hundred(620 - 3 * 16, 38, 3 * 16, 21);
@@ -40,9 +40,7 @@ TEST_F(Render, CounterThatLosesDigitsLeavesNoneBehind) {
   Renderer().DrawCredits();
   EXPECT_TRUE(AllBlack(Surface(), QRect(620 - 7 * 16, 38, 6 * 16, 21)));
   EXPECT_FALSE(AllBlack(Surface(), QRect(620 - 16, 38, 16, 21)));
-}
-
-TEST_F(Render, CounterAtZeroShowsOneDigit) {
+  // At zero a counter still shows its one digit.
   State().Nudges = 0;
   Renderer().DrawHolds();
   EXPECT_FALSE(AllBlack(Surface(), QRect(330 - 16, 38, 16, 21)));

@@ -61,16 +61,6 @@ int64_t ResidentBytes() {
   return resident * ::sysconf(_SC_PAGESIZE);
 }
 
-// What the paylines lit by `coins` show on the reels as they stand.
-int32_t LinesPay(const GameState& s, int32_t coins) {
-  int32_t pay = 0;
-  for (int line = 0; line < coins; ++line) {
-    const Row row = LineRow(line);
-    pay += LinePay(SymbolInRow(s, 0, row), SymbolInRow(s, 1, row), SymbolInRow(s, 2, row));
-  }
-  return pay;
-}
-
 // A fresh folder on the memory file system, or empty where there is none.
 std::filesystem::path MemoryFolder() {
   std::string pattern = "/dev/shm/vexlor-soak-XXXXXX";

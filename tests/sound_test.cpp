@@ -4,12 +4,10 @@
 #include <fstream>
 #include <set>
 
-#include "engine/spin.h"
 #include "sound/game_sound.h"
 #include "sound/midi.h"
 #include "sound/music.h"
 #include "sound/wav.h"
-#include "tests/support/fake_hooks.h"
 #include "tests/support/recording_audio.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/wav_file.h"
@@ -61,8 +59,7 @@ class Sound : public ::testing::Test {
   GameState state_;
   RecordingAudio audio_;
   int64_t held_ = 0;
-  std::vector<std::string> errors_;
-  GameSound sound_{state_, audio_, [this](const std::string& e) { errors_.push_back(e); }};
+  GameSound sound_{state_, audio_, {}};
   std::set<std::string> present_;
   FileExists exists_ = [this](const std::string& path) { return TuneExists(path); };
 };
@@ -153,38 +150,6 @@ TEST_F(Sound, WithMusicOffAtStartTheFirstTuneWaitsForTheSwitch) {
   SwitchMusic(state_, sound_);
   EXPECT_EQ(audio_.events.back().what, "play");
   EXPECT_EQ(audio_.events[audio_.events.size() - 2].detail, Tune(1));
-}
-
-TEST_F(Sound, ATuneThatCannotBeOpenedReachesTheErrorBoxAndIsNotRetried) {
-  present_ = {Tune(0)};
-  audio_.openError = "Cannot play Vexlor0.mid: not a MIDI file";
-  StartMusicAtStartUp(state_, sound_, exists_);
-  PollMusic(state_, sound_);
-  PollMusic(state_, sound_);
-  EXPECT_EQ(errors_, std::vector<std::string>{"Cannot play Vexlor0.mid: not a MIDI file"});
-  EXPECT_EQ(audio_.Count("play"), 0);
-}
-
-// The engine's hooks with the game's own sound in place of the fake one.
-class HooksWithSound : public testing::FakeHooks {
- public:
-  HooksWithSound(GameState& state, SoundHooks& game) : FakeHooks(state), sound_(game) {}
-  SoundHooks& Sound() override { return sound_; }
-
- private:
-  SoundHooks& sound_;
-};
-
-TEST_F(Sound, ASpinStartsAPendingTuneBeforeItLooksAtTheBet) {
-  present_ = {Tune(4)};
-  StartMusicAtStartUp(state_, sound_, exists_);
-  HooksWithSound hooks(state_, sound_);
-  hooks.Run(Spin(state_, hooks));  // no bet: the machine says so, but the tune has started
-  EXPECT_EQ(hooks.messages, std::vector<std::string>{"No bet was placed!"});
-  ASSERT_GE(audio_.events.size(), 2u);
-  EXPECT_EQ(audio_.events[audio_.events.size() - 2].detail, Tune(4));
-  EXPECT_EQ(audio_.events.back().what, "play");
-  EXPECT_EQ(state_.MusicTrack, 4);
 }
 
 TEST(InstalledSound, CuesAndTunesComeFromTheDataFolderUnlessBesideTheExecutable) {

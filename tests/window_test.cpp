@@ -67,41 +67,6 @@ TEST(Startup, TestingFileRenamesTheWindowTheHelpMenuAndTheVersionBox) {
   EXPECT_EQ(window.Record().information, QStringList{"Night Owl Slots\r\n\r\nVersion:  2.2"});
 }
 
-TEST(Closing, StoresTheCurrentGame) {
-  TestWindow window;
-  TForm1& form = window.Open();
-  form.State().Credits = 4321;
-  form.State().Nudges = 3;
-  EXPECT_TRUE(form.close());
-  const std::filesystem::path store = window.StoreFile();
-  EXPECT_EQ(ReadProfileString(store, "CurrentGame", "Credits", ""), "4321");
-  EXPECT_EQ(ReadProfileString(store, "CurrentGame", "Nudges", ""), "3");
-  EXPECT_EQ(ReadProfileString(store, "CurrentGame", "GameName", ""), "CurrentGame");
-  EXPECT_TRUE(form.State().StopRequested);
-}
-
-TEST(Closing, AStoreThatCannotBeWrittenKeepsTheWindowOpen) {
-  TestWindow window;
-  std::ofstream(window.Folder() / "store") << "a file where the store's folder should be";
-  TForm1& form = window.Open();
-  form.show();
-  EXPECT_FALSE(form.close());
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(window.Record().errors, QStringList{"Unable to write to vexlorslots.ini."});
-}
-
-TEST(Startup, AMissingReelStopCueGivesOneMessageAndTheGamePlays) {
-  TestWindow window;
-  std::filesystem::remove(window.Folder() / "Vexlor0.wav");
-  TForm1& form = window.Open();
-  ASSERT_EQ(window.Record().errors.size(), 1);
-  EXPECT_TRUE(window.Record().errors[0].contains("Vexlor0.wav"));
-  form.Timer1Timer();
-  form.NewGame1Click();
-  window.Key(Qt::Key_M);
-  EXPECT_EQ(form.State().Spins, 1);
-}
-
 TEST(Startup, TheSoundAndMusicSwitchesAreRememberedBetweenRuns) {
   TestWindow window;
   window.Env().settingsFile =
@@ -142,19 +107,6 @@ TEST(Pictures, ReplacementsOfAnotherSizeAreUsedAtTheirOwnSize) {
   EXPECT_GT(middle.red(), 200);
   EXPECT_LT(middle.blue(), 60);
   EXPECT_TRUE(window.Record().errors.isEmpty());
-}
-
-TEST(Pictures, ACorruptReplacementIsReportedAndTheBuiltInOneKept) {
-  TestWindow builtIn;
-  const QImage expected = builtIn.Open().Surface();
-  TestWindow window;
-  std::ofstream(window.Folder() / "tester.jpg") << "GIF89a this is no jpeg";
-  TForm1& form = window.Open();
-  ASSERT_EQ(window.Record().errors.size(), 1);
-  EXPECT_EQ(window.Record().errors[0].toStdString(),
-            "Cannot show tester.jpg: Not a JPEG file: starts with 0x47 0x49.");
-  EXPECT_EQ(testing::DifferentPixels(form.Surface(), expected, QRect(0, 0, 800, 600)), 0);
-  EXPECT_EQ(form.State().Credits, 1000);  // start-up went on
 }
 
 TEST(Pictures, SheetVariantIsUsedUnscaledAtItsWidth) {

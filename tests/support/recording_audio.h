@@ -16,7 +16,6 @@ class RecordingAudio : public AudioDevice {
     std::string detail;  // the tune's path, or the cue's length in ms
   };
   std::vector<Event> events;
-  std::string openError;  // what OpenTune answers
 
   bool PlayCue(std::span<const unsigned char> wav) override {
     const auto length = WavDurationMs(wav);
@@ -25,7 +24,7 @@ class RecordingAudio : public AudioDevice {
   }
   std::string OpenTune(const std::string& path) override {
     events.push_back({"open", path});
-    return openError;
+    return {};
   }
   void PlayTune() override { events.push_back({"play", ""}); }
   void CloseTune() override { events.push_back({"close", ""}); }
