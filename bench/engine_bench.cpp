@@ -19,7 +19,7 @@ void BM_WholeSpin(benchmark::State& bench) {
   GameState state = NewGameState();
   FakeHooks fake(state, 42);
   fake.recording = false;
-  fake.pumpStepMs = 25;
+  fake.stepMs = 25;
   for (auto _ : bench) {
     if (state.Credits < 3) state.Credits += 1000;
     fake.Run(BetMax(state, fake));
@@ -34,7 +34,7 @@ void BM_EvaluateSpin(benchmark::State& bench) {
   GameState state = NewGameState();
   FakeHooks fake(state, 42);
   fake.recording = false;
-  fake.pumpStepMs = 75;
+  fake.stepMs = 75;
   GameRandom random(7);
   std::vector<std::array<int32_t, 3>> windows(4096);
   for (auto& w : windows) {

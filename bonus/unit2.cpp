@@ -120,7 +120,7 @@ void TTrickForm::Pick(int token) {
 }
 
 void TTrickForm::WakeAt(int64_t dueMs) {
-  if (env_.after) env_.after(this, dueMs - now_, [this] { Advance(env_.clock()); });
+  if (env_.at) env_.at(this, dueMs, [this] { Advance(env_.clock()); });
 }
 
 void TTrickForm::Timer1Timer() {

@@ -20,10 +20,10 @@ struct RoundEnvironment {
   double logicalDpi = 96;                     // below 100 the round opens maximised
   std::function<int32_t(int32_t n)> random;   // the game's generator: 0..n-1
   std::function<void(const QString&)> error;  // the error box
-  // The game's clock, and its timers (see WindowEnvironment::after). Without
-  // them the round's timers move only when Advance is called.
+  // The game's clock, and calls at its moments (see WindowEnvironment::at).
+  // Without them the round's timers move only when Advance is called.
   std::function<int64_t()> clock;
-  std::function<void(QObject* context, int64_t ms, std::function<void()> call)> after;
+  std::function<void(QObject* context, int64_t dueMs, std::function<void()> call)> at;
 };
 
 // The bonus round: a borderless, screen-filling window in which the player

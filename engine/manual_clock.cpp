@@ -5,8 +5,8 @@
 
 namespace vexlor {
 
-void ManualClock::After(int64_t ms, std::function<void()> call) {
-  waiting_.push_back({now_ + std::max<int64_t>(ms, 0), added_++, std::move(call)});
+void ManualClock::At(int64_t dueMs, std::function<void()> call) {
+  waiting_.push_back({dueMs, added_++, std::move(call)});
 }
 
 bool ManualClock::RunDue() {

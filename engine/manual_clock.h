@@ -12,8 +12,9 @@ namespace vexlor {
 class ManualClock {
  public:
   int64_t Now() const { return now_; }
-  // Calls `call` once the clock has reached Now() + ms.
-  void After(int64_t ms, std::function<void()> call);
+  // Calls `call` once the clock has reached Now() + ms, or dueMs.
+  void After(int64_t ms, std::function<void()> call) { At(now_ + ms, std::move(call)); }
+  void At(int64_t dueMs, std::function<void()> call);
   // Runs the calls that are due, earliest first (those added meanwhile too);
   // true if there were any.
   bool RunDue();

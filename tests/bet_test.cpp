@@ -159,7 +159,7 @@ TEST(Bet, SpinCountsTheSpinAndTheBetWhenTheReelsStart) {
   int32_t spinsSeen = -1;
   int32_t betsSeen = -1;
   bool busySeen = false;
-  fake.onPump = [&] {
+  fake.onStep = [&] {
     if (spinsSeen < 0) {
       spinsSeen = state.Spins;
       betsSeen = state.TotalBets;

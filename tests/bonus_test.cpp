@@ -144,7 +144,7 @@ class FullMeter : public ::testing::Test {
   // meter first; it is filled again).
   void SpinIntoARound(const std::function<void(TTrickForm&)>& inRound) {
     bool ran = false;
-    window_.Record().onPump = [&] {
+    window_.Record().onStep = [&] {
       for (QWidget* w : QApplication::topLevelWidgets()) {
         if (auto* round = qobject_cast<TTrickForm*>(w); round && round->isVisible()) {
           ran = true;
@@ -158,7 +158,7 @@ class FullMeter : public ::testing::Test {
       window_.Key(Qt::Key_B);
       window_.Key(Qt::Key_Space);
     }
-    window_.Record().onPump = nullptr;
+    window_.Record().onStep = nullptr;
     ASSERT_TRUE(ran);
   }
 

@@ -142,7 +142,7 @@ TEST(CountWinnings, WaitsSeventyFiveMillisecondsBetweenSteps) {
   GameState state = NewGameState();
   state.SpinWin = 12;
   FakeHooks fake(state);
-  fake.pumpStepMs = 10;
+  fake.stepMs = 10;
   fake.Run(CountWinnings(state, fake));
   const auto shown = fake.Named("DrawWinnings");
   for (std::size_t i = 1; i < shown.size(); ++i) {
@@ -165,7 +165,7 @@ TEST(CountWinnings, AStopRequestPaysTheRestAtOnce) {
   GameState state = NewGameState();
   state.SpinWin = 2500;
   FakeHooks fake(state);
-  fake.onPump = [&] { state.StopRequested = fake.clock >= 200; };
+  fake.onStep = [&] { state.StopRequested = fake.clock >= 200; };
   fake.Run(CountWinnings(state, fake));
   EXPECT_EQ(state.Credits, 3500);
   EXPECT_EQ(state.SpinWin, 0);
@@ -177,7 +177,7 @@ TEST(WaitSeconds, EndsWhenTheTimeHasPassedAndAtOnceWhileClosing) {
   GameState state = NewGameState();
   FakeHooks fake(state);
   int steps = 0;
-  fake.onPump = [&] { ++steps; };
+  fake.onStep = [&] { ++steps; };
   fake.Run(WaitSeconds(state, fake, 0.075));
   EXPECT_EQ(steps, 75);
   EXPECT_EQ(fake.clock, 75);

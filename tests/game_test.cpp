@@ -103,7 +103,7 @@ TEST(Closing, ABonusRoundDueWhileClosingIsSettledWithoutTheWindow) {
   state.CoinsBet = 1;
   FakeHooks fake(state);
   fake.ScriptStops({1, 2, 2});  // a "1" in the middle row fills the meter
-  fake.onPump = [&] { state.StopRequested = true; };
+  fake.onStep = [&] { state.StopRequested = true; };
   fake.Run(Spin(state, fake));
   EXPECT_EQ(fake.bonusRounds, 0);
   EXPECT_EQ(state.BonusPts, 0);

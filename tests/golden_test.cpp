@@ -62,7 +62,7 @@ TEST(Golden, FixedSeedGivesKnownStopsAndPrizeShuffles) {
   GameState state = NewGameState();
   FakeHooks fake(state, 20261207);
   fake.recording = false;
-  fake.pumpStepMs = 25;
+  fake.stepMs = 25;
   std::vector<std::array<int32_t, 3>> stops;
   for (int spin = 0; spin < 8; ++spin) {
     fake.Run(BetMax(state, fake));

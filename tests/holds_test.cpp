@@ -214,7 +214,7 @@ TEST_F(Holding, HoldsAreClosedDuringASpinAndClearedAfterIt) {
   PlaceHold(state, fake, 0);
   state.CoinsBet = 1;
   bool couldHoldMidSpin = false;
-  fake.onPump = [&] { couldHoldMidSpin |= CanPlaceHold(state); };
+  fake.onStep = [&] { couldHoldMidSpin |= CanPlaceHold(state); };
   fake.ScriptStops(kPlainLoss);  // reel 0 is held: only reels 2 and 3 draw
   fake.Run(Spin(state, fake));
   EXPECT_FALSE(couldHoldMidSpin);

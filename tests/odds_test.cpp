@@ -104,7 +104,7 @@ Played PlaySpins(int coins, int64_t spins, uint32_t seed) {
   GameState state = NewGameState();
   FakeHooks fake(state, seed);
   fake.recording = false;
-  fake.pumpStepMs = 75;
+  fake.stepMs = 75;
   int32_t prize = 0;
   fake.bonusRound = [&](GameState& s) {
     prize = s.BonusPrizes[fake.Random(kPrizeCount)];

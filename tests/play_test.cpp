@@ -101,7 +101,7 @@ TEST_F(Play, BetAreasAndKeys) {
 
 TEST_F(Play, PressesAndKeysDuringASpinDoNothing) {
   int pokes = 0;
-  window_.Record().onPump = [&] {
+  window_.Record().onStep = [&] {
     if (!form_->Runner().InProgress()) return;
     ++pokes;
     for (const QPoint at : {Centre(kBetOne), Centre(kSpin), Centre(design::kCoinSpotHit)})
@@ -110,7 +110,7 @@ TEST_F(Play, PressesAndKeysDuringASpinDoNothing) {
     QTest::keyClick(form_->View(), Qt::Key_B);
   };
   Key(Qt::Key_M);
-  window_.Record().onPump = nullptr;
+  window_.Record().onStep = nullptr;
   EXPECT_GE(pokes, 46);  // between every two frames of the reels
   EXPECT_EQ(State().Spins, 1);
   EXPECT_EQ(State().TotalBets, 3);
@@ -210,12 +210,12 @@ TEST_F(Play, AWinFlashesThePanelsAndBlinksItsLinesUntilTheNextSpin) {
   Press(Centre(kBetOne));  // a coin does not end the win display
   EXPECT_TRUE(form_->Hooks().TimerEnabled(LampTimer::Timer3));
   bool flashingDuringSpin = true;
-  window_.Record().onPump = [&] {
+  window_.Record().onStep = [&] {
     flashingDuringSpin = form_->Hooks().TimerEnabled(LampTimer::Timer3) ||
                          form_->Hooks().TimerEnabled(LampTimer::Timer8);
   };
   Press(Centre(kSpin));  // the display ends
-  window_.Record().onPump = nullptr;
+  window_.Record().onStep = nullptr;
   EXPECT_FALSE(flashingDuringSpin);
 }
 
@@ -258,13 +258,13 @@ TEST_F(Play, TheLeverComesDownBeforeTheReelsStart) {
   const QRect knobArea(kKnob - QPoint(radius, radius), QSize(2 * radius, 2 * radius));
   const QImage before = form_->Surface().copy(knobArea);
   int knobMovedBeforeSpin = 0;
-  window_.Record().onPump = [&] {
+  window_.Record().onStep = [&] {
     if (State().Spins == 0)
       knobMovedBeforeSpin +=
           DifferentPixels(form_->Surface(), before, knobArea, -knobArea.topLeft());
   };
   Press(kKnob);
-  window_.Record().onPump = nullptr;
+  window_.Record().onStep = nullptr;
   EXPECT_EQ(State().Spins, 1);
   EXPECT_GT(knobMovedBeforeSpin, 500);
 }

@@ -87,7 +87,7 @@ class RandomPlay : public ::testing::Test {
 
 TEST_F(RandomPlay, BooksBalanceAndCountersStayInRangeOverAHundredThousandSpins) {
   fake_.recording = false;
-  fake_.pumpStepMs = 25;
+  fake_.stepMs = 25;
   int rounds = 0;
   int prizeRounds = 0;
   fake_.bonusRound = [&](GameState& s) -> int32_t {

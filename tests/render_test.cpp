@@ -88,7 +88,7 @@ TEST_F(Render, HeldReelIsLeftAloneDuringASpinWhileItsGuideLinesAreRedrawn) {
   const QImage before = Surface().copy(held);
   int framesChecked = 0;
   int differences = 0;
-  window_.Record().onPump = [&] {
+  window_.Record().onStep = [&] {
     // Away from its guide-line rows the held reel never changes.
     for (int y = 0; y < held.height(); ++y) {
       const int row = held.top() + y;
@@ -100,7 +100,7 @@ TEST_F(Render, HeldReelIsLeftAloneDuringASpinWhileItsGuideLinesAreRedrawn) {
   };
   form_->Timer1Timer();  // the machine takes input
   window_.Key(Qt::Key_Space);
-  window_.Record().onPump = nullptr;
+  window_.Record().onStep = nullptr;
   EXPECT_GE(framesChecked, 47);  // every frame of the reels
   EXPECT_EQ(differences, 0);
   EXPECT_EQ(Surface().pixelColor(400, 386), QColor(255, 0, 0));

@@ -224,7 +224,7 @@ TEST(Stats, TheWindowShowsItsFiguresInTheLocaleGiven) {
 TEST_F(SideWindows, CommandsThatChangeTheGameWaitWhileASpinRuns) {
   bool greyedMidSpin = true;
   bool statsLiveMidSpin = false;
-  window_.Record().onPump = [&] {
+  window_.Record().onStep = [&] {
     if (!form_->Runner().InProgress()) return;
     for (Command c : {Command::NewGame, Command::OpenGame, Command::SaveGame, Command::Borrow})
       greyedMidSpin &= !form_->CommandAction(c)->isEnabled();
@@ -234,7 +234,7 @@ TEST_F(SideWindows, CommandsThatChangeTheGameWaitWhileASpinRuns) {
     form_->SaveGame1Click();
   };
   window_.Key(Qt::Key_M);
-  window_.Record().onPump = nullptr;
+  window_.Record().onStep = nullptr;
   EXPECT_TRUE(greyedMidSpin);
   EXPECT_TRUE(statsLiveMidSpin);
   EXPECT_EQ(State().Spins, 1);                            // no New Game came in between

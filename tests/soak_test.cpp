@@ -79,10 +79,10 @@ class Soak : public ::testing::Test {
     // The smallest machine the game lays out: every frame of every spin is drawn.
     form_->LayoutForScreen(640);
     form_->Renderer().FormPaint();
-    window_.Record().onPump = [this] { WatchBonusRound(); };
+    window_.Record().onStep = [this] { WatchBonusRound(); };
   }
   void TearDown() override {
-    window_.Record().onPump = nullptr;
+    window_.Record().onStep = nullptr;
     window_.Close();
     std::error_code ignored;
     if (!memoryFolder_.empty()) std::filesystem::remove_all(memoryFolder_, ignored);
@@ -91,7 +91,7 @@ class Soak : public ::testing::Test {
   GameState& State() { return form_->State(); }
   int Roll(int n) { return std::uniform_int_distribution<int>(0, n - 1)(player_); }
 
-  // The bonus round as the player meets it: picked by a key at the next pump,
+  // The bonus round as the player meets it: picked by a key at the next step,
   // or by a press on a token of the test's choosing. A prize of 1 is paid as
   // a normal payoff, the others go to BonusWon.
   void WatchBonusRound() {

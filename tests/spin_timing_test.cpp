@@ -42,7 +42,7 @@ TEST_P(SpinTiming, UninterruptedSpinTakesFortySevenTicksAtLeast25msApart) {
   GameState state = NewGameState();
   state.CoinsBet = 1;
   FakeHooks fake(state);
-  fake.pumpStepMs = GetParam();
+  fake.stepMs = GetParam();
   const int64_t start = fake.clock;
   fake.Run(RunReels(state, fake));
   const std::vector<int64_t> ticks = TickTimes(fake);
@@ -53,7 +53,7 @@ TEST_P(SpinTiming, UninterruptedSpinTakesFortySevenTicksAtLeast25msApart) {
   EXPECT_GE(fake.clock - start, 47 * 25);
 }
 
-INSTANTIATE_TEST_SUITE_P(PumpSteps, SpinTiming, ::testing::Values(1, 7, 25, 40));
+INSTANTIATE_TEST_SUITE_P(ClockSteps, SpinTiming, ::testing::Values(1, 7, 25, 40));
 
 TEST(Spin, ReelsSpinTwentyTwentyNineAndThirtyEightFramesThenBounceEight) {
   GameState state = NewGameState();
@@ -154,7 +154,7 @@ TEST(Spin, StopRequestedEndsTheAnimationAtOnceAndTheSpinStillPays) {
   FakeHooks fake(state);
   fake.ScriptStops({11, 15, 27});  // three wilds on the middle line
   int64_t stopAt = -1;
-  fake.onPump = [&] {
+  fake.onStep = [&] {
     if (fake.clock == 300) {
       state.StopRequested = true;
       stopAt = fake.clock;

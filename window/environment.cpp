@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDesktopServices>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
@@ -18,6 +17,7 @@
 #include "config/identity.h"
 #include "savegame/store.h"
 #include "sound/sdl_audio.h"
+#include "window/clock_timers.h"
 
 namespace vexlor {
 namespace {
@@ -91,11 +91,10 @@ WindowEnvironment SystemEnvironment() {
   env.today = TodayForStore;
   env.seed = static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count() ^
                                    std::chrono::system_clock::now().time_since_epoch().count());
-  auto timer = std::make_shared<QElapsedTimer>();
-  timer->start();
-  env.clock = [timer] { return timer->elapsed(); };
-  env.after = [](QObject* context, int64_t ms, std::function<void()> call) {
-    QTimer::singleShot(std::chrono::milliseconds(ms), Qt::PreciseTimer, context, std::move(call));
+  auto timers = std::make_shared<ClockTimers>();
+  env.clock = [timers] { return timers->NowMs(); };
+  env.at = [timers](QObject* context, int64_t dueMs, std::function<void()> call) {
+    timers->At(context, dueMs, std::move(call));
   };
   env.information = [](const QString& text) { OpenBox(QMessageBox::Information, text); };
   env.error = [](const QString& text) {

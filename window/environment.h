@@ -34,9 +34,9 @@ struct WindowEnvironment {
   std::function<std::string()> today;  // "mm/dd/yy" with the locale's separator
   uint32_t seed = 0;                   // of the game's random generator
   std::function<int64_t()> clock;      // monotonic milliseconds
-  // Calls `call` once `ms` have passed on `clock`: later, from the event
+  // Calls `call` once `clock` reads `dueMs` or more: later, from the event
   // loop, never inside this call; not at all once `context` is gone.
-  std::function<void(QObject* context, int64_t ms, std::function<void()> call)> after;
+  std::function<void(QObject* context, int64_t dueMs, std::function<void()> call)> at;
   // A modal information box with an OK button, and the error box titled
   // "Vexlor Slots": opened over the game and left to the player; nothing
   // waits for them.

@@ -7,7 +7,7 @@ namespace vexlor {
 void GameClock::ResumeAfter(int64_t ms, std::coroutine_handle<> waiting) {
   const uint64_t id = next_++;
   waiting_.emplace(id, waiting);
-  env_.after(this, ms, [this, id] {
+  env_.at(this, env_.clock() + ms, [this, id] {
     const auto found = waiting_.find(id);
     if (found == waiting_.end()) return;  // resumed already, by a close
     const std::coroutine_handle<> handle = found->second;

@@ -57,7 +57,7 @@ void Lever::Frame() {
     renderer_.DrawLever(0);  // at rest, exactly as drawn
     return;
   }
-  env_.after(this, kFrameMs, [this] { Frame(); });
+  env_.at(this, env_.clock() + kFrameMs, [this] { Frame(); });
 }
 
 }  // namespace vexlor

@@ -110,7 +110,7 @@ void SideWindows::OpenBonusRound(Reply<int32_t> prize) {
   round.random = [this](int32_t n) { return random_.Draw(n); };
   round.error = env_.error;
   round.clock = env_.clock;
-  round.after = env_.after;
+  round.at = env_.at;
   auto* form = new TTrickForm(state_, sound_, round, &machine_);
   form->setAttribute(Qt::WA_DeleteOnClose);
   auto answer = std::make_shared<Reply<int32_t>>(std::move(prize));

@@ -50,9 +50,9 @@ void FakeHooks::RunWhile(const std::function<bool()>& going) {
   while (going()) {
     if (!manual.HasWaiting()) throw std::logic_error("the play waits for nothing that will come");
     if (!manual.RunDue()) {
-      manual.Advance(pumpStepMs);
+      manual.Advance(stepMs);
       clock = manual.Now();
-      if (onPump) onPump();
+      if (onStep) onStep();
       manual.RunDue();
     }
     clock = manual.Now();

@@ -101,8 +101,8 @@ class FakeHooks : public MachineHooks {
 
   // --- knobs ---
   bool recording = true;                          // keep every call in `calls`
-  int64_t pumpStepMs = 1;                         // how far each step of Run moves the clock
-  std::function<void()> onPump;                   // runs at each step, after the clock moved
+  int64_t stepMs = 1;                             // how far each step of Run moves the clock
+  std::function<void()> onStep;                   // runs at each step, after the clock moved
   std::function<int32_t(GameState&)> bonusRound;  // the modal round's prize; none: 0
   std::deque<int32_t> scriptedDraws;              // returned before the generator's
 
@@ -118,7 +118,7 @@ class FakeHooks : public MachineHooks {
   FakeSound sound{*this};
   FakeClock fakeClock;
 
-  // Starts `play` and moves the clock on, pumpStepMs at a time, until it ends.
+  // Starts `play` and moves the clock on, stepMs at a time, until it ends.
   void Run(Task<> play);
   // Moves the clock on as Run does while `going` holds.
   void RunWhile(const std::function<bool()>& going);

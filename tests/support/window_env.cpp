@@ -10,7 +10,7 @@ namespace vexlor::testing {
 
 void WindowRecord::Step() {
   if (timers.RunDue()) return;
-  timers.Advance(pumpStepMs);
+  timers.Advance(stepMs);
   clock = timers.Now();
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -21,7 +21,7 @@ void WindowRecord::Step() {
     }
   }
   timers.RunDue();
-  if (onPump) onPump();
+  if (onStep) onStep();
 }
 
 WindowEnvironment TestEnvironment(const std::filesystem::path& folder, QSize screen,
@@ -36,8 +36,8 @@ WindowEnvironment TestEnvironment(const std::filesystem::path& folder, QSize scr
   env.today = [] { return std::string("12/07/26"); };
   env.seed = 1207;
   env.clock = [record] { return record->timers.Now(); };
-  env.after = [record](QObject* context, int64_t ms, std::function<void()> call) {
-    record->timers.After(ms, [alive = QPointer<QObject>(context), call = std::move(call)] {
+  env.at = [record](QObject* context, int64_t dueMs, std::function<void()> call) {
+    record->timers.At(dueMs, [alive = QPointer<QObject>(context), call = std::move(call)] {
       if (alive) call();
     });
   };

@@ -22,15 +22,15 @@ struct WindowRecord {
   bool browserOpens = true;
   ManualClock timers;
   int64_t clock = 0;  // the clock's reading, kept up by Step
-  int64_t pumpStepMs = 25;
+  int64_t stepMs = 25;
   // Runs at every step that moves the clock, after the events and what came due.
-  std::function<void()> onPump;
+  std::function<void()> onStep;
   // A bonus round waiting for a pick gets a key press at the next step, as a
   // player would give it; tests that pick themselves switch this off.
   bool pickBonusRounds = true;
 
-  // Runs what is due now; when nothing is, moves the clock on by pumpStepMs,
-  // handles events, picks a waiting round, runs what has come due and onPump.
+  // Runs what is due now; when nothing is, moves the clock on by stepMs,
+  // handles events, picks a waiting round, runs what has come due and onStep.
   void Step();
 };
 

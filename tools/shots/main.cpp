@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     vexlor::TForm1 form(ShotEnvironment(folder.Path(), record));
     ShootMachine(form, *record, album);
     ShootSideWindows(form, record, album);
-    record->onPump = nullptr;
+    record->onStep = nullptr;
   }
   for (const QString& box : record->boxes)
     Say(QStringLiteral("the game said: ") + box);

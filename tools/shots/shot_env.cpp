@@ -15,7 +15,7 @@
 namespace vexlor::shots {
 namespace {
 
-constexpr int64_t kPumpStepMs = 25;
+constexpr int64_t kStepMs = 25;
 constexpr uint32_t kSeed = 20250614;
 
 }  // namespace
@@ -42,8 +42,8 @@ WindowEnvironment ShotEnvironment(const std::filesystem::path& folder,
   env.today = [] { return std::string("06/14/25"); };
   env.seed = kSeed;
   env.clock = [record] { return record->clock.Now(); };
-  env.after = [record](QObject* context, int64_t ms, std::function<void()> call) {
-    record->clock.After(ms, [alive = QPointer<QObject>(context), call = std::move(call)] {
+  env.at = [record](QObject* context, int64_t dueMs, std::function<void()> call) {
+    record->clock.At(dueMs, [alive = QPointer<QObject>(context), call = std::move(call)] {
       if (alive) call();
     });
   };
@@ -58,8 +58,8 @@ bool PlayOut(const TForm1& form, ShotRecord& record) {
   for (int step = 0; step < 100'000; ++step) {
     if (!form.Runner().InProgress() && !record.clock.HasWaiting()) return true;
     if (record.clock.RunDue()) continue;
-    record.clock.Advance(kPumpStepMs);
-    if (record.onPump) record.onPump();
+    record.clock.Advance(kStepMs);
+    if (record.onStep) record.onStep();
     record.clock.RunDue();
   }
   return false;

@@ -41,7 +41,7 @@ class ScratchFolder {
 // What the game said, and the game's clock.
 struct ShotRecord {
   ManualClock clock;
-  std::function<void()> onPump;  // runs at every step of the clock
+  std::function<void()> onStep;  // runs at every step of the clock
   QStringList boxes;             // information and error boxes, in order
 };
 

@@ -71,7 +71,7 @@ QImage RoundPicture(const TTrickForm& round) {
 // Plays every bonus round as a player would, with a click on the middle
 // token; when `reveal` is given, the round is kept the moment its prize shows.
 void PlayRounds(ShotRecord& record, QImage* reveal) {
-  record.onPump = [reveal] {
+  record.onStep = [reveal] {
     for (QWidget* window : QApplication::topLevelWidgets()) {
       auto* round = qobject_cast<TTrickForm*>(window);
       if (round == nullptr || !round->isVisible() || round->Closed()) continue;
