@@ -9,11 +9,11 @@
 
 #include <cerrno>
 #include <chrono>
-#include <fstream>
 #include <optional>
 #include <system_error>
 #include <thread>
 
+#include "config/plain_file.h"
 #include "engine/short_string.h"
 
 namespace vexlor {
@@ -42,18 +42,11 @@ enum class FileRead { Missing, Read, Failed };
 
 // Reads the whole file into `bytes`. A missing file is not a failure.
 FileRead ReadWholeFile(const fs::path& file, std::string& bytes) {
-  std::error_code error;
-  const fs::file_status status = fs::status(file, error);
-  if (status.type() == fs::file_type::not_found) return FileRead::Missing;
-  if (error || !fs::is_regular_file(status)) return FileRead::Failed;
-  const std::uintmax_t size = fs::file_size(file, error);
-  if (error || size > kProfileMaxFileBytes) return FileRead::Failed;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return FileRead::Failed;
-  bytes.assign(static_cast<std::size_t>(size), '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(size));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  return in.bad() ? FileRead::Failed : FileRead::Read;
+  PlainFile read = ReadPlainFile(file, kProfileMaxFileBytes);
+  if (read.result == PlainRead::Missing) return FileRead::Missing;
+  if (!read.ok()) return FileRead::Failed;
+  bytes = std::move(read.bytes);
+  return FileRead::Read;
 }
 
 // Duplicate keys keep the first value, as the profile service reads them.
@@ -206,6 +199,24 @@ std::string ProfileFileProblem(const fs::path& file) {
   return "";
 }
 
+std::string ProfileWriteProblem(const fs::path& file) {
+  const fs::path target = ResolveLink(file);
+  std::error_code error;
+  const fs::file_status status = fs::status(target, error);
+  if (fs::is_directory(status)) return "it is a folder";
+  if (fs::exists(status) && !fs::is_regular_file(status)) return "it is not a plain file";
+  const std::string lockName = target.string() + std::string(kLockSuffix);
+  const int fd = ::open(lockName.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+  if (fd >= 0) {
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    if (held) return "another program holds its lock";
+  }
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  if (::access(folder.c_str(), W_OK) != 0) return "its folder cannot be written";
+  return "";
+}
+
 std::optional<std::string> ProfileValueFromText(std::string_view text, std::string_view section,
                                                 std::string_view key) {
   CSimpleIniA ini = MakeIni();
@@ -240,17 +251,22 @@ std::string ReadProfileString(const fs::path& file, std::string_view section, st
   return ProfileValueFromText(bytes, section, key).value_or(std::string(defaultValue));
 }
 
-std::vector<std::optional<std::string>> ReadProfileValues(const fs::path& file,
-                                                          std::string_view section,
-                                                          std::span<const std::string_view> keys) {
+std::vector<std::optional<std::string>> ProfileValuesFromText(
+    std::string_view text, std::string_view section, std::span<const std::string_view> keys) {
   std::vector<std::optional<std::string>> values(keys.size());
-  std::string bytes;
-  if (ReadWholeFile(file, bytes) != FileRead::Read) return values;
   CSimpleIniA ini = MakeIni();
-  if (ini.LoadData(bytes.data(), bytes.size()) < 0) return values;
+  if (ini.LoadData(text.data(), text.size()) < 0) return values;
   for (std::size_t i = 0; i < keys.size(); ++i)
     values[i] = Lookup(ini, section, keys[i]);
   return values;
+}
+
+std::vector<std::optional<std::string>> ReadProfileValues(const fs::path& file,
+                                                          std::string_view section,
+                                                          std::span<const std::string_view> keys) {
+  std::string bytes;
+  if (ReadWholeFile(file, bytes) != FileRead::Read) return {keys.size(), std::nullopt};
+  return ProfileValuesFromText(bytes, section, keys);
 }
 
 bool WriteProfileSection(const fs::path& file, std::string_view section,

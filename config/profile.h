@@ -33,6 +33,11 @@ bool IsIniText(std::string_view text);
 // missing or cannot be read at all.
 std::string ProfileFileProblem(const std::filesystem::path& file);
 
+// Why a write to `file` is refused for something other than what it holds:
+// "it is a folder", "it is not a plain file", "another program holds its
+// lock", "its folder cannot be written". Empty when none of these is so.
+std::string ProfileWriteProblem(const std::filesystem::path& file);
+
 // The key's value, or `defaultValue` when the file, section or key is missing
 // or the file cannot be read. A key present with an empty value reads empty.
 std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
@@ -89,6 +94,9 @@ void SetProfileReplaceObserver(std::function<void(ReplaceStep)> observer);
 // The value as read (quotes dropped, cut), or nothing when the key is absent.
 std::optional<std::string> ProfileValueFromText(std::string_view text, std::string_view section,
                                                 std::string_view key);
+// ReadProfileValues on the text of a whole file.
+std::vector<std::optional<std::string>> ProfileValuesFromText(
+    std::string_view text, std::string_view section, std::span<const std::string_view> keys);
 // The file's new text with the keys set, or nothing when the text cannot be
 // handled or is not INI text.
 std::optional<std::string> SetProfileValuesInText(std::string_view text, std::string_view section,

@@ -1,6 +1,5 @@
 #include "dialogs/help_window.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
@@ -10,7 +9,26 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "config/plain_file.h"
+
 namespace vexlor {
+namespace {
+
+// The manual and its pictures are read as plain files of bounded size only.
+constexpr std::uintmax_t kMaxManualFileBytes = 16u << 20;
+
+class ManualBrowser : public QTextBrowser {
+ public:
+  using QTextBrowser::QTextBrowser;
+  QVariant loadResource(int type, const QUrl& name) override {
+    if (!name.isLocalFile()) return QTextBrowser::loadResource(type, name);
+    PlainFile file = ReadPlainFile(name.toLocalFile().toStdString(), kMaxManualFileBytes);
+    if (!file.ok()) return {};
+    return QByteArray::fromStdString(file.bytes);
+  }
+};
+
+}  // namespace
 
 HelpWindow::HelpWindow(QString manual, const QString& title, QWidget* parent)
     : QWidget(parent, Qt::Window), manual_(std::move(manual)) {
@@ -18,7 +36,7 @@ HelpWindow::HelpWindow(QString manual, const QString& title, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   auto* tools = new QToolBar(this);
-  browser_ = new QTextBrowser(this);
+  browser_ = new ManualBrowser(this);
   browser_->setOpenExternalLinks(true);
   QAction* back = tools->addAction(QStringLiteral("Back"), browser_, &QTextBrowser::backward);
   QAction* forward = tools->addAction(QStringLiteral("Forward"), browser_, &QTextBrowser::forward);
@@ -39,7 +57,7 @@ HelpWindow::HelpWindow(QString manual, const QString& title, QWidget* parent)
 
 void HelpWindow::ShowTopic(int context) {
   context_ = context;
-  if (!QFileInfo::exists(manual_)) {
+  if (!IsPlainFile(manual_.toStdString())) {
     browser_->setHtml(QStringLiteral("<h2>The manual is missing</h2><p>The help for this game is "
                                      "read from <tt>%1</tt>, which is not there. Reinstall the "
                                      "game to bring it back.</p>")

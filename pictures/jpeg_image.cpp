@@ -4,10 +4,11 @@
 // After jpeglib.h, which it needs.
 #include <jerror.h>
 
-#include <QFile>
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
+
+#include "config/plain_file.h"
 
 namespace vexlor {
 namespace {
@@ -141,13 +142,13 @@ JpegResult DecodeJpeg(const QByteArray& bytes, QSize atLeast) {
 }
 
 JpegResult LoadJpegFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
+  PlainFile file = ReadPlainFile(path.toStdString(), kMaxJpegFileBytes);
+  if (!file.ok()) {
     JpegResult result;
-    result.error = file.errorString();
+    result.error = QString::fromStdString(file.why.empty() ? "it cannot be read" : file.why);
     return result;
   }
-  return DecodeJpeg(file.readAll());
+  return DecodeJpeg(QByteArray::fromStdString(file.bytes));
 }
 
 }  // namespace vexlor

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <cstdint>
 
 namespace vexlor {
 
@@ -17,12 +18,14 @@ struct JpegResult {
 };
 
 inline constexpr qint64 kMaxJpegPixels = 64LL * 1024 * 1024;
+inline constexpr std::uintmax_t kMaxJpegFileBytes = 64u << 20;
 
 // With `atLeast`, the decoder shrinks the picture by half, a quarter or an
 // eighth where that still covers that size, which is much cheaper than
 // decoding it whole and scaling it afterwards.
 JpegResult DecodeJpeg(const QByteArray& bytes, QSize atLeast = {});
-// Reads and decodes a file; a file that cannot be read gives the system's message.
+// Reads and decodes a file; a file that cannot be read (not a plain file, or
+// over kMaxJpegFileBytes) gives the reason.
 JpegResult LoadJpegFile(const QString& path);
 
 }  // namespace vexlor

@@ -1,6 +1,7 @@
 #include "savegame/plays_file.h"
 
 #include <QFile>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,6 +9,7 @@
 #include <limits>
 #include <system_error>
 
+#include "config/plain_file.h"
 #include "config/profile.h"
 
 namespace vexlor {
@@ -162,17 +164,11 @@ std::optional<PlayHistory> PlaysFromJson(const QByteArray& text, QString* why) {
 PlaysLoad LoadPlays(const std::filesystem::path& file) {
   PlaysLoad load;
   RemoveStaleProfileTemporaries(file);
-  QFile in(QString::fromStdString(file.string()));
-  if (!in.exists()) return load;
-  QString why;
+  const PlainFile in = ReadPlainFile(file, kMaxPlaysFileBytes);
+  if (in.result == PlainRead::Missing) return load;
+  QString why = QString::fromStdString(in.why);
   std::optional<PlayHistory> history;
-  if (in.size() > kMaxPlaysFileBytes) {
-    why = QStringLiteral("it is larger than 1 MB");
-  } else if (!in.open(QIODevice::ReadOnly)) {
-    why = in.errorString();
-  } else {
-    history = PlaysFromJson(in.readAll(), &why);
-  }
+  if (in.ok()) history = PlaysFromJson(QByteArray::fromStdString(in.bytes), &why);
   if (history) {
     load.history = std::move(*history);
     return load;

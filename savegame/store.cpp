@@ -58,8 +58,11 @@ StoreWriteError Refused(const GameStore& store) {
   if (store.file.empty()) return StoreWriteError(std::string(kNoStoreMessage));
   std::string text = "Unable to write to " + store.file.filename().string();
   // A store the game cannot read whole is never replaced: the player is told why.
-  if (const std::string problem = ProfileFileProblem(store.file); !problem.empty())
+  if (const std::string problem = ProfileFileProblem(store.file); !problem.empty()) {
     text += ": " + problem + ", and is kept as it is";
+  } else if (const std::string why = ProfileWriteProblem(store.file); !why.empty()) {
+    text += ": " + why;
+  }
   return StoreWriteError(text);
 }
 
@@ -93,10 +96,8 @@ void Save(const GameState& state, int32_t credits, const GameStore& store,
 // Reads the nine keys from one reading of the file, so a save by another copy
 // of the game meanwhile cannot mix two games.
 void Load(GameState& state, const GameStore& store, const std::string& section) {
-  std::array<std::string_view, 2 + kCounterKeys.size()> keys = {"GameName", "GameDate"};
-  for (std::size_t i = 0; i < kCounterKeys.size(); ++i)
-    keys[2 + i] = kCounterKeys[i].key;
-  const auto values = ReadProfileValues(store.file, section, keys);
+  static_assert(kStoreKeys.size() == 2 + kCounterKeys.size());
+  const auto values = ReadProfileValues(store.file, section, kStoreKeys);
   state.GameName = values[0].value_or(section);
   state.GameDate = values[1] ? *values[1] : store.today();
   for (std::size_t i = 0; i < kCounterKeys.size(); ++i) {
@@ -123,6 +124,14 @@ fs::path StoreFolderFor(std::string_view dataHome, std::string_view home,
 fs::path DefaultStoreFolder() {
   const fs::path folder = StoreFolderFor(Env("XDG_DATA_HOME"), Env("HOME"), "");
   return folder.empty() ? StoreFolderFor("", "", PasswordHome()) : folder;
+}
+
+fs::path DefaultStateFolder() {
+  const std::string state = Env("XDG_STATE_HOME");
+  if (!state.empty() && state.front() == '/') return fs::path(state) / kStoreFolderName;
+  const fs::path store = StoreFolderFor("", Env("HOME"), PasswordHome());
+  // HOME/.local/share/vexlorslots -> HOME/.local/state/vexlorslots
+  return store.empty() ? store : store.parent_path().parent_path() / "state" / kStoreFolderName;
 }
 
 std::string SlotSection(int slotIndex) {

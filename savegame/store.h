@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
@@ -39,9 +40,18 @@ std::filesystem::path StoreFolderFor(std::string_view dataHome, std::string_view
                                      std::string_view passwordHome);
 // StoreFolderFor with this process's environment and this user's entry.
 std::filesystem::path DefaultStoreFolder();
+// The state folder, where a game the store refuses is rescued when the
+// store's own folder refuses it too: $XDG_STATE_HOME/vexlorslots, else
+// HOME/.local/state/vexlorslots. Empty without a home.
+std::filesystem::path DefaultStateFolder();
 
 // "CurrentGame" for slot 8, else "GameNo" + (slot + 1).
 std::string SlotSection(int slotIndex);
+
+// The nine keys of a section, in the order a save writes them.
+inline constexpr std::array<std::string_view, 9> kStoreKeys = {"GameName", "GameDate", "Credits",
+                                                               "Borrowed", "Spins",    "TotalBets",
+                                                               "BonusWon", "BonusPts", "Nudges"};
 
 // "mm/dd/yy" with `separator` in place of "/".
 std::string FormatStoreDate(int year, int month, int day, char separator);

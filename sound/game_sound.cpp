@@ -1,10 +1,7 @@
 #include "sound/game_sound.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 #include "config/file_lookup.h"
+#include "config/plain_file.h"
 #include "sound/wav.h"
 
 namespace vexlor {
@@ -14,14 +11,10 @@ namespace {
 constexpr std::uintmax_t kMaxCueBytes = 32u << 20;
 
 bool ReadWhole(const std::string& path, std::vector<unsigned char>& bytes) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return false;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > kMaxCueBytes) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
+  const PlainFile file = ReadPlainFile(path, kMaxCueBytes);
+  if (!file.ok()) return false;
+  bytes.assign(file.bytes.begin(), file.bytes.end());
+  return true;
 }
 
 }  // namespace

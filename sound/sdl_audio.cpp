@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <span>
 #include <vector>
 
+#include "config/plain_file.h"
+#include "config/standard_error.h"
 #include "sound/midi.h"
 #include "sound/wav.h"
 
@@ -24,10 +24,6 @@ constexpr const char* kDebianSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 constexpr std::uintmax_t kMaxTuneBytes = 4u << 20;
 
 std::atomic<SdlAudio*> g_device{nullptr};
-
-void Say(const std::string& line) {
-  std::fprintf(stderr, "vexlorslots: %s\n", line.c_str());
-}
 
 }  // namespace
 
@@ -128,13 +124,10 @@ std::string SdlAudio::OpenTune(const std::string& path) {
   const auto refuse = [&path](const std::string& why) {
     return "Cannot play " + path + ": " + why;
   };
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error) return refuse(error.message());
-  if (size > kMaxTuneBytes) return refuse("too large for a tune");
-  std::ifstream in(path, std::ios::binary);
-  tune_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) return refuse("cannot be read");
+  const PlainFile file = ReadPlainFile(path, kMaxTuneBytes);
+  if (file.result == PlainRead::TooLarge) return refuse("too large for a tune");
+  if (!file.ok()) return refuse(file.why.empty() ? "it cannot be read" : file.why);
+  tune_.assign(file.bytes.begin(), file.bytes.end());
   // The player would take some broken files and then end at once; they are
   // turned away here instead, with a reason.
   if (const std::string problem = MidiProblem(tune_); !problem.empty()) return refuse(problem);

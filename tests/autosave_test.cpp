@@ -138,7 +138,7 @@ TEST_P(EndingAtAnyMoment, SettlesTheSpinClosesEveryWindowAndStoresTheGame) {
   TForm1& form = window.OpenStarted();
   GameState& state = form.State();
   form.show();
-  CloseOnTerminationSignals(form);
+  OnTerminationSignals(form, [&form] { form.EndBySignal(); });
   const QSignalSpy closed(&form, &TForm1::Closed);
   int32_t creditsBefore = state.Credits;
   if (open == Open::NamePrompt) {  // no spin can run while the slot dialog is up

@@ -149,7 +149,7 @@ TEST_F(Store, RefusedWriteNamesTheFileAndLeavesTheGameAlone) {
     TransferGame(game, store_, kCurrentGameSlot, true, "CurrentGame");
     FAIL() << "the save was not refused";
   } catch (const StoreWriteError& error) {
-    EXPECT_STREQ(error.what(), "Unable to write to vexlorslots.ini");
+    EXPECT_STREQ(error.what(), "Unable to write to vexlorslots.ini: it is a folder");
   }
   ExpectCounters(game, {870, 500, 318, 804, 350, 7, 2});
 

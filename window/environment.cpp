@@ -66,6 +66,13 @@ std::string TodayForStore() {
   return FormatStoreDate(today.year(), today.month(), today.day(), LocaleDateSeparator());
 }
 
+std::filesystem::path StoreFile(const WindowEnvironment& env) {
+  if (env.storeFolder.empty()) return {};
+  GameState identity;
+  SetIdentity(identity, env.executablePath.toStdString());
+  return env.storeFolder / (identity.ExeStem + ".ini");
+}
+
 WindowEnvironment SystemEnvironment() {
   WindowEnvironment env;
   env.executablePath = QCoreApplication::applicationFilePath();
@@ -88,6 +95,7 @@ WindowEnvironment SystemEnvironment() {
     return handle->frameMargins();
   };
   env.storeFolder = DefaultStoreFolder();
+  env.stateFolder = DefaultStateFolder();
   env.today = TodayForStore;
   env.seed = static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count() ^
                                    std::chrono::system_clock::now().time_since_epoch().count());

@@ -30,7 +30,9 @@ struct WindowEnvironment {
   // The window manager's frame around `window`: measured once it is shown,
   // a reasonable guess before.
   std::function<QMargins(const QWidget& window)> frameMargins;
-  std::filesystem::path storeFolder;   // holds ExeStem + ".ini"; empty: games cannot be stored
+  std::filesystem::path storeFolder;  // holds ExeStem + ".ini"; empty: games cannot be stored
+  // Where a game the store refuses is rescued when the store's folder refuses it too.
+  std::filesystem::path stateFolder;
   std::function<std::string()> today;  // "mm/dd/yy" with the locale's separator
   uint32_t seed = 0;                   // of the game's random generator
   std::function<int64_t()> clock;      // monotonic milliseconds
@@ -51,6 +53,10 @@ struct WindowEnvironment {
 };
 
 WindowEnvironment SystemEnvironment();
+
+// The store file of the game at env.executablePath: ExeStem + ".ini" in the
+// store folder; empty without one.
+std::filesystem::path StoreFile(const WindowEnvironment& env);
 
 // Today as the store writes it: "mm/dd/yy" with the user's date separator.
 std::string TodayForStore();

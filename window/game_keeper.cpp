@@ -3,6 +3,8 @@
 #include <QDateTime>
 
 #include "config/identity.h"
+#include "config/standard_error.h"
+#include "savegame/kept_store.h"
 #include "savegame/plays_file.h"
 
 namespace vexlor {
@@ -16,7 +18,8 @@ QString ErrorText(const std::string& message) {
 
 void GameKeeper::Restore() {
   store_.today = env_.today;
-  if (!env_.storeFolder.empty()) store_.file = env_.storeFolder / (state_.ExeStem + ".ini");
+  store_.file = StoreFile(env_);
+  KeepAsideUnwritableStore();
   RestoreLiveGame(state_, store_, kCurrentGameSlot);
   playsFile_.clear();
   plays_.Clear();
@@ -26,6 +29,21 @@ void GameKeeper::Restore() {
   plays_.DropPlaysPast(state_.Spins);
   if (load.writable) playsFile_ = PlaysFileBeside(store_.file, state_.ExeStem);
   if (!load.problem.isEmpty()) env_.error(ErrorText(load.problem.toStdString()));
+}
+
+void GameKeeper::KeepAsideUnwritableStore() {
+  const auto kept = vexlor::KeepAsideUnwritableStore(
+      store_,
+      QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString());
+  if (!kept) return;
+  const std::string name = store_.file.filename().string();
+  const std::string keptName = kept->kept.filename().string();
+  env_.error(ErrorText(name + " could not be rewritten without losing part of it: " + kept->why +
+                       ". It is kept whole as " + keptName +
+                       (kept->renewed ? ", and the games it held are in a new " + name
+                                      : "; a new " + name +
+                                            " could not be written either, so games cannot be "
+                                            "stored until there is room")));
 }
 
 bool GameKeeper::StoreCurrentGame(bool reportFailure) {
@@ -45,7 +63,31 @@ bool GameKeeper::StoreCurrentGame(bool reportFailure) {
 
 void GameKeeper::AutoSave() {
   if (state_.StopRequested) return;
-  if (!StoreCurrentGame(!autoSaveFailed_)) autoSaveFailed_ = true;
+  // Said when saves begin to fail: again after any save that worked.
+  autoSaveFailed_ = !StoreCurrentGame(!autoSaveFailed_);
+}
+
+bool GameKeeper::Rescue() {
+  const std::string name =
+      store_.file.filename().string() + ".rescued-" +
+      QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+  for (const std::filesystem::path& folder : {store_.file.parent_path(), env_.stateFolder}) {
+    if (folder.empty()) continue;
+    const GameStore rescue{folder / name, store_.today};
+    try {
+      StoreLiveGame(state_, rescue, kCurrentGameSlot, kCurrentGameName);
+      Say("the game could not be stored in " + store_.file.string() + "; it is kept whole in " +
+          rescue.file.string());
+      return true;
+    } catch (const StoreWriteError&) {
+    }
+  }
+  Say("the game could not be stored anywhere: Credits " + std::to_string(state_.Credits) +
+      ", Borrowed " + std::to_string(state_.Borrowed) + ", Spins " + std::to_string(state_.Spins) +
+      ", TotalBets " + std::to_string(state_.TotalBets) + ", BonusWon " +
+      std::to_string(state_.BonusWon) + ", BonusPts " + std::to_string(state_.BonusPts) +
+      ", Nudges " + std::to_string(state_.Nudges));
+  return false;
 }
 
 void GameKeeper::ReelsStarted() {
@@ -75,6 +117,7 @@ bool GameKeeper::StorePlayHistory() {
   if (playsFile_.empty() || !playsChanged_) return true;
   if (!StorePlays(playsFile_, plays_)) return false;
   playsChanged_ = false;
+  playsWriteFailed_ = false;  // a later refusal is said again
   return true;
 }
 

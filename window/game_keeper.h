@@ -25,9 +25,14 @@ class GameKeeper {
 
   // Stores the live game as the current game; a refusal is shown when asked.
   bool StoreCurrentGame(bool reportFailure = true);
-  // After a settled spin or a new game; a refusal is shown once a run. A
-  // close on its way stores the game itself.
+  // After a settled spin or a new game; a refusal is shown when saves begin
+  // to fail. A close on its way stores the game itself.
   void AutoSave();
+  // Writes the live game, which the store refused, whole to a rescue file,
+  // STORE.rescued-YYYYMMDD-HHMMSS beside the store or in the state folder
+  // when that refuses too, and says where on standard error. False when no
+  // place took it; the game's counters are then said there instead.
+  bool Rescue();
 
   // What the reels of a spin start from, kept until it settles.
   void ReelsStarted();
@@ -39,6 +44,8 @@ class GameKeeper {
   void GameOpened(const QString& name);
 
  private:
+  // A store that cannot be rewritten without loss is set aside, said once.
+  void KeepAsideUnwritableStore();
   bool StorePlayHistory();
   void ReportPlaysRefused();
 

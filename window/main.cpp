@@ -4,10 +4,12 @@
 #include <string_view>
 
 #include "config/identity.h"
+#include "config/standard_error.h"
 #include "window/environment.h"
 #include "window/game_files.h"
 #include "window/machine_view.h"
 #include "window/quit_signals.h"
+#include "window/single_game.h"
 #include "window/unit1.h"
 
 int main(int argc, char* argv[]) {
@@ -23,16 +25,25 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(title);
   // The desktop entry's name, which desktops match the window and its icon to.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.vexlor.VexlorSlots"));
-  vexlor::TForm1 form(vexlor::SystemEnvironment());
-  QObject::connect(&form, &vexlor::TForm1::Closed, &app, &QCoreApplication::quit,
-                   Qt::QueuedConnection);
+  vexlor::WindowEnvironment env = vexlor::SystemEnvironment();
+  // One game per store: a second start brings the running one to the front.
+  vexlor::SingleGame single;
+  if (!single.Claim(vexlor::StoreFile(env))) {
+    vexlor::Say("a game for this store is running already; it was brought to the front");
+    return 0;
+  }
+  vexlor::TForm1 form(std::move(env));
+  single.onRaise = [&form] { form.BringToFront(); };
+  QObject::connect(
+      &form, &vexlor::TForm1::Closed, &app, [](int status) { QCoreApplication::exit(status); },
+      Qt::QueuedConnection);
   // For timing start-up: VEXLOR_EXIT_AFTER_FIRST_FRAME=1 ends the process as
   // soon as the machine's first frame is on the screen, without storing the
   // game or closing the audio, so the time measured is the start alone.
   if (qEnvironmentVariableIntValue("VEXLOR_EXIT_AFTER_FIRST_FRAME") == 1) {
     form.View()->onFirstPaint = [] { QTimer::singleShot(0, [] { std::_Exit(0); }); };
   }
-  vexlor::CloseOnTerminationSignals(form);
+  vexlor::OnTerminationSignals(form, [&form] { form.EndBySignal(); });
   form.ShowAsCreated();
   return QApplication::exec();
 }

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <QSocketNotifier>
-#include <QWidget>
 #include <cerrno>
 
 namespace vexlor {
@@ -23,16 +22,17 @@ void OnSignal(int) {
 
 }  // namespace
 
-void CloseOnTerminationSignals(QWidget& window) {
-  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_signalSocket) != 0) {
+void OnTerminationSignals(QObject& context, std::function<void()> end) {
+  if (g_signalSocket[0] < 0 &&
+      ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_signalSocket) != 0) {
     return;  // the signals keep their default action
   }
-  auto* notifier = new QSocketNotifier(g_signalSocket[1], QSocketNotifier::Read, &window);
-  QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+  auto* notifier = new QSocketNotifier(g_signalSocket[1], QSocketNotifier::Read, &context);
+  QObject::connect(notifier, &QSocketNotifier::activated, &context, [end = std::move(end)] {
     char bytes[16];
     while (::read(g_signalSocket[1], bytes, sizeof bytes) > 0) {
     }
-    window.close();
+    end();
   });
   struct sigaction action {};
   action.sa_handler = OnSignal;

@@ -1,12 +1,14 @@
 #pragma once
 
-class QWidget;
+#include <functional>
+
+class QObject;
 
 namespace vexlor {
 
 // Turns SIGTERM, SIGINT and SIGHUP (a logout, a kill, Ctrl+C in a terminal)
-// into a close of `window`, which stores the game as the close box does.
-// Call once, after the window exists; the window must outlive the event loop.
-void CloseOnTerminationSignals(QWidget& window);
+// into a call of `end` from the event loop, for as long as `context` lives.
+// Call once the window exists.
+void OnTerminationSignals(QObject& context, std::function<void()> end);
 
 }  // namespace vexlor

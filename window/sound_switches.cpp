@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QSettings>
 
+#include "config/plain_file.h"
+#include "config/standard_error.h"
 #include "sound/music.h"
 
 namespace vexlor {
@@ -10,6 +12,18 @@ namespace {
 
 const QString kSoundKey = QStringLiteral("Sound");
 const QString kMusicKey = QStringLiteral("Music");
+// The switches take a few dozen bytes; a larger file is not the game's.
+constexpr std::uintmax_t kMaxSettingsBytes = 64u << 10;
+
+// Whether the settings file may be read and written: missing, or a plain
+// file of settings' size. Said once when it may not.
+bool SettingsUsable(const QString& file) {
+  const PlainFile check = ReadPlainFile(file.toStdString(), kMaxSettingsBytes);
+  if (check.ok() || check.result == PlainRead::Missing) return true;
+  SayOnce("the Sound and Music switches are not remembered: " + file.toStdString() + ": " +
+          check.why);
+  return false;
+}
 
 }  // namespace
 
@@ -27,6 +41,7 @@ void SoundSwitches::Restore(QAction* sound1, QAction* music1) {
   music1_ = music1;
   state_.SoundOn = true;
   state_.MusicOn = true;
+  if (!settingsFile_.isEmpty() && !SettingsUsable(settingsFile_)) settingsFile_.clear();
   if (!settingsFile_.isEmpty()) {
     const QSettings settings(settingsFile_, QSettings::IniFormat);
     state_.SoundOn = settings.value(kSoundKey, true).toBool();
@@ -61,7 +76,7 @@ void SoundSwitches::StartUp() {
 }
 
 void SoundSwitches::Remember() const {
-  if (settingsFile_.isEmpty()) return;
+  if (settingsFile_.isEmpty() || !SettingsUsable(settingsFile_)) return;
   QSettings settings(settingsFile_, QSettings::IniFormat);
   settings.setValue(kSoundKey, state_.SoundOn);
   settings.setValue(kMusicKey, state_.MusicOn);

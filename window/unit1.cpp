@@ -1,5 +1,6 @@
 #include "window/unit1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 
@@ -136,16 +137,38 @@ void TForm1::Exit1Click() {
   close();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void TForm1::EndPlay() {
   // Whatever is open closes as Cancel would, and a spin that runs settles at
   // once: its evaluation and payout counted without animation, cues or waits.
   state_.StopRequested = true;
   side_.CloseAll();
   for (int guard = 0; runner_.InProgress() && guard < 100; ++guard)
     clock_.ResumeAllNow();
+}
+
+void TForm1::EndBySignal() {
+  EndPlay();
+  // Nothing waits for a person now: a game the store refuses goes to a rescue file.
+  int status = 0;
+  if (!keeper_.StoreCurrentGame(false))
+    status = keeper_.Rescue() ? kRescuedStatus : kUnstoredStatus;
+  hide();
+  emit Closed(status);
+}
+
+void TForm1::BringToFront() {
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+  QWidget* front = QApplication::activeModalWidget();
+  if (front == nullptr) front = this;
+  front->raise();
+  front->activateWindow();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  EndPlay();
   if (keeper_.StoreCurrentGame()) {
     event->accept();
-    emit Closed();
+    emit Closed(0);
   } else {
     // The game could not be stored: the window stays open and play goes on.
     state_.StopRequested = false;

@@ -26,6 +26,10 @@ namespace vexlor {
 
 class MachineView;
 
+// Exit statuses of a game ended by a signal that could not store its game.
+inline constexpr int kRescuedStatus = 3;   // kept in a rescue file instead
+inline constexpr int kUnstoredStatus = 4;  // not even that: said on standard error
+
 // The machine window. It owns the one GameState of the process and the parts
 // that show it and play on it, each with one concern; its handlers, named as
 // the game's events are, hand the work to them.
@@ -48,6 +52,10 @@ class TForm1 : public QMainWindow {
   QAction* CommandAction(Command command) const { return menu_.Action(command); }
 
   void ShowAsCreated() { fitter_.ShowAsCreated(); }
+  void BringToFront();
+  // A termination signal: whatever is open ends, and the game is stored, or
+  // kept in a rescue file when the store refuses it; then Closed.
+  void EndBySignal();
   void LayoutForScreen(int32_t layoutWidth) { fitter_.LayoutForScreen(layoutWidth); }
 
   void FormCreate();   // the start-up sequence; the constructor runs it
@@ -77,7 +85,9 @@ class TForm1 : public QMainWindow {
   void OpenCompanyPage() { side_.OpenCompanyPage(); }
 
  signals:
-  void Closed();  // the window has closed, its game stored
+  // The game has ended: its exit status, 0 when the game is stored (see
+  // kRescuedStatus, kUnstoredStatus).
+  void Closed(int status);
 
  protected:
   void closeEvent(QCloseEvent* event) override;  // FormClose
@@ -85,6 +95,8 @@ class TForm1 : public QMainWindow {
 
  private:
   bool MayRun(Command command) const;
+  // Everything open closes as Cancel would; a running spin settles at once.
+  void EndPlay();
   void OnFirstFrame();
 
   WindowEnvironment env_;

@@ -33,6 +33,7 @@ WindowEnvironment TestEnvironment(const std::filesystem::path& folder, QSize scr
   env.logicalDpi = 96;
   env.frameMargins = [](const QWidget&) { return QMargins(); };
   env.storeFolder = folder / "store";
+  env.stateFolder = folder / "state";
   env.today = [] { return std::string("12/07/26"); };
   env.seed = 1207;
   env.clock = [record] { return record->timers.Now(); };
