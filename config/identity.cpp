@@ -4,6 +4,7 @@
 
 #include "config/file_lookup.h"
 #include "config/profile.h"
+#include "engine/short_string.h"
 
 namespace vexlor {
 namespace {
@@ -40,10 +41,17 @@ void SetIdentity(GameState& state, std::string_view executablePath) {
   state.AssetPrefix = std::string(kDefaultAssetPrefix);
 }
 
-bool ReadTestingConfig(GameState& state) {
+bool ReadTestingConfig(GameState& state, std::string* problem) {
   const auto file = FindDataFileNoCase(state.AppDir, kTestingFileName);
   if (!file) return false;
-  state.AssetPrefix = ReadProfileString(*file, "Settings", "SoundRoot", state.AssetPrefix);
+  const std::string root = ReadProfileString(*file, "Settings", "SoundRoot", state.AssetPrefix);
+  if (root.find_first_of("/\\") == std::string::npos && root.find("..") == std::string::npos) {
+    state.AssetPrefix = root;
+  } else if (problem != nullptr) {
+    *problem = "SoundRoot in " + file->filename().string() +
+               " is the start of file names, not a path: \"" + CutToChars(root, 60) +
+               "\" is not used";
+  }
   state.AboutName = ReadProfileString(*file, "Settings", "AboutName", state.AboutName);
   state.WebPageName = ReadProfileString(*file, "Settings", "WebPageName", state.WebPageName);
   return true;

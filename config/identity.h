@@ -22,8 +22,10 @@ void SetIdentity(GameState& state, std::string_view executablePath);
 // When a data folder (DataFolders: AppDir first) holds Testing.ini (any
 // letter case), the first such file's [Settings] keys
 // SoundRoot, AboutName and WebPageName replace AssetPrefix, AboutName and
-// WebPageName; a missing key leaves its value alone. Returns whether the file was read.
-bool ReadTestingConfig(GameState& state);
+// WebPageName; a missing key leaves its value alone. SoundRoot is a prefix of
+// file names: a value with "/", "\" or ".." is refused, and `problem` says
+// so. Returns whether the file was read.
+bool ReadTestingConfig(GameState& state, std::string* problem = nullptr);
 
 // "&" + AboutName + " Manual": the Help menu's manual item.
 std::string ManualMenuCaption(const GameState& state);

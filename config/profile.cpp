@@ -87,6 +87,13 @@ void SyncFolder(const fs::path& folder) {
   ::close(fd);
 }
 
+// The mode of a new file: read and write for all, less the user's umask.
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return static_cast<mode_t>(0666 & ~mask);
+}
+
 // Writes `bytes` to a fresh file beside `target`, flushes it to disk, renames
 // it over `target` and flushes the folder, so the rename itself is durable.
 bool ReplaceFile(const fs::path& target, std::string_view bytes, mode_t mode) {
@@ -281,7 +288,7 @@ bool WriteProfileSection(const fs::path& file, std::string_view section,
   const std::optional<std::string> output = SetProfileValuesInText(bytes, section, entries);
   if (!output) return false;
 
-  mode_t mode = 0644;
+  mode_t mode = NewFileMode();
   struct stat existing {};
   if (read == FileRead::Read && ::stat(target.c_str(), &existing) == 0) {
     mode = existing.st_mode & 07777;
@@ -294,7 +301,7 @@ bool ReplaceWholeFile(const fs::path& file, std::string_view bytes) {
   const FileLock lock(target);
   if (!lock.Held()) return false;
   Report(ReplaceStep::Locked);
-  mode_t mode = 0644;
+  mode_t mode = NewFileMode();
   struct stat existing {};
   if (::stat(target.c_str(), &existing) == 0) mode = existing.st_mode & 07777;
   return ReplaceFile(target, bytes, mode);
@@ -310,10 +317,11 @@ void SetProfileReplaceObserver(std::function<void(ReplaceStep)> observer) {
   ReplaceObserver() = std::move(observer);
 }
 
-void RemoveStaleProfileTemporaries(const fs::path& file) {
+void RemoveStaleProfileTemporaries(const fs::path& file, bool anyAge) {
   const fs::path target = ResolveLink(file);
   const std::string prefix = target.filename().string() + std::string(kTemporaryInfix);
-  const auto cutoff = fs::file_time_type::clock::now() - kStaleTemporaryAge;
+  const auto cutoff =
+      anyAge ? fs::file_time_type::max() : fs::file_time_type::clock::now() - kStaleTemporaryAge;
   std::error_code error;
   for (fs::directory_iterator it(target.parent_path(), error), end; !error && it != end;
        it.increment(error)) {

@@ -77,8 +77,9 @@ bool WriteProfileString(const std::filesystem::path& file, std::string_view sect
                         std::string_view key, std::string_view value);
 
 // Removes temporary files that an interrupted write left beside `file`, once
-// they are old enough that no running write can still own them.
-void RemoveStaleProfileTemporaries(const std::filesystem::path& file);
+// they are old enough that no running write can still own them; all of them
+// when `anyAge` (the caller knows no write runs, as a game holding its store).
+void RemoveStaleProfileTemporaries(const std::filesystem::path& file, bool anyAge = false);
 
 // The steps of a file replacement, reported to the observer below.
 enum class ReplaceStep {

@@ -104,8 +104,10 @@ void TBorrowC::paintEvent(QPaintEvent* event) {
   // The digits are the machine's, in device pixels.
   painter.scale(1 / digitRatio_, 1 / digitRatio_);
   const auto device = [this](int v) { return static_cast<int>(std::lround(v * digitRatio_)); };
-  DrawNumber(painter, digits_, state_.Credits, device(width() - 30), device(40), false, true);
-  DrawNumber(painter, digits_, state_.Borrowed, device(20), device(40), true, false);
+  // Each number has half the window: ten digits of either never meet the other.
+  const int room = device(width() / 2 - 25);
+  DrawNumber(painter, digits_, state_.Credits, device(width() - 30), device(40), false, true, room);
+  DrawNumber(painter, digits_, state_.Borrowed, device(20), device(40), true, false, room);
 }
 
 }  // namespace vexlor

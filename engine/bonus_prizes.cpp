@@ -13,9 +13,4 @@ void ShuffleBonusPrizes(GameState& state, MachineHooks& hooks) {
   }
 }
 
-void SettleBonusRound(GameState& state, int32_t roundPrize) {
-  if (roundPrize > 1) state.BonusWon = SaturatingAdd(state.BonusWon, roundPrize);
-  state.SpinWin = SaturatingAdd(state.SpinWin, roundPrize);
-}
-
 }  // namespace vexlor

@@ -14,8 +14,4 @@ inline constexpr std::array<int32_t, kPrizeCount> kBonusPrizeValues = {250, 100,
 // swapping each entry with a randomly drawn one.
 void ShuffleBonusPrizes(GameState& state, MachineHooks& hooks);
 
-// Adds the prize revealed in a bonus round (0 if none was) to SpinWin, and to
-// BonusWon when it is above 1. Run when the round's window has closed.
-void SettleBonusRound(GameState& state, int32_t roundPrize);
-
 }  // namespace vexlor

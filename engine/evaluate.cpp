@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
+#include <string>
 
 #include "engine/holds.h"
 #include "engine/waits.h"
@@ -90,28 +92,36 @@ Task<> EvaluateSpin(GameState& state, MachineHooks& hooks) {
   co_await RunBonusRoundIfDue(state, hooks);
 }
 
-Task<> CountWinnings(GameState& state, MachineHooks& hooks) {
+Task<int32_t> CountWinnings(GameState& state, MachineHooks& hooks) {
   hooks.Drawing().DrawWinningsLabel();
-  int32_t shown = 0;
+  int32_t credited = 0;
+  int32_t lost = 0;
   while (state.SpinWin > 0) {
-    if (state.StopRequested) {
-      // The window is closing: the rest is paid at once.
-      state.Credits = SaturatingAdd(state.Credits, state.SpinWin);
-      shown = SaturatingAdd(shown, state.SpinWin);
-      state.SpinWin = 0;
-      hooks.Drawing().DrawCredits();
-      hooks.Drawing().DrawWinnings(shown);
-      break;
-    }
-    const int32_t step = CountStep(state.SpinWin);
-    state.Credits = SaturatingAdd(state.Credits, step);
+    // While the machine closes the rest is paid at once.
+    const int32_t step = state.StopRequested ? state.SpinWin : CountStep(state.SpinWin);
+    const int32_t paid = CreditAsFarAsItGoes(state, step);
+    credited = SaturatingAdd(credited, paid);
+    lost = SaturatingAdd(lost, step - paid);
     state.SpinWin -= step;
-    shown = SaturatingAdd(shown, step);
-    hooks.Sound().PlayCountCue();
+    if (!state.StopRequested) hooks.Sound().PlayCountCue();
     hooks.Drawing().DrawCredits();
-    hooks.Drawing().DrawWinnings(shown);
+    hooks.Drawing().DrawWinnings(credited);
     co_await WaitSeconds(state, hooks, kCountStepSeconds);
   }
+  if (lost > 0 && !state.StopRequested) hooks.ShowMessage(PayLostMessage(lost));
+  co_return credited;
+}
+
+int32_t CreditAsFarAsItGoes(GameState& state, int32_t amount) {
+  const int32_t before = state.Credits;
+  state.Credits = SaturatingAdd(state.Credits, amount);
+  return state.Credits - before;
+}
+
+std::string PayLostMessage(int32_t lost) {
+  return "The machine cannot count past " + std::to_string(std::numeric_limits<int32_t>::max()) +
+         " credits: " + std::to_string(lost) + (lost == 1 ? " credit" : " credits") +
+         " of this win could not be paid.";
 }
 
 Task<> WaitSeconds(GameState& state, MachineHooks& hooks, double seconds) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "engine/game_state.h"
 #include "engine/hooks.h"
@@ -30,8 +31,14 @@ int32_t LinesPay(const GameState& state, int32_t coins);
 Task<> EvaluateSpin(GameState& state, MachineHooks& hooks);
 
 // Moves SpinWin into Credits in steps of 25, 10, 5 or 1 every 75 ms while the
-// Winnings counter counts up.
-Task<> CountWinnings(GameState& state, MachineHooks& hooks);
+// Winnings counter counts up; gives what it credited. What the 32-bit Credits
+// counter cannot take is lost, and the player is told how much.
+Task<int32_t> CountWinnings(GameState& state, MachineHooks& hooks);
+
+// Adds `amount` (>= 0) to Credits as far as the counter goes; what was added.
+int32_t CreditAsFarAsItGoes(GameState& state, int32_t amount);
+// The message of a pay the Credits counter could not take whole.
+std::string PayLostMessage(int32_t lost);
 
 // Ends when `seconds` have passed on the game clock, or at once while the
 // machine is closing.

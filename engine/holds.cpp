@@ -70,14 +70,19 @@ Task<> AwardHoldsAndBonusPoints(GameState& state, MachineHooks& hooks, SpecialTa
 Task<> RunBonusRoundIfDue(GameState& state, MachineHooks& hooks) {
   if (state.BonusPts < kBonusPointsForRound) co_return;
   ShuffleBonusPrizes(state, hooks);
+  int32_t prize = 0;
   if (state.StopRequested) {
-    SettleBonusRound(state, state.BonusPrizes[hooks.Random(kPrizeCount)]);
+    prize = state.BonusPrizes[hooks.Random(kPrizeCount)];
   } else {
     BonusRoundPrize round(hooks);
-    const int32_t prize = co_await round;
-    SettleBonusRound(state, prize);
+    prize = co_await round;
   }
-  if (state.SpinWin > 0) co_await CountWinnings(state, hooks);
+  state.SpinWin = SaturatingAdd(state.SpinWin, prize);
+  if (state.SpinWin > 0) {
+    const int32_t credited = co_await CountWinnings(state, hooks);
+    // BonusWon holds what the rounds paid; a prize of 1 counts as a normal payoff.
+    if (prize > 1) state.BonusWon = SaturatingAdd(state.BonusWon, credited);
+  }
   state.BonusPts = 0;
   hooks.Drawing().DrawBonusMeter();
 }

@@ -44,11 +44,13 @@ struct Counter {
   int x;
   bool green;
   bool rightAligned;
+  int room;  // how wide its number may run from x; 0: as wide as its digits
 };
-inline constexpr Counter kCreditsCounter{620, true, true};
-inline constexpr Counter kCoinsCounter{250, true, false};
-inline constexpr Counter kHoldsCounter{330, false, true};
-inline constexpr Counter kWinningsCounter{440, false, true};
+// The credits run as far left as their LED window, ten digits and all.
+inline constexpr Counter kCreditsCounter{620, true, true, 620 - 456};
+inline constexpr Counter kCoinsCounter{250, true, false, 0};
+inline constexpr Counter kHoldsCounter{330, false, true, 0};
+inline constexpr Counter kWinningsCounter{440, false, true, 0};
 // What a change of the coins bet blanks: the last win shown.
 inline constexpr Rect kWinningsBlank{330, 38, 450, 70};
 struct Label {

@@ -35,6 +35,34 @@ std::size_t SequenceLength(std::string_view text, std::size_t i) {
 
 }  // namespace
 
+std::string Utf8OrWindows1252(std::string_view text) {
+  bool valid = true;
+  for (std::size_t i = 0; valid && i < text.size(); i += SequenceLength(text, i))
+    valid = static_cast<unsigned char>(text[i]) < 0x80 || SequenceLength(text, i) > 1;
+  if (valid) return std::string(text);
+  // 0x80..0x9F of Windows-1252; the five it leaves out stand for themselves.
+  static constexpr char16_t kHigh[32] = {
+      0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+      0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+  std::string out;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    const char16_t code = byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : byte;
+    if (code < 0x80) {
+      out += static_cast<char>(code);
+    } else if (code < 0x800) {
+      out += static_cast<char>(0xC0 | (code >> 6));
+      out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (code >> 12));
+      out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+  }
+  return out;
+}
+
 std::string CutToChars(std::string_view text, std::size_t maxChars) {
   std::size_t pos = 0;
   for (std::size_t chars = 0; chars < maxChars && pos < text.size(); ++chars) {

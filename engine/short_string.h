@@ -11,6 +11,10 @@ namespace vexlor {
 // and a valid multi-byte character is never split.
 std::string CutToChars(std::string_view text, std::size_t maxChars);
 
+// The text itself when it is valid UTF-8 (ASCII included), else the text read
+// as Windows-1252 (of which Latin-1 is a part), in UTF-8.
+std::string Utf8OrWindows1252(std::string_view text);
+
 // A text field with a fixed maximum length: longer values are cut on assignment.
 template <std::size_t MaxChars>
 class ShortString {

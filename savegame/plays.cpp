@@ -68,7 +68,11 @@ Play SettlePlay(const PlayOpening& opening, const GameState& settled, int64_t ti
     }
   }
   play.linesWon = settled.LineWon;
-  play.linePay = LinesPay(settled, opening.coins);
+  // What was credited: the line pay first, then a round's prize, each as far
+  // as the Credits counter could take them.
+  const int64_t credited = static_cast<int64_t>(settled.Credits) - opening.credits;
+  play.linePay =
+      static_cast<int32_t>(std::clamp<int64_t>(credited, 0, LinesPay(settled, opening.coins)));
   play.holdsUsed = opening.holdsUsed;
   play.holdsGained = std::max(0, settled.Nudges - opening.nudges);
   play.bonusBefore = opening.bonusPts;

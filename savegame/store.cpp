@@ -98,8 +98,9 @@ void Save(const GameState& state, int32_t credits, const GameStore& store,
 void Load(GameState& state, const GameStore& store, const std::string& section) {
   static_assert(kStoreKeys.size() == 2 + kCounterKeys.size());
   const auto values = ReadProfileValues(store.file, section, kStoreKeys);
-  state.GameName = values[0].value_or(section);
-  state.GameDate = values[1] ? *values[1] : store.today();
+  // Text an editor wrote in a Windows code page keeps its letters; saves write UTF-8.
+  state.GameName = values[0] ? Utf8OrWindows1252(*values[0]) : section;
+  state.GameDate = values[1] ? Utf8OrWindows1252(*values[1]) : store.today();
   for (std::size_t i = 0; i < kCounterKeys.size(); ++i) {
     const CounterKey& counter = kCounterKeys[i];
     state.*counter.field = ParseStoreInteger(values[2 + i].value_or("")).value_or(counter.fallback);

@@ -19,6 +19,8 @@ class AudioDevice {
   // bytes stay alive and unchanged while the device lives. False when the
   // image cannot be played.
   virtual bool PlayCue(std::span<const unsigned char> wav) = 0;
+  // Whether cues can play at all (false without a sound device).
+  virtual bool PlaysCues() { return true; }
   // Opens a tune file, closing the one open before. Empty on success, else
   // the player's message.
   virtual std::string OpenTune(const std::string& path) = 0;

@@ -2,6 +2,7 @@
 
 #include "config/file_lookup.h"
 #include "config/plain_file.h"
+#include "config/standard_error.h"
 #include "sound/wav.h"
 
 namespace vexlor {
@@ -10,28 +11,45 @@ namespace {
 // Cue files are small; anything larger is not a cue of this game.
 constexpr std::uintmax_t kMaxCueBytes = 32u << 20;
 
-bool ReadWhole(const std::string& path, std::vector<unsigned char>& bytes) {
-  const PlainFile file = ReadPlainFile(path, kMaxCueBytes);
-  if (!file.ok()) return false;
-  bytes.assign(file.bytes.begin(), file.bytes.end());
-  return true;
+// A cue's image, or nothing, with why not when its file exists.
+std::vector<unsigned char> ReadCue(const std::string& path, std::string& why) {
+  PlainFile file = ReadPlainFile(path, kMaxCueBytes);
+  if (file.result == PlainRead::Missing) return {};
+  if (!file.ok()) {
+    why = file.why;
+    return {};
+  }
+  std::vector<unsigned char> bytes(file.bytes.begin(), file.bytes.end());
+  if (!WavDurationMs(bytes)) {
+    why = "it is not a WAV file of three minutes at most in a form the game plays";
+    return {};
+  }
+  return bytes;
 }
 
 }  // namespace
 
 std::string CueFilePath(const GameState& state, std::string_view ending) {
-  return FindDataFile(state.AppDir, state.AssetPrefix + std::string(ending)).string();
+  const std::string name = state.AssetPrefix + std::string(ending);
+  return FindDataFileNoCase(state.AppDir, name).value_or(FindDataFile(state.AppDir, name)).string();
 }
 
 std::vector<std::string> GameSound::LoadSoundImages() {
+  // Every cue is looked at now, so that one that cannot be played is named
+  // at start rather than met in silence; the two kept in memory are needed
+  // at once and are also said in the box.
   std::string missing;
-  for (const auto& [cue, image] : {std::pair{Cue::ReelStop, &state_.ReelStopSound},
-                                   std::pair{Cue::Count, &state_.CountSound}}) {
-    const std::string path = CueFilePath(state_, kCueFiles[static_cast<int>(cue)].ending);
-    image->clear();
-    if (!ReadWhole(path, *image) || !WavDurationMs(*image)) {
-      image->clear();
-      missing += (missing.empty() ? "" : ", ") + path;
+  for (int index = 0; index < static_cast<int>(kCueFiles.size()); ++index) {
+    const auto cue = static_cast<Cue>(index);
+    const std::string path = CueFilePath(state_, kCueFiles[static_cast<std::size_t>(index)].ending);
+    std::string why;
+    std::vector<unsigned char> bytes = ReadCue(path, why);
+    if (!why.empty()) SayOnce("cannot play the sound " + path + ": " + why);
+    if (cue == Cue::ReelStop || cue == Cue::Count) {
+      if (bytes.empty()) missing += (missing.empty() ? "" : ", ") + path;
+      (cue == Cue::ReelStop ? state_.ReelStopSound : state_.CountSound) = std::move(bytes);
+    } else {
+      files_[index] = std::move(bytes);
     }
   }
   if (missing.empty()) return {};
@@ -39,23 +57,23 @@ std::vector<std::string> GameSound::LoadSoundImages() {
 }
 
 const std::vector<unsigned char>& GameSound::Image(Cue cue) {
-  const CueFile& file = kCueFiles[static_cast<int>(cue)];
-  if (file.inMemory) return cue == Cue::ReelStop ? state_.ReelStopSound : state_.CountSound;
-  const std::string name = state_.AppDir + state_.AssetPrefix + std::string(file.ending);
-  auto found = files_.find(name);
-  if (found == files_.end()) {
-    std::vector<unsigned char> bytes;
-    if (ReadWhole(CueFilePath(state_, file.ending), bytes) && !WavDurationMs(bytes)) bytes.clear();
-    found = files_.emplace(name, std::move(bytes)).first;
-  }
-  return found->second;
+  if (cue == Cue::ReelStop) return state_.ReelStopSound;
+  if (cue == Cue::Count) return state_.CountSound;
+  return files_[static_cast<std::size_t>(cue)];
 }
 
 int64_t GameSound::Play(Cue cue) {
   if (kCueFiles[static_cast<int>(cue)].gated && !state_.SoundOn) return 0;
   // A missing or unreadable file is silence: there is no system sound to stand in.
   const std::vector<unsigned char>& bytes = Image(cue);
-  if (bytes.empty() || !device_.PlayCue(bytes)) return 0;
+  if (bytes.empty()) return 0;
+  if (!device_.PlayCue(bytes)) {
+    if (!device_.PlaysCues()) return 0;  // said once at start: the game plays silent
+    SayOnce("cannot play the sound " +
+            CueFilePath(state_, kCueFiles[static_cast<std::size_t>(cue)].ending) +
+            ": the sound device refuses it");
+    return 0;
+  }
   return WavDurationMs(bytes).value_or(0);
 }
 

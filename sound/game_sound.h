@@ -36,8 +36,8 @@ inline constexpr std::array<CueFile, 9> kCueFiles = {{
     {"Win.wav", false, false}  // win, heard with Sound off too
 }};
 
-// AssetPrefix + ending in the first data folder that has it (AppDir first;
-// AppDir when none has).
+// AssetPrefix + ending in the first data folder that has it, in any letter
+// case (AppDir first; AppDir when none has).
 std::string CueFilePath(const GameState& state, std::string_view ending);
 
 // The nine cues and the music player of the machine, over an audio device.
@@ -50,8 +50,10 @@ class GameSound : public SoundHooks {
   GameSound(GameState& state, AudioDevice& device, std::function<void(const std::string&)> error)
       : state_(state), device_(device), error_(std::move(error)) {}
 
-  // Reads the reel-stop and count cues into the game. One message for the
-  // cues that could not be read, or none; the game goes on without them.
+  // Reads the cues: the reel-stop and count cues into the game, the others
+  // into the sound. A cue file that exists but cannot be played is named on
+  // standard error; one message for the box when the reel-stop or count cue
+  // cannot be read, or none. The game goes on without them.
   std::vector<std::string> LoadSoundImages();
 
   void PlayReelStopCue() override;
@@ -68,8 +70,7 @@ class GameSound : public SoundHooks {
   AudioDevice& Device() { return device_; }
 
  private:
-  // The cue's image: read at start-up, or from its file at its first play.
-  // Empty when the file is missing or not a WAV file.
+  // The cue's image as read at start-up; empty when it cannot be played.
   const std::vector<unsigned char>& Image(Cue cue);
   // Plays a cue; how long it plays, in ms, or 0 when it does not play.
   int64_t Play(Cue cue);
@@ -77,7 +78,7 @@ class GameSound : public SoundHooks {
   GameState& state_;
   AudioDevice& device_;
   std::function<void(const std::string&)> error_;
-  std::map<std::string, std::vector<unsigned char>> files_;  // by file name; nodes stay put
+  std::array<std::vector<unsigned char>, kCueFiles.size()> files_;  // by Cue; not the two above
 };
 
 }  // namespace vexlor

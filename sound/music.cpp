@@ -14,8 +14,10 @@ bool FileExistsOnDisk(const std::string& path) {
 
 void SetMusicFiles(GameState& state) {
   for (int n = 0; n < kTuneCount; ++n) {
+    const std::string name = state.AssetPrefix + std::to_string(n) + ".mid";
     state.MusicFiles[static_cast<std::size_t>(n)] = CutToChars(
-        FindDataFile(state.AppDir, state.AssetPrefix + std::to_string(n) + ".mid").string(), 255);
+        FindDataFileNoCase(state.AppDir, name).value_or(FindDataFile(state.AppDir, name)).string(),
+        255);
   }
 }
 

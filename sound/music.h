@@ -14,7 +14,7 @@ using FileExists = std::function<bool(const std::string& path)>;
 bool FileExistsOnDisk(const std::string& path);
 
 // MusicFiles: AssetPrefix + N + ".mid" for N = 0..4, each in the first data
-// folder that has it (AppDir first; AppDir when none has).
+// folder that has it in any letter case (AppDir first; AppDir when none has).
 void SetMusicFiles(GameState& state);
 
 // Moves MusicTrack to the next tune whose file exists, in index order and

@@ -40,6 +40,7 @@ class SdlAudio : public AudioDevice {
   std::string OpenTune(const std::string& path) override;
   void PlayTune() override;
   void CloseTune() override;
+  bool PlaysCues() override { return Ready(); }
 
   // Whether audio is open (waits for the opening); and whether tunes can play.
   bool Ready();

@@ -151,14 +151,26 @@ TEST(CountWinnings, WaitsSeventyFiveMillisecondsBetweenSteps) {
   EXPECT_GE(fake.clock, 12 * 75);
 }
 
-TEST(CountWinnings, CreditsSaturateInsteadOfWrapping) {
+TEST(CountWinnings, WhatTheCounterCannotTakeIsLostSaidAndNotCounted) {
   GameState state = NewGameState();
   state.Credits = INT32_MAX - 3;
   state.SpinWin = 10;
   FakeHooks fake(state);
-  fake.Run(CountWinnings(state, fake));
+  EXPECT_EQ(fake.Run(CountWinnings(state, fake)), 3);
   EXPECT_EQ(state.Credits, INT32_MAX);
   EXPECT_EQ(state.SpinWin, 0);
+  EXPECT_EQ(fake.Named("DrawWinnings").back().a, 3);
+  EXPECT_EQ(fake.messages, std::vector<std::string>{PayLostMessage(7)});
+
+  // A round's prize goes into BonusWon as far as it was credited.
+  state.Credits = INT32_MAX - 4;
+  state.BonusPts = 12;
+  fake.bonusRound = [](GameState&) { return 250; };
+  state.ReelStop = {1, 1, 4};  // no line pays
+  state.CoinsBet = 1;
+  fake.Run(EvaluateSpin(state, fake));
+  EXPECT_EQ(state.BonusWon, 4);
+  EXPECT_EQ(state.Credits, INT32_MAX);
 }
 
 TEST(CountWinnings, AStopRequestPaysTheRestAtOnce) {

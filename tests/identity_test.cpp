@@ -77,6 +77,20 @@ TEST_F(Identity, TestingFileKeysThatAreMissingKeepTheirValuesAndEmptyIsKept) {
   EXPECT_EQ(state_.WebPageName, "vexlorslots");
 }
 
+TEST_F(Identity, ASoundRootThatIsAPathIsRefusedWithOneMessage) {
+  for (const char* root : {"../../../x/Evil", "/etc/Evil", "a\\b", "..Evil"}) {
+    SCOPED_TRACE(root);
+    Write("Testing.ini", std::string("[Settings]\nSoundRoot=") + root + "\nAboutName=Kept\n");
+    GameState state;
+    SetIdentity(state, (folder_ / "vexlorslots").string());
+    std::string problem;
+    EXPECT_TRUE(ReadTestingConfig(state, &problem));
+    EXPECT_EQ(state.AssetPrefix, "Vexlor");
+    EXPECT_EQ(state.AboutName, "Kept");
+    EXPECT_NE(problem.find(root), std::string::npos) << problem;
+  }
+}
+
 TEST_F(Identity, BrokenTestingFileLeavesTheBuiltInNames) {
   Write("Testing.ini", std::string("\0\xff[Settings\n=\n[", 14));
   ReadTestingConfig(state_);

@@ -1,6 +1,7 @@
 #include "config/profile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <fstream>
@@ -164,6 +165,12 @@ TEST_F(Profile, WritesLeaveOnlyTheFileAndItsLockAndKeepTheFileMode) {
   EXPECT_EQ(fs::status(file_).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(Read("S", "k"), "19");
+  // A new file takes the user's umask.
+  const mode_t old = ::umask(027);
+  ASSERT_TRUE(WriteProfileString(folder_ / "new.ini", "S", "k", "v"));
+  ::umask(old);
+  EXPECT_EQ(fs::status(folder_ / "new.ini").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(Profile, ASectionOfManyKeysIsWrittenInOneReplacement) {

@@ -40,6 +40,12 @@ TEST_F(Render, CounterThatLosesDigitsLeavesNoneBehindAndZeroShowsOneDigit) {
   Renderer().DrawCredits();
   EXPECT_TRUE(AllBlack(Surface(), QRect(620 - 7 * 16, 38, 6 * 16, 21)));
   EXPECT_FALSE(AllBlack(Surface(), QRect(620 - 16, 38, 16, 21)));
+  // Ten digits stay within the credits' LED window, whose left edge is at 456.
+  const QImage before = Surface().copy();
+  State().Credits = INT32_MAX;
+  Renderer().DrawCredits();
+  EXPECT_EQ(DifferentPixels(Surface(), before, QRect(420, 38, 36, 21)), 0);
+  EXPECT_FALSE(AllBlack(Surface(), QRect(480, 38, 14, 21)));  // the first of ten, narrower
   // At zero a counter still shows its one digit.
   State().Nudges = 0;
   Renderer().DrawHolds();

@@ -103,7 +103,7 @@ TEST_F(Store, RandomGamesComeBackExactlyIncludingNegativesAndTheExtremes) {
     const GameState back = Loaded(slot);
     ExpectCounters(back, {game.Credits, game.Borrowed, game.Spins, game.TotalBets, game.BonusWon,
                           game.BonusPts, game.Nudges});
-    EXPECT_EQ(back.GameName, CutToChars(name, 30));
+    EXPECT_EQ(back.GameName, CutToChars(Utf8OrWindows1252(name), 30));  // broken UTF-8 as 1252
     EXPECT_EQ(back.GameDate, kToday);
   }
 }
@@ -116,6 +116,12 @@ TEST_F(Store, NamesAreSavedWholeAndLoadedCutToThirtyCharacters) {
   EXPECT_EQ(Loaded(0).GameName, std::string(30, 'n'));
   TransferGame(game, store_, 0, true, "");
   EXPECT_EQ(Loaded(0).GameName, "");  // empty, not the section's name
+  // A name an editor wrote in Windows-1252 keeps its letters, and is saved back in UTF-8.
+  Put("[GameNo1]\nGameName=Caf\xE9 \x80 \x96 na\xEFve\n");
+  game = Loaded(0);
+  EXPECT_EQ(game.GameName, "Caf\u00E9 \u20AC \u2013 na\u00EFve");
+  TransferGame(game, store_, 0, true, game.GameName.str());
+  EXPECT_NE(Contents().find("GameName=Caf\u00E9 \u20AC \u2013 na\u00EFve\n"), std::string::npos);
 }
 
 TEST_F(Store, UnreadableNumbersLoadAsTheirDefaults) {

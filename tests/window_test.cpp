@@ -47,7 +47,10 @@ TEST(Startup, RestoresTheStoredGameAndShowsItsCredits) {
   std::filesystem::create_directories(window.Env().storeFolder);
   std::ofstream(window.StoreFile()) << "[CurrentGame]\nCredits=-1234\nBorrowed=77\nNudges=5\n"
                                        "BonusPts=15\nSpins=9\nTotalBets=30\nBonusWon=0x19\n";
+  const auto killed = window.StoreFile().string() + ".tmp-Ab12Cd";  // a save killed just now
+  std::ofstream(killed) << "[CurrentGame]\nCred";
   const GameState& state = window.Open().State();
+  EXPECT_FALSE(std::filesystem::exists(killed));
   EXPECT_EQ(state.Credits, -1234);
   EXPECT_EQ(state.Borrowed, 77);
   EXPECT_EQ(state.Nudges, 5);

@@ -15,6 +15,7 @@
 #include <chrono>
 
 #include "config/identity.h"
+#include "config/standard_error.h"
 #include "savegame/store.h"
 #include "sound/sdl_audio.h"
 #include "window/clock_timers.h"
@@ -106,7 +107,7 @@ WindowEnvironment SystemEnvironment() {
   };
   env.information = [](const QString& text) { OpenBox(QMessageBox::Information, text); };
   env.error = [](const QString& text) {
-    qWarning("%s", qPrintable(text));  // also for the system's log
+    SayOnce(text.toStdString());  // on standard error too, once a run
     OpenBox(QMessageBox::Critical, text);
   };
   env.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };

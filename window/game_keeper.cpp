@@ -3,6 +3,7 @@
 #include <QDateTime>
 
 #include "config/identity.h"
+#include "config/profile.h"
 #include "config/standard_error.h"
 #include "savegame/kept_store.h"
 #include "savegame/plays_file.h"
@@ -19,6 +20,11 @@ QString ErrorText(const std::string& message) {
 void GameKeeper::Restore() {
   store_.today = env_.today;
   store_.file = StoreFile(env_);
+  // No save of this store runs now: what killed saves left is removed.
+  if (!store_.file.empty()) {
+    RemoveStaleProfileTemporaries(store_.file, true);
+    RemoveStaleProfileTemporaries(PlaysFileBeside(store_.file, state_.ExeStem), true);
+  }
   KeepAsideUnwritableStore();
   RestoreLiveGame(state_, store_, kCurrentGameSlot);
   playsFile_.clear();

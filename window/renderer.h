@@ -67,7 +67,7 @@ class MachineRenderer : public DrawingHooks {
   enum Counter { kCredits, kCoins, kHolds, kWinnings };
   void Dirty(const QRect& rect);
   void DrawPanel(const DesignRect& design, const QImage& dimmed, bool lit);
-  void DrawCounter(Counter counter, int32_t value, int x, bool green, bool rightAligned);
+  void DrawCounter(Counter counter, int32_t value, int x, bool green, bool rightAligned, int room);
   void DrawCounter(Counter counter, const design::Counter& place, int32_t value);
   void DrawLabel(const design::Label& label);
   QRect ReelWindow(int reel) const;

@@ -7,22 +7,22 @@
 
 namespace vexlor {
 void MachineRenderer::DrawCounter(Counter counter, int32_t value, int x, bool green,
-                                  bool rightAligned) {
+                                  bool rightAligned, int room) {
   QRect painted;
   {
     QPainter painter(&surface_);
     // Whatever the counter showed before is cleared first, so a number that
     // loses several digits at once leaves none of them behind.
     painter.fillRect(counterExtent_[counter], Qt::black);
-    painted =
-        DrawNumber(painter, art_.digits, value, x, Scale(design::kCounterTop), green, rightAligned);
+    painted = DrawNumber(painter, art_.digits, value, x, Scale(design::kCounterTop), green,
+                         rightAligned, room);
   }
   Dirty(painted.united(counterExtent_[counter]));
   counterExtent_[counter] = painted;
 }
 
 void MachineRenderer::DrawCounter(Counter counter, const design::Counter& place, int32_t value) {
-  DrawCounter(counter, value, Scale(place.x), place.green, place.rightAligned);
+  DrawCounter(counter, value, Scale(place.x), place.green, place.rightAligned, Scale(place.room));
 }
 
 void MachineRenderer::DrawCredits() {

@@ -39,6 +39,12 @@ SideEnvironment SideWindows::SideEnv() {
   return side;
 }
 
+void SideWindows::PictureError(const QString& text) {
+  if (saidPictures_.contains(text)) return;
+  saidPictures_ << text;
+  env_.error(text);
+}
+
 QSize SideWindows::Room() const {
   const QMargins frame = env_.frameMargins ? env_.frameMargins(machine_) : QMargins();
   return env_.availableGeometry.size().shrunkBy(frame);
@@ -64,7 +70,9 @@ void SideWindows::Stats1Click() {
 }
 
 void SideWindows::Payoffs1Click() {
-  Open(new TPaychart(state_.AppDir, SideEnv(), env_.devicePixelRatio, Room(), &machine_));
+  SideEnvironment side = SideEnv();
+  side.error = [this](const QString& text) { PictureError(text); };
+  Open(new TPaychart(state_.AppDir, side, env_.devicePixelRatio, Room(), &machine_));
 }
 
 void SideWindows::LastPlays1Click() {
@@ -108,7 +116,7 @@ void SideWindows::OpenBonusRound(Reply<int32_t> prize) {
   round.devicePixelRatio = env_.devicePixelRatio;
   round.logicalDpi = env_.logicalDpi;
   round.random = [this](int32_t n) { return random_.Draw(n); };
-  round.error = env_.error;
+  round.error = [this](const QString& text) { PictureError(text); };
   round.clock = env_.clock;
   round.at = env_.at;
   auto* form = new TTrickForm(state_, sound_, round, &machine_);

@@ -53,6 +53,8 @@ class SideWindows : public QObject {
 
  private:
   SideEnvironment SideEnv();
+  // The error box for a picture a window of its own loads: once a run.
+  void PictureError(const QString& text);
   QSize Room() const;
   // Shows a dialog made for one use, gone once closed.
   void Open(QDialog* dialog);
@@ -68,6 +70,7 @@ class SideWindows : public QObject {
   GameRandom& random_;
   const WindowEnvironment& env_;
   QPointer<HelpWindow> help_;  // owned by the window it was opened over
+  QStringList saidPictures_;
 };
 
 }  // namespace vexlor

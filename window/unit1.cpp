@@ -73,7 +73,9 @@ void TForm1::FormCreate() {
   state_.Busy = true;
   state_.AttractLamp = 0;
   SetIdentity(state_, env_.executablePath.toStdString());
-  ReadTestingConfig(state_);
+  std::string testingProblem;
+  ReadTestingConfig(state_, &testingProblem);
+  if (!testingProblem.empty()) env_.error(ErrorText(testingProblem));
   setWindowTitle(QString::fromStdString(state_.AboutName.str()));
   menu_.Build(*menuBar(), *this, state_);  // the manual item's caption follows the identity
   artwork_ = LoadBuiltInArtwork();

@@ -39,12 +39,6 @@ std::vector<std::string> FakeHooks::Sequence(std::initializer_list<std::string_v
   return names;
 }
 
-void FakeHooks::Run(Task<> play) {
-  play.Start();
-  RunWhile([&play] { return !play.Done(); });
-  play.Result();
-}
-
 void FakeHooks::RunWhile(const std::function<bool()>& going) {
   ManualClock& manual = fakeClock.clock;
   while (going()) {

@@ -119,7 +119,12 @@ class FakeHooks : public MachineHooks {
   FakeClock fakeClock;
 
   // Starts `play` and moves the clock on, stepMs at a time, until it ends.
-  void Run(Task<> play);
+  template <typename T>
+  T Run(Task<T> play) {
+    play.Start();
+    RunWhile([&play] { return !play.Done(); });
+    return play.Result();
+  }
   // Moves the clock on as Run does while `going` holds.
   void RunWhile(const std::function<bool()>& going);
 
