@@ -17,11 +17,6 @@ bool SameNoCase(std::string_view a, std::string_view b) {
   });
 }
 
-bool IsRegularFile(const fs::path& path) {
-  std::error_code error;
-  return fs::is_regular_file(path, error);
-}
-
 // folder + name as text, as the game has always joined them: a name that
 // starts with a separator is still read under the folder.
 fs::path Join(const fs::path& folder, std::string_view name) {
@@ -38,16 +33,22 @@ bool IsOtherFolder(const fs::path& folder, const fs::path& other) {
 
 }  // namespace
 
+bool IsFileEntry(const fs::path& path) {
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  return fs::exists(status) && !fs::is_directory(status);
+}
+
 std::optional<fs::path> FindFileNoCase(const fs::path& folder, std::string_view name) {
   if (name.empty()) return std::nullopt;
   const fs::path exact = folder / fs::path(name);
-  if (IsRegularFile(exact)) return exact;
+  if (IsFileEntry(exact)) return exact;
 
   std::optional<fs::path> found;
   std::error_code error;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     const fs::path& candidate = it->path();
-    if (!SameNoCase(candidate.filename().string(), name) || !IsRegularFile(candidate)) continue;
+    if (!SameNoCase(candidate.filename().string(), name) || !IsFileEntry(candidate)) continue;
     if (!found || candidate.filename() < found->filename()) found = candidate;
   }
   return found;
@@ -63,7 +64,7 @@ std::vector<fs::path> DataFolders(const fs::path& appDir) {
 fs::path FindDataFile(const fs::path& appDir, std::string_view name) {
   for (const fs::path& folder : DataFolders(appDir)) {
     fs::path candidate = Join(folder, name);
-    if (IsRegularFile(candidate)) return candidate;
+    if (IsFileEntry(candidate)) return candidate;
   }
   return Join(appDir, name);
 }

@@ -10,7 +10,11 @@ namespace vexlor {
 // The installed data folder's name under PREFIX/share.
 inline constexpr std::string_view kDataFolderName = "vexlorslots";
 
-// The regular file in `folder` named `name` without regard to ASCII letter
+// Whether something other than a folder stands at `path`, a link followed. A
+// FIFO or a device counts: the game names it when it cannot read it.
+bool IsFileEntry(const std::filesystem::path& path);
+
+// The file (IsFileEntry) in `folder` named `name` without regard to ASCII letter
 // case: the exact name when it exists, else the first match in name order.
 std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& folder,
                                                     std::string_view name);
@@ -20,7 +24,7 @@ std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path&
 // appDir/../share/vexlorslots when that is an existing, other folder.
 std::vector<std::filesystem::path> DataFolders(const std::filesystem::path& appDir);
 
-// The first regular file `name` (exact case) in DataFolders(appDir); when
+// The first file (IsFileEntry) `name` (exact case) in DataFolders(appDir); when
 // there is none, appDir / name, so that a message names the usual place.
 std::filesystem::path FindDataFile(const std::filesystem::path& appDir, std::string_view name);
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "config/file_lookup.h"
 #include "config/plain_file.h"
 
 namespace vexlor {
@@ -58,10 +59,13 @@ HelpWindow::HelpWindow(QString manual, const QString& title, QWidget* parent)
 void HelpWindow::ShowTopic(int context) {
   context_ = context;
   if (!IsPlainFile(manual_.toStdString())) {
+    const bool there = IsFileEntry(manual_.toStdString());
     browser_->setHtml(QStringLiteral("<h2>The manual is missing</h2><p>The help for this game is "
-                                     "read from <tt>%1</tt>, which is not there. Reinstall the "
-                                     "game to bring it back.</p>")
-                          .arg(manual_.toHtmlEscaped()));
+                                     "read from <tt>%1</tt>, which %2. Reinstall the game to "
+                                     "bring it back.</p>")
+                          .arg(manual_.toHtmlEscaped(), there
+                                                            ? QStringLiteral("is not a plain file")
+                                                            : QStringLiteral("is not there")));
   } else {
     QUrl topic = QUrl::fromLocalFile(manual_);
     topic.setFragment(context == 0 ? QStringLiteral("contents") : QString::number(context));

@@ -8,8 +8,7 @@
 namespace vexlor {
 
 bool FileExistsOnDisk(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
+  return IsFileEntry(path);
 }
 
 void SetMusicFiles(GameState& state) {

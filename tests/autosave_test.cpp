@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <fstream>
 #include <tuple>
+#include <vector>
 
 #include "bonus/unit2.h"
 #include "config/identity.h"
@@ -22,6 +23,7 @@
 #include "tests/support/test_window.h"
 #include "window/machine_view.h"
 #include "window/quit_signals.h"
+#include "window/unit1.h"
 
 namespace vexlor {
 namespace {
@@ -104,6 +106,31 @@ TEST_F(AutoSave, WithoutAHomeFolderTheGameSaysSoOnceAndPlaysOnUnstored) {
   EXPECT_TRUE(form.close());
   EXPECT_EQ(window_.Record().errors.size(), 1);
   EXPECT_FALSE(std::filesystem::exists(window_.Folder() / "store"));
+}
+
+TEST_F(AutoSave, ASignalEndsAGameTheStoreRefusesWithTheGameInARescueFile) {
+  std::ofstream(window_.Folder() / "store") << "a file where the store's folder should be";
+  TForm1& form = Start();
+  form.NewGame1Click();
+  window_.Key(Qt::Key_M);
+  form.show();
+  EXPECT_FALSE(form.close());  // the close box still refuses
+  OnTerminationSignals(form, [&form] { form.EndBySignal(); });
+  const QSignalSpy closed(&form, &TForm1::Closed);
+  ::raise(SIGHUP);
+  ASSERT_TRUE(QTest::qWaitFor([&closed] { return !closed.isEmpty(); }, 10'000));
+  ::signal(SIGHUP, SIG_DFL);
+  EXPECT_EQ(closed.front().front().toInt(), kRescuedStatus);
+  // The store's folder refuses too: the rescue is in the state folder.
+  std::vector<std::filesystem::path> rescued;
+  for (const auto& entry : std::filesystem::directory_iterator(window_.Env().stateFolder))
+    if (entry.path().extension() != ".lock") rescued.push_back(entry.path());
+  ASSERT_EQ(rescued.size(), 1u);
+  EXPECT_TRUE(rescued[0].filename().string().starts_with("vexlorslots.ini.rescued-"));
+  for (const auto& [key, value] :
+       {std::pair{"Credits", form.State().Credits}, std::pair{"Spins", form.State().Spins}}) {
+    EXPECT_EQ(ReadProfileString(rescued[0], "CurrentGame", key, ""), std::to_string(value)) << key;
+  }
 }
 
 // How the game is ended, and what is open then.

@@ -1,13 +1,16 @@
 // Damaged files beside the executable, and a machine without sound: the game
 // starts, says what it could not use, and plays with its own pictures and cues.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QTextBrowser>
 #include <fstream>
 #include <optional>
 
+#include "dialogs/help_window.h"
 #include "sound/sdl_audio.h"
 #include "tests/support/test_window.h"
 
@@ -138,6 +141,40 @@ TEST(DamagedFiles, EveryReplacementPictureAndCueIsNamedAndTheBuiltInMachineStart
   SpinUntilAWin(window);
   EXPECT_GT(form.State().Credits, 1000 - 3 * form.State().Spins);
   EXPECT_EQ(errors.size(), static_cast<int>(std::size(pictures)) + 1);  // nothing more to say
+}
+
+TEST(DamagedFiles, PipesAndDevicesWhereFilesBelongAreNotReadAndTheGamePlays) {
+  TestWindow window;
+  fs::create_directories(window.Folder() / "store");
+  const fs::path pipes[] = {
+      window.Folder() / "Testing.ini",     window.Folder() / "tester.jpg",
+      window.Folder() / "Paychart.jpg",    window.Folder() / "Vexlor3.wav",
+      window.Folder() / "Vexlor1.mid",     window.Folder() / "vexlorslots.html",
+      window.Folder() / "vexlorslots.conf"};
+  for (const fs::path& pipe : pipes) {
+    fs::remove(pipe);
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0) << pipe;
+  }
+  fs::create_symlink("/dev/zero", window.Folder() / "store" / "vexlorslots-plays.json");
+  window.Env().settingsFile =
+      QString::fromStdString((window.Folder() / "vexlorslots.conf").string());
+
+  ::testing::internal::CaptureStderr();
+  TForm1& form = window.OpenStarted();  // a blocking open would never come back
+  form.Payoffs1Click();
+  testing::CloseModal();
+  form.ManualItemClick();
+  EXPECT_TRUE(form.Help()->Browser()->toPlainText().contains("which is not a plain file"));
+  for (int spin = 0; spin < 3; ++spin)
+    window.Key(Qt::Key_M);
+  EXPECT_EQ(form.State().Spins, 3);
+  EXPECT_EQ(form.windowTitle(), "Vexlor Slots");
+  const QString said = window.Record().errors.join('\n');
+  for (const char* named : {"tester.jpg", "Paychart.jpg", "Vexlor3.wav"})
+    EXPECT_TRUE(said.contains(named)) << named << "\n" << said.toStdString();
+  const std::string stderrText = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(stderrText.find("vexlorslots.conf: it is not a plain file"), std::string::npos)
+      << stderrText;
 }
 
 TEST(DamagedFiles, ACutChartOrRoundPictureIsNamedWhenItsWindowOpensAndTheBuiltInShown) {

@@ -8,9 +8,11 @@
 #include <fstream>
 
 #include "config/profile.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/test_window.h"
 #include "window/layout.h"
 #include "window/machine_view.h"
+#include "window/single_game.h"
 
 namespace vexlor {
 namespace {
@@ -68,6 +70,23 @@ TEST(Startup, TestingFileRenamesTheWindowTheHelpMenuAndTheVersionBox) {
   EXPECT_EQ(form.CommandAction(Command::WebLink)->text(), "&About Night Owl Slots");
   form.Version1Click();
   EXPECT_EQ(window.Record().information, QStringList{"Night Owl Slots\r\n\r\nVersion:  2.2"});
+}
+
+TEST(OneGamePerStore, ALaterStartForTheStoreRaisesTheFirstAndAnotherStoreRunsBeside) {
+  testing::TempFolder folder;
+  const std::filesystem::path store = folder.path() / "a" / "vexlorslots.ini";
+  int raised = 0;
+  auto first = std::make_unique<SingleGame>();
+  first->onRaise = [&raised] { ++raised; };
+  ASSERT_TRUE(first->Claim(store));
+  SingleGame second;
+  EXPECT_FALSE(second.Claim(store));
+  EXPECT_TRUE(QTest::qWaitFor([&raised] { return raised == 1; }, 10'000));
+  SingleGame other;
+  EXPECT_TRUE(other.Claim(folder.path() / "b" / "vexlorslots.ini"));
+  first.reset();  // as a crash does, the end of the process lets go of the store
+  SingleGame third;
+  EXPECT_TRUE(third.Claim(store));
 }
 
 TEST(Startup, TheSoundAndMusicSwitchesAreRememberedBetweenRuns) {
