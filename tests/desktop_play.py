@@ -38,10 +38,9 @@ import time
 sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
 from x_desktop import (COUNTERS, TIMEOUT, TITLE, Desktop, Failure, Game, Skip,  # noqa: E402
-                       TimedOut, read_store, wait_for, write_store)
+                       read_store, wait_for, write_store)
 
 SKIPPED = 77
-PROBE = 2.0  # seconds before a readiness probe that got no answer is sent again
 LINE_PAYS = [0, 5, 10, 12, 14, 18, 20, 50, 2500]
 BONUS_WON_STEPS = {0, 25, 50, 100, 250}  # what a round adds to BonusWon
 # Both games balance their books: Credits - Borrowed + TotalBets - BonusWon >= 0.
@@ -77,26 +76,7 @@ class Player:
         self.spins = self.bets = self.holds_taken = self.rounds = 0
 
     def ready(self):
-        """Waits until the machine takes input: Spin with nothing bet says so in a box.
-
-        Until start-up has ended the machine ignores keys, so the probe is sent
-        again until a box answers; a probe that lands on a box only closes it.
-        """
-        self.game.keys(self.game.main)
-        deadline = time.monotonic() + TIMEOUT
-        while True:
-            self.game.press("Return")
-            try:
-                box = self.game.await_window(f"^{TITLE}$", PROBE)
-                break
-            except TimedOut:
-                if time.monotonic() > deadline:
-                    raise Failure("the machine never took input")
-        try:
-            self.close_with(box, "Escape")
-        except Failure:
-            if box in self.game.windows():
-                raise  # else a later probe closed it first
+        self.game.await_input()
         self.log.append("key Return")
 
     def close_with(self, window, *keys):

@@ -82,6 +82,8 @@ bool GameKeeper::Rescue() {
     const GameStore rescue{folder / name, store_.today};
     try {
       StoreLiveGame(state_, rescue, kCurrentGameSlot, kCurrentGameName);
+      std::error_code ignored;  // no other writer will ever lock a rescue file
+      std::filesystem::remove(rescue.file.string() + ".lock", ignored);
       Say("the game could not be stored in " + store_.file.string() + "; it is kept whole in " +
           rescue.file.string());
       return true;

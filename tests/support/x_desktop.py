@@ -12,6 +12,7 @@ import time
 
 TIMEOUT = 120.0  # seconds: bounds one wait; a healthy run needs a small part of it
 POLL = 0.1
+PROBE = 2.0  # seconds before a readiness probe that got no answer is sent again
 TITLE = "Vexlor Slots"
 COUNTERS = ["Credits", "Borrowed", "Spins", "TotalBets", "BonusWon", "BonusPts", "Nudges"]
 OPENBOX_CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
@@ -154,25 +155,36 @@ class Desktop:
         self.log.close()
 
 
+def store_path(home):
+    return os.path.join(home, "data", "vexlorslots", "vexlorslots.ini")
+
+
+def game_env(base, home, platform="xcb"):
+    """The game's environment in a home of its own, its store under home/data."""
+    runtime = os.path.join(home, "runtime")
+    os.makedirs(runtime, mode=0o700, exist_ok=True)
+    # Leaks are looked for as in every other test, but for the D-Bus
+    # connection that Qt's platform integration keeps to the end of the process.
+    suppressions = os.path.join(home, "leaks.supp")
+    with open(suppressions, "w") as f:
+        f.write("leak:libdbus-1.so\n")
+    env = dict(base, HOME=home, XDG_DATA_HOME=os.path.join(home, "data"),
+               XDG_CONFIG_HOME=os.path.join(home, "config"),
+               XDG_STATE_HOME=os.path.join(home, "state"), XDG_RUNTIME_DIR=runtime,
+               SDL_AUDIODRIVER="dummy", QT_QPA_PLATFORM=platform,
+               LSAN_OPTIONS=f"suppressions={suppressions}:print_suppressions=0")
+    for name in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "VEXLOR_EXIT_AFTER_FIRST_FRAME"):
+        env.pop(name, None)
+    return env
+
+
 class Game:
     """The game on the desktop, in a home of its own, until it ends."""
 
     def __init__(self, desktop, binary, home):
         self.desktop, self.home = desktop, home
-        self.store = os.path.join(home, "data", "vexlorslots", "vexlorslots.ini")
-        runtime = os.path.join(home, "runtime")
-        os.makedirs(runtime, mode=0o700, exist_ok=True)
-        # Leaks are looked for as in every other test, but for the D-Bus
-        # connection that Qt's platform integration keeps to the end of the process.
-        suppressions = os.path.join(home, "leaks.supp")
-        with open(suppressions, "w") as f:
-            f.write("leak:libdbus-1.so\n")
-        env = dict(desktop.env, HOME=home, XDG_DATA_HOME=os.path.join(home, "data"),
-                   XDG_CONFIG_HOME=os.path.join(home, "config"), XDG_RUNTIME_DIR=runtime,
-                   SDL_AUDIODRIVER="dummy", QT_QPA_PLATFORM="xcb",
-                   LSAN_OPTIONS=f"suppressions={suppressions}:print_suppressions=0")
-        for name in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "VEXLOR_EXIT_AFTER_FIRST_FRAME"):
-            env.pop(name, None)
+        self.store = store_path(home)
+        env = game_env(desktop.env, home)
         self.log_path = os.path.join(home, f"game-{time.monotonic_ns()}.log")
         with open(self.log_path, "wb") as log:
             self.process = subprocess.Popen([binary], env=env, stdin=subprocess.DEVNULL,
@@ -225,6 +237,29 @@ class Game:
         """Presses keys in the active window."""
         if keys:
             self.desktop.xdotool("key", "--delay", 40, *keys)
+
+    def await_input(self):
+        """Waits until the machine takes input: Spin with nothing bet says so in a box.
+
+        Until start-up has ended the machine ignores keys, so the probe is sent
+        again until a box answers; a probe that lands on a box only closes it.
+        """
+        self.keys(self.main)
+        deadline = time.monotonic() + TIMEOUT
+        while True:
+            self.press("Return")
+            try:
+                box = self.await_window(f"^{TITLE}$", PROBE)
+                break
+            except TimedOut:
+                if time.monotonic() > deadline:
+                    raise Failure("the machine never took input")
+        try:
+            self.keys(box, "Escape")
+            self.await_gone(box)
+        except Failure:
+            if box in self.windows():
+                raise  # else a later probe closed it first
 
     def await_end(self):
         wait_for("end of the game", lambda: self.process.poll() is not None)
