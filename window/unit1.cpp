@@ -9,6 +9,7 @@
 #include "savegame/store.h"
 #include "sound/music.h"
 #include "window/app_icon.h"
+#include "window/front_window.h"
 #include "window/machine_art.h"
 #include "window/machine_view.h"
 
@@ -161,9 +162,7 @@ void TForm1::EndBySignal() {
 void TForm1::BringToFront() {
   if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
   QWidget* front = QApplication::activeModalWidget();
-  if (front == nullptr) front = this;
-  front->raise();
-  front->activateWindow();
+  BringWindowToFront(front != nullptr ? *front : *this);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

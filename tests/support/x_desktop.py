@@ -190,9 +190,11 @@ class Game:
             self.process = subprocess.Popen([binary], env=env, stdin=subprocess.DEVNULL,
                                             stdout=log, stderr=subprocess.STDOUT)
         desktop.processes.append(self.process)  # ended with the desktop if still running
+        # --all: the window must match both the process and the name, not either.
         search = subprocess.Popen(
-            ["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(self.process.pid),
-             "--name", f"^{TITLE}$"], env=desktop.env, stdout=subprocess.PIPE, text=True)
+            ["xdotool", "search", "--all", "--sync", "--onlyvisible", "--pid",
+             str(self.process.pid), "--name", f"^{TITLE}$"], env=desktop.env,
+            stdout=subprocess.PIPE, text=True)
         try:
             wait_for("machine window", lambda: search.poll() is not None, self.alive)
         finally:
@@ -210,7 +212,7 @@ class Game:
             raise Failure(f"the game ended with {self.process.returncode}:\n{self.said()}")
 
     def windows(self, pattern="."):
-        out = self.desktop.xdotool("search", "--onlyvisible", "--pid", self.process.pid,
+        out = self.desktop.xdotool("search", "--all", "--onlyvisible", "--pid", self.process.pid,
                                    "--name", pattern, check=False)
         return [int(w) for w in out.split() if int(w) != self.main]
 
