@@ -15,7 +15,7 @@ QSize Device(QSize size, double ratio) {
 }  // namespace
 
 RoundArt LoadRoundArt(const std::filesystem::path& appDir, double devicePixelRatio,
-                      QStringList& errors) {
+                      QStringList& errors, double zoom) {
   Picture background = Picture::BuiltIn(Art::BonusBackground);
   const Replacement replaced = LoadReplacement(background, appDir, QStringLiteral("bonus1.jpg"));
   if (!replaced.error.isEmpty()) errors << replaced.error;
@@ -24,11 +24,12 @@ RoundArt LoadRoundArt(const std::filesystem::path& appDir, double devicePixelRat
 
   RoundArt art;
   art.backgroundSize = background.Size();
-  art.background = background.Scaled(Device(art.backgroundSize, devicePixelRatio));
+  const double scale = devicePixelRatio * zoom;
+  art.background = background.Scaled(Device(art.backgroundSize, scale));
   art.background.setDevicePixelRatio(devicePixelRatio);
   // Frames are a third of the sheet each, whatever the sheet's size.
   art.tokenSize = QSize(sheet.Size().width(), sheet.Size().height() / kTokenFrames);
-  const QSize frame = Device(art.tokenSize, devicePixelRatio);
+  const QSize frame = Device(art.tokenSize, scale);
   for (int f = 0; f < kTokenFrames; ++f) {
     const QRect source(QPoint(0, f * art.tokenSize.height()), art.tokenSize);
     art.tokens[static_cast<std::size_t>(f)] =

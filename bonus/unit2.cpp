@@ -40,7 +40,7 @@ void TTrickForm::FormCreate() {
   setGeometry(env_.screen);
   if (env_.logicalDpi < 100) setWindowState(Qt::WindowMaximized);
   QStringList errors;
-  art_ = LoadRoundArt(state_.AppDir, env_.devicePixelRatio, errors);
+  art_ = LoadRoundArt(state_.AppDir, env_.devicePixelRatio, errors, env_.zoom);
   for (const QString& error : errors)
     env_.error(QString::fromStdString(ErrorBoxText(error.toStdString())));
   FormPaint();
@@ -54,8 +54,8 @@ void TTrickForm::FormPaint() {
                     QImage::Format_RGB32);
   surface_.setDevicePixelRatio(env_.devicePixelRatio);
   surface_.fill(Qt::black);
-  origin_ = QPoint((logical.width() - art_.backgroundSize.width()) / 2,
-                   (logical.height() - art_.backgroundSize.height()) / 2);
+  origin_ = QPoint((logical.width() - Zoomed(art_.backgroundSize.width())) / 2,
+                   (logical.height() - Zoomed(art_.backgroundSize.height())) / 2);
   DrawSurround();
   {
     QPainter painter(&surface_);
@@ -69,7 +69,7 @@ void TTrickForm::FormPaint() {
 void TTrickForm::DrawSurround() {
   // On a screen larger than the picture, a gilded frame with a soft neon
   // glow sets it off from the black.
-  const QRectF picture(origin_, art_.backgroundSize);
+  const QRectF picture(origin_, QSizeF(art_.backgroundSize) * env_.zoom);
   if (picture.left() < 12 || picture.top() < 12) return;
   QPainter painter(&surface_);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -93,18 +93,25 @@ void TTrickForm::DrawSurround() {
 
 QPoint TTrickForm::TokenCorner(int token) const {
   const TokenPoint& p = kTokenPos[static_cast<std::size_t>(token)];
-  return origin_ + QPoint(p.x, p.y);
+  return origin_ + QPoint(Zoomed(p.x), Zoomed(p.y));
+}
+
+int TTrickForm::Zoomed(int pixels) const {
+  return static_cast<int>(std::lround(pixels * env_.zoom));
 }
 
 void TTrickForm::DrawToken(int token, int frame) {
   QPainter painter(&surface_);
   painter.drawImage(TokenCorner(token), art_.tokens[static_cast<std::size_t>(frame)]);
-  update(QRect(TokenCorner(token), art_.tokenSize));
+  update(QRect(TokenCorner(token),
+               QSize(Zoomed(art_.tokenSize.width()), Zoomed(art_.tokenSize.height()))));
 }
 
 void TTrickForm::FormMouseDown(QPoint at) {
   if (picked_ >= 0) return;
-  const int token = TokenAt(at.x() - origin_.x(), at.y() - origin_.y());
+  // In the picture's own pixels.
+  const int token = TokenAt(static_cast<int>(std::floor((at.x() - origin_.x()) / env_.zoom)),
+                            static_cast<int>(std::floor((at.y() - origin_.y()) / env_.zoom)));
   if (token >= 0) Pick(token);
 }
 
@@ -135,9 +142,9 @@ void TTrickForm::Timer1Timer() {
   const TokenPoint& p = kTokenPos[static_cast<std::size_t>(picked_)];
   {
     QPainter painter(&surface_);
-    const double r = env_.devicePixelRatio;
-    painter.drawImage(QRectF(corner, QSizeF(kTokenWidth, kTokenHeight)), art_.background,
-                      QRectF(p.x * r, p.y * r, kTokenWidth * r, kTokenHeight * r));
+    const double r = env_.devicePixelRatio * env_.zoom;  // background pixels per picture pixel
+    painter.drawImage(QRectF(corner, QSizeF(kTokenWidth, kTokenHeight) * env_.zoom),
+                      art_.background, QRectF(p.x * r, p.y * r, kTokenWidth * r, kTokenHeight * r));
   }
   DrawToken(picked_, openStep_);
 }
@@ -152,13 +159,13 @@ void TTrickForm::ShowPrize() {
 
 void TTrickForm::DrawPrize() {
   QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPointSize(24);
+  font.setPointSizeF(24 * env_.zoom);
   font.setBold(true);
   const QString text = QString::number(roundPrize_);
   const QFontMetrics metrics(font);
   const QPoint corner = TokenCorner(picked_);
-  const int left = corner.x() + kPrizeCentre.x() - metrics.horizontalAdvance(text) / 2;
-  const int top = corner.y() + kPrizeCentre.y() - metrics.height() / 2;
+  const int left = corner.x() + Zoomed(kPrizeCentre.x()) - metrics.horizontalAdvance(text) / 2;
+  const int top = corner.y() + Zoomed(kPrizeCentre.y()) - metrics.height() / 2;
   {
     QPainter painter(&surface_);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -198,7 +205,10 @@ void TTrickForm::mousePressEvent(QMouseEvent* event) {
   FormMouseDown(event->position().toPoint());
 }
 
-void TTrickForm::keyPressEvent(QKeyEvent*) {
+void TTrickForm::keyPressEvent(QKeyEvent* event) {
+  // A key held down since before the round (Space for the spin) repeats into
+  // it: that is no pick of a token the player has not seen yet.
+  if (event->isAutoRepeat()) return;
   FormKeyDown();
 }
 

@@ -15,9 +15,12 @@ namespace vexlor {
 
 // What the round needs from the main window.
 struct RoundEnvironment {
-  QRect screen;                               // the screen, logical pixels
-  double devicePixelRatio = 1;                // of the screen
-  double logicalDpi = 96;                     // below 100 the round opens maximised
+  QRect screen;                 // the screen, logical pixels
+  double devicePixelRatio = 1;  // of the screen
+  double logicalDpi = 96;       // below 100 the round opens maximised
+  // How many times its own size the round is drawn, its hit areas and prize
+  // included: 1, or the machine's growth on a screen wider than 1280.
+  double zoom = 1;
   std::function<int32_t(int32_t n)> random;   // the game's generator: 0..n-1
   std::function<void(const QString&)> error;  // the error box
   // The game's clock, and calls at its moments (see WindowEnvironment::at).
@@ -42,7 +45,7 @@ class TTrickForm : public QWidget {
   void FormCreate();
   // The full repaint: the picture and all five tokens closed.
   void FormPaint();
-  // A press at `at` (logical window pixels), and any key.
+  // A press at `at` (logical window pixels), and any key pressed afresh.
   void FormMouseDown(QPoint at);
   void FormKeyDown();
   void Timer1Timer();  // the opening animation, every 200 ms once picked
@@ -63,8 +66,10 @@ class TTrickForm : public QWidget {
   int Picked() const { return picked_; }
   int OpenStep() const { return openStep_; }
   int32_t RoundPrize() const { return roundPrize_; }
-  // Where the picture's top-left corner stands in the window (logical pixels).
+  // Where the picture's top-left corner stands in the window (logical pixels);
+  // its pixels are Zoom() logical pixels wide.
   QPoint PictureOrigin() const { return origin_; }
+  double Zoom() const { return env_.zoom; }
   const QImage& Surface() const { return surface_; }
 
  protected:
@@ -78,6 +83,7 @@ class TTrickForm : public QWidget {
   void Pick(int token);
   void WakeAt(int64_t dueMs);
   QPoint TokenCorner(int token) const;
+  int Zoomed(int pixels) const;
   void DrawToken(int token, int frame);
   void DrawSurround();
   void DrawPrize();

@@ -62,12 +62,23 @@ int32_t SymbolPay(int symbol) {
   return kSymbolPays.at(symbol);
 }
 
-int32_t LinePay(int a, int b, int c) {
-  if (a == kWildSymbol && b == kWildSymbol && c == kWildSymbol) return kThreeWildsPay;
+int PayingSymbol(int a, int b, int c) {
+  if (a == kWildSymbol && b == kWildSymbol && c == kWildSymbol) return kWildSymbol;
   for (int symbol = 1; symbol < kSymbolCount; ++symbol) {
-    if (Matches(a, symbol) && Matches(b, symbol) && Matches(c, symbol)) return kSymbolPays[symbol];
+    if (Matches(a, symbol) && Matches(b, symbol) && Matches(c, symbol)) return symbol;
   }
-  return 0;
+  return -1;
+}
+
+int PayingSymbolOf(const GameState& state, int line) {
+  const Row row = LineRow(line);
+  return PayingSymbol(SymbolInRow(state, 0, row), SymbolInRow(state, 1, row),
+                      SymbolInRow(state, 2, row));
+}
+
+int32_t LinePay(int a, int b, int c) {
+  const int symbol = PayingSymbol(a, b, c);
+  return symbol < 0 ? 0 : kSymbolPays[static_cast<std::size_t>(symbol)];
 }
 
 Task<> EvaluateSpin(GameState& state, MachineHooks& hooks) {
@@ -84,7 +95,9 @@ Task<> EvaluateSpin(GameState& state, MachineHooks& hooks) {
     state.HoldsOpen = false;
     hooks.SetTimerEnabled(LampTimer::Timer3, true);
     hooks.SetTimerEnabled(LampTimer::Timer8, true);
+    hooks.Drawing().DrawPayingLines(true);
     co_await CountWinnings(state, hooks);
+    hooks.Drawing().DrawPayingLines(false);
   } else {
     state.HoldsOpen = true;
     if (state.Nudges > 0) hooks.SetTimerEnabled(LampTimer::Timer7, true);

@@ -15,6 +15,11 @@ Row LineRow(int line);
 
 // The pay of one line's symbols (reels 1, 2, 3) from the pay table, 0 if none.
 int32_t LinePay(int a, int b, int c);
+// The symbol whose pay table row those symbols pay (kWildSymbol for three
+// wilds), or -1 when they pay nothing.
+int PayingSymbol(int a, int b, int c);
+// The same for a payline as the reels stand.
+int PayingSymbolOf(const GameState& state, int line);
 
 // The pay table row of a symbol: three of it (wilds standing in) pays this.
 int32_t SymbolPay(int symbol);

@@ -36,6 +36,9 @@ class DrawingHooks {
   virtual void DrawReel(int reel) = 0;
   virtual void DrawReelBlur(int reel, int32_t offset) = 0;  // 0 <= offset < BlurHeight
   virtual void DrawPaylines() = 0;
+  // While a win is counted: the paying lines (LineWon) drawn across their
+  // symbols and their rows of the pay table lit; false: the idle look again.
+  virtual void DrawPayingLines(bool shown) = 0;
   // The stop bounce: copy the reel's window into its scratch picture, then draw
   // the scratch `dy` pixels below (negative: above) the reel's own place.
   virtual void CaptureReel(int reel) = 0;

@@ -87,6 +87,15 @@ inline constexpr std::array<Rect, 3> kLampRows = {
 inline constexpr std::array<std::array<int, 2>, 4> kLampPieces = {
     {{0, 13}, {96, 117}, {200, 221}, {304, 317}}};
 
+// The pay table at the left. Its rows, one per symbol in symbol order (three
+// wilds first), run down from kPayRowTop, kPayRowHeight apart, inset from the
+// table's sides by kPayRowInset and kPayRowGap shorter than their pitch.
+inline constexpr Rect kPayTable{14, 118, 200, 544};
+inline constexpr double kPayRowTop = 176;
+inline constexpr double kPayRowHeight = 45.5;
+inline constexpr int kPayRowInset = 8;
+inline constexpr double kPayRowGap = 4;
+
 // The logo at the top left; drawn at its picture's own size from here.
 inline constexpr Point kLogoAt{10, 10};
 inline constexpr int kLogoWidth = 125;

@@ -23,9 +23,10 @@ class Round : public ::testing::Test {
     state_.AppDir = folder_.path().string() + "/";
     state_.BonusPrizes = {250, 100, 50, 1, 25};
   }
-  TTrickForm& Open() {
+  TTrickForm& Open(double zoom = 1, QRect screen = QRect(0, 0, 1024, 768)) {
     RoundEnvironment env;
-    env.screen = QRect(0, 0, 1024, 768);
+    env.screen = screen;
+    env.zoom = zoom;
     env.logicalDpi = 120;
     env.random = [this](int32_t n) { return draws_++ % n; };
     env.error = [this](const QString& e) { errors_ << e; };
@@ -34,7 +35,11 @@ class Round : public ::testing::Test {
     return *form_;
   }
   // A press on the picture's own pixel (x, y).
-  void Press(int x, int y) { form_->FormMouseDown(form_->PictureOrigin() + QPoint(x, y)); }
+  void Press(int x, int y) {
+    const double zoom = form_->Zoom();
+    form_->FormMouseDown(form_->PictureOrigin() +
+                         QPoint(static_cast<int>(x * zoom), static_cast<int>(y * zoom)));
+  }
   int RedPixels(QRect area) const {
     const QImage& surface = form_->Surface();
     int red = 0;
@@ -114,6 +119,16 @@ TEST_F(Round, AnyKeyPicksARandomTokenAndThePrizeOutlivesARepaint) {
   EXPECT_GT(RedPixels(TokenBox(4)), 40);
 }
 
+TEST_F(Round, OnALargeScreenThePictureItsTokensAndTheirHitAreasGrowTogether) {
+  TTrickForm& form = Open(3, QRect(0, 0, 3840, 2160));
+  EXPECT_EQ(form.PictureOrigin(), QPoint((3840 - 1920) / 2, (2160 - 1440) / 2));
+  Press(300, 400);  // inside 3's area only
+  EXPECT_EQ(form.Picked(), 3);
+  form.Advance(600);
+  EXPECT_GT(RedPixels(QRect(form.PictureOrigin() + QPoint(250 * 3, 365 * 3), QSize(300, 225))),
+            9 * 40);  // the prize grew with the token
+}
+
 TEST_F(Round, AReplacementBackgroundOfAnotherSizeIsCentredAndTheTokensFollowIt) {
   QImage stage(800, 500, QImage::Format_RGB32);
   stage.fill(QColor(20, 60, 20));
@@ -167,14 +182,17 @@ class FullMeter : public ::testing::Test {
   int32_t credits_ = 0;
 };
 
-TEST_F(FullMeter, AScriptedPickPaysItsPrizeIntoCreditsAndEmptiesTheMeter) {
+TEST_F(FullMeter, AFreshKeyPicksWhereAHeldOneDoesNotAndThePrizeIsPaidIntoCredits) {
   window_.Record().pickBonusRounds = false;
   int32_t prize = 0;
   SpinIntoARound([&](TTrickForm& round) {
     if (round.Picked() >= 0) return;
-    const QPoint token = round.PictureOrigin() + QPoint(kTokenPos[1].x + 50, kTokenPos[1].y + 30);
-    QTest::mousePress(&round, Qt::LeftButton, {}, token);
-    prize = form_->State().BonusPrizes[1];
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(&round, &held);  // Space kept down since the spin repeats
+    EXPECT_EQ(round.Picked(), -1);
+    QTest::keyClick(&round, Qt::Key_F1);  // any fresh press picks, F1 too
+    ASSERT_GE(round.Picked(), 0);
+    prize = form_->State().BonusPrizes[static_cast<std::size_t>(round.Picked())];
   });
   ASSERT_GT(prize, 0);
   const GameState& state = form_->State();

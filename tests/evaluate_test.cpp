@@ -30,6 +30,8 @@ TEST(PayTable, WildStandsInForAnySymbolAndThreeWildsPayMost) {
   EXPECT_EQ(LinePay(0, 5, 0), 12);
   EXPECT_EQ(LinePay(1, 0, 1), 50);
   EXPECT_EQ(LinePay(0, 0, 7), 5);
+  EXPECT_EQ(PayingSymbol(0, 5, 0), 5);  // the row the win lights: clovers, not wilds
+  EXPECT_EQ(PayingSymbol(0, 0, 0), 0);
   const std::array<int32_t, 8> threeOfAKind = {2500, 50, 20, 18, 14, 12, 10, 5};
   for (int symbol = 0; symbol < 8; ++symbol) {
     EXPECT_EQ(LinePay(symbol, symbol, symbol), threeOfAKind[symbol]) << symbol;
@@ -40,6 +42,7 @@ TEST(PayTable, MixedSymbolsAndPairsPayNothing) {
   EXPECT_EQ(LinePay(1, 0, 2), 0);
   EXPECT_EQ(LinePay(3, 3, 4), 0);
   EXPECT_EQ(LinePay(7, 0, 6), 0);
+  EXPECT_EQ(PayingSymbol(7, 0, 6), -1);
 }
 
 TEST(Evaluate, ThreeWildsOnTheLitMiddleLinePay2500) {
@@ -80,11 +83,15 @@ TEST(Evaluate, OnlyTheUnlitLineWouldWin) {
 TEST(Evaluate, AWinPlaysTheCueDimsTheHoldsAndFlashesBeforeCounting) {
   Evaluated e({11, 15, 27}, 1);
   const auto seq = e.fake.Sequence();
-  ASSERT_GE(seq.size(), 8u);
-  EXPECT_EQ(
-      std::vector<std::string>(seq.begin(), seq.begin() + 7),
-      (std::vector<std::string>{"PlayWinCue", "DrawHoldButton", "DrawHoldButton", "DrawHoldButton",
-                                "SetTimerEnabled", "SetTimerEnabled", "DrawWinningsLabel"}));
+  ASSERT_GE(seq.size(), 9u);
+  EXPECT_EQ(std::vector<std::string>(seq.begin(), seq.begin() + 8),
+            (std::vector<std::string>{"PlayWinCue", "DrawHoldButton", "DrawHoldButton",
+                                      "DrawHoldButton", "SetTimerEnabled", "SetTimerEnabled",
+                                      "DrawPayingLines", "DrawWinningsLabel"}));
+  // The paying lines are shown while the win counts and gone once it is counted.
+  EXPECT_EQ(e.fake.Named("DrawPayingLines").size(), 2u);
+  EXPECT_EQ(seq.back(), "DrawPayingLines");
+  EXPECT_EQ(e.fake.Named("DrawPayingLines").back().a, 0);
   EXPECT_TRUE(e.fake.Timer(LampTimer::Timer3));
   EXPECT_TRUE(e.fake.Timer(LampTimer::Timer8));
   EXPECT_FALSE(e.fake.Timer(LampTimer::Timer7));

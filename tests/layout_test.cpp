@@ -53,5 +53,12 @@ TEST(Layout, DigitCellsGrowAtAThousandPixels) {
   EXPECT_TRUE(UsesLargeDigits(1000));
 }
 
+TEST(Layout, TheBonusRoundGrowsOnlyWithAMachineWiderThan1280AndWithinTheScreen) {
+  EXPECT_EQ(RoundZoom(1280, 1, QSize(1280, 1024)), 1);
+  EXPECT_EQ(RoundZoom(2560, 2, QSize(1920, 1080)), 1);  // logical pixels on a scaled display
+  EXPECT_EQ(RoundZoom(2880, 1, QSize(3840, 2160)), 2.25);
+  EXPECT_EQ(RoundZoom(3840, 1, QSize(3840, 1200)), 2.5);  // as tall as the screen
+}
+
 }  // namespace
 }  // namespace vexlor

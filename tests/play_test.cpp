@@ -135,6 +135,16 @@ TEST_F(Play, TwoHoldsAfterALosingSpinKeepTheirReelsStill) {
   EXPECT_EQ(State().Nudges, stock - 2);
   EXPECT_EQ(State().ReelHeld, (std::array<bool, 3>{true, false, true}));
   EXPECT_FALSE(form_->Hooks().TimerEnabled(LampTimer::Timer7));
+  form_->Renderer()
+      .FormPaint();  // anything that repaints the machine keeps a held reel's button lit
+  const MachineArt& art = form_->Renderer().Art();
+  for (int r = 0; r < 3; ++r) {
+    const design::Rect& b = design::kHoldButtons[r];
+    const int unlike =
+        DifferentPixels(form_->Surface(), art.hold[1], QRect(b.left, b.top, b.width(), b.height()),
+                        QPoint(-b.left, -b.top));
+    EXPECT_EQ(unlike == 0, r != 1) << r;
+  }
   const design::Rect reel = design::ReelWindow(0);
   const QRect window(reel.left, reel.top, reel.width(), reel.height());
   const QImage before = form_->Surface().copy(window);
@@ -278,6 +288,26 @@ TEST_F(Play, KeysOneToThreeHoldTheirReelsAsTheHoldButtonsDo) {
   Key(Qt::Key_2);  // a third hold is not taken
   EXPECT_EQ(State().ReelHeld, (std::array<bool, 3>{true, false, true}));
   EXPECT_EQ(State().Nudges, stock - 2);
+}
+
+TEST_F(Play, TheGameKeysReachTheMachineAsSoonAsAMenuClosesWithEscape) {
+  form_->show();
+  form_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_));
+  QMenuBar* bar = form_->menuBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {},
+                    bar->actionGeometry(bar->actions().front()).center());  // the File menu
+  QWidget* menu = QApplication::activePopupWidget();
+  ASSERT_NE(menu, nullptr);
+  QTest::keyClick(menu, Qt::Key_Escape);  // the bar would keep the keys, "Borrow" under B
+  QCoreApplication::processEvents();
+  ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+  ASSERT_EQ(form_->focusWidget(), form_->View());  // where the window's keys go
+  QTest::keyClick(form_->focusWidget(), Qt::Key_B);
+  QTest::keyClick(form_->focusWidget(), Qt::Key_Return);
+  window_.Drive();
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // no borrow window
+  EXPECT_EQ(State().Spins, 1);                            // one coin placed and spun
 }
 
 TEST_F(Play, LabelsLookTheSameAfterTwentyWins) {

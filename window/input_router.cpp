@@ -30,29 +30,76 @@ void InputRouter::PressHoldButton(int reel) {
   if (runner_.TakesInput() && CanPlaceHold(state_)) PlaceHold(state_, hooks_, reel);
 }
 
+bool InputRouter::Inside(QPoint position, const design::Rect& area) const {
+  const auto scale = [this](int v) { return renderer_.Scale(v); };
+  return Within(position.x(), scale(area.left), scale(area.right)) &&
+         Within(position.y(), scale(area.top), scale(area.bottom));
+}
+
+InputRouter::Control InputRouter::ControlAt(QPoint position) const {
+  for (int reel = 0; reel < kReelCount; ++reel) {
+    if (Inside(position, design::kHoldButtons[reel]))
+      return static_cast<Control>(static_cast<int>(Control::Hold0) + reel);
+  }
+  if (Inside(position, design::kButtons[0])) return Control::BetOne;
+  if (Inside(position, design::kButtons[1])) return Control::BetMax;
+  if (Inside(position, design::kButtons[2])) return Control::Spin;
+  if (Inside(position, design::kCoinSpotHit)) return Control::CoinSpot;
+  if (lever_.Contains(position)) return Control::Lever;
+  if (Inside(position, design::kBonusMeterBox)) return Control::Meter;
+  return Control::None;
+}
+
+QString InputRouter::ToolTipAt(QPoint position) const {
+  switch (ControlAt(position)) {
+    case Control::Hold0:
+    case Control::Hold1:
+    case Control::Hold2:
+      return QStringLiteral(
+          "Hold: keeps this reel still on the next spin, after a spin that paid "
+          "nothing (keys 1, 2 and 3)");
+    case Control::BetOne:
+      return QStringLiteral("Bet One: puts in one coin; the third coin spins (key B)");
+    case Control::BetMax:
+      return QStringLiteral("Bet 3: puts in coins up to three and spins (key M)");
+    case Control::Spin:
+      return QStringLiteral(
+          "Spin: spins with the coins put in, or with the last bet again "
+          "(Enter or Space)");
+    case Control::CoinSpot:
+      return QStringLiteral("Coin slot: puts in one coin (key B)");
+    case Control::Lever:
+      return QStringLiteral("Pull the lever to spin (Enter or Space)");
+    case Control::Meter:
+      return QStringLiteral("Bonus meter: twelve bonus points open the bonus round");
+    case Control::None:
+      break;
+  }
+  return {};
+}
+
 void InputRouter::FormMouseDown(Qt::MouseButton, QPoint position) {
   const auto scale = [this](int v) { return renderer_.Scale(v); };
-  const auto inside = [&](const design::Rect& area) {
-    return Within(position.x(), scale(area.left), scale(area.right)) &&
-           Within(position.y(), scale(area.top), scale(area.bottom));
-  };
-  for (int reel = 0; reel < kReelCount; ++reel) {
-    if (inside(design::kHoldButtons[reel])) {
-      PressHoldButton(reel);
-      break;
-    }
-  }
+  const Control control = ControlAt(position);
+  if (control == Control::Hold0 || control == Control::Hold1 || control == Control::Hold2)
+    PressHoldButton(static_cast<int>(control) - static_cast<int>(Control::Hold0));
   if (runner_.TakesInput()) {
-    if (inside(design::kButtons[0])) {
-      runner_.Start(BetOne(state_, hooks_));
-    } else if (inside(design::kButtons[1])) {
-      runner_.Start(BetMax(state_, hooks_));
-    } else if (inside(design::kButtons[2])) {
-      runner_.Start(Spin(state_, hooks_));
-    } else if (inside(design::kCoinSpotHit)) {
-      runner_.Start(BetOne(state_, hooks_));
-    } else if (lever_.Contains(position)) {
-      runner_.Start(PullLever(state_, hooks_, lever_));
+    switch (control) {
+      case Control::BetOne:
+      case Control::CoinSpot:
+        runner_.Start(BetOne(state_, hooks_));
+        break;
+      case Control::BetMax:
+        runner_.Start(BetMax(state_, hooks_));
+        break;
+      case Control::Spin:
+        runner_.Start(Spin(state_, hooks_));
+        break;
+      case Control::Lever:
+        runner_.Start(PullLever(state_, hooks_, lever_));
+        break;
+      default:
+        break;
     }
   }
   CloseHoldsWhenNoneLeft(state_, hooks_);

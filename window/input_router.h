@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QPoint>
+#include <QString>
 #include <Qt>
 #include <functional>
 
 #include "engine/game_state.h"
 #include "engine/hooks.h"
+#include "engine/machine_geometry.h"
 #include "engine/play_runner.h"
 #include "window/lever.h"
 #include "window/renderer.h"
@@ -23,12 +25,19 @@ class InputRouter {
 
   std::function<void()> openCompanyPage;  // a press on the logo
 
+  // The machine's controls, as a press finds them.
+  enum class Control { None, Hold0, Hold1, Hold2, BetOne, BetMax, Spin, CoinSpot, Lever, Meter };
+  Control ControlAt(QPoint position) const;  // machine pixels
+  // What the control under a machine pixel does, and its key; empty off the controls.
+  QString ToolTipAt(QPoint position) const;
+
   // A press anywhere on the machine (machine pixels; any button).
   void FormMouseDown(Qt::MouseButton button, QPoint position);
   void FormKeyDown(int key);
 
  private:
   void PressHoldButton(int reel);
+  bool Inside(QPoint position, const design::Rect& area) const;
 
   GameState& state_;
   MachineHooks& hooks_;

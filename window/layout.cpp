@@ -88,6 +88,13 @@ QSize Grown(int32_t layoutWidth, QSize size) {
                static_cast<int>(std::lround(size.height() * factor)));
 }
 
+double RoundZoom(int32_t layoutWidth, double devicePixelRatio, QSize screen) {
+  const double machine = layoutWidth / devicePixelRatio;
+  const double zoom =
+      std::min({machine / kLargestFixedRound, screen.width() / 640.0, screen.height() / 480.0});
+  return std::max(zoom, 1.0);
+}
+
 QSize DigitCellFor(int32_t layoutWidth) {
   return Grown(layoutWidth, UsesLargeDigits(layoutWidth) ? QSize(32, 42) : QSize(16, 21));
 }

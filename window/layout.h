@@ -58,4 +58,9 @@ QSize Grown(int32_t layoutWidth, QSize size);
 // The digit cell of the layout: 16 x 21 or 32 x 42, grown beyond 1600.
 QSize DigitCellFor(int32_t layoutWidth);
 
+// The bonus round keeps its own size up to a machine of 1280 logical pixels;
+// beyond, it grows with the machine, as far as `screen` (logical) holds it.
+inline constexpr int32_t kLargestFixedRound = 1280;
+double RoundZoom(int32_t layoutWidth, double devicePixelRatio, QSize screen);
+
 }  // namespace vexlor

@@ -44,6 +44,10 @@ bool Lever::Pull() {
   return true;
 }
 
+void Lever::Swing() {
+  if (pulledAt_ < 0) Pull();
+}
+
 void Lever::Frame() {
   const int64_t elapsed = env_.clock() - pulledAt_;
   if (elapsed < kDownMs) {

@@ -27,6 +27,9 @@ class Lever : public QObject {
   // Pulls the lever; false when it cannot move (its pictures do not match a
   // replaced background), and then nothing is drawn.
   bool Pull();
+  // The lever goes down and back with a spin that began elsewhere (a key, a
+  // button, the third coin); a lever already moving goes on as it was.
+  void Swing();
 
  private:
   void Frame();

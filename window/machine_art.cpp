@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <functional>
 #include <future>
 #include <vector>
@@ -48,7 +49,10 @@ std::vector<std::function<void()>> Jobs(MachineArt& art, const Artwork& artwork,
     art.background = At(artwork.background, QSize(scale(kDesignWidth), scale(kDesignHeight)),
                         QRect(0, 0, kDesignWidth, kDesignHeight));
     art.ledWindows = !artwork.backgroundReplaced;
-    if (art.ledWindows) DrawLedWindows(art.background, width);
+    if (art.ledWindows) {
+      DrawLedWindows(art.background, width);
+      DrawMeterHousing(art.background, width);
+    }
   });
   jobs.push_back([&art, &artwork, scale] {
     const QSize blur = artwork.blur.Size();
@@ -137,6 +141,42 @@ void DrawLedWindows(QImage& background, int32_t layoutWidth) {
     p.setBrush(Qt::black);
     p.drawRect(r);
   }
+}
+
+void DrawMeterHousing(QImage& background, int32_t layoutWidth) {
+  const QRect box = Scaled(layoutWidth, design::kBonusMeterBox);
+  const QSize meter =
+      Grown(layoutWidth, QSize(design::kMeterFrameWidth, design::kMeterFrameHeight));
+  if (layoutWidth <= kDesignWidth || meter.width() >= box.width()) return;
+  const double unit = static_cast<double>(layoutWidth) / kDesignWidth;
+  const QRectF target(box.left() + (box.width() - meter.width()) / 2,
+                      box.top() + (box.height() - meter.height()) / 2, meter.width(),
+                      meter.height());
+  // The face runs on across the old well in the colours beside it.
+  const QRectF seat = QRectF(box).adjusted(-4 * unit, -4 * unit, 4 * unit, 4 * unit);
+  const int y = std::clamp(static_cast<int>(target.center().y()), 0, background.height() - 1);
+  const int leftX = std::max(0, static_cast<int>(seat.left()) - 2);
+  const int rightX = std::min(background.width() - 1, static_cast<int>(seat.right()) + 2);
+  QLinearGradient face(seat.topLeft(), seat.topRight());
+  face.setColorAt(0, background.pixelColor(leftX, y));
+  face.setColorAt(1, background.pixelColor(rightX, y));
+  QPainter p(&background);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.fillRect(seat, face);
+  // The recess, its glowing rim and the cyan line, hugging the meter.
+  const QRectF well = target.adjusted(-4 * unit, -4 * unit, 4 * unit, 4 * unit);
+  p.setBrush(QColor(0x07, 0x05, 0x14));
+  p.drawRoundedRect(well.adjusted(-3 * unit, -3 * unit, 3 * unit, 3 * unit), 9 * unit, 9 * unit);
+  QRadialGradient rim(well.center(), well.width() * 0.6);
+  rim.setColorAt(0.8, QColor(0xff, 0x3f, 0xa4, 0));
+  rim.setColorAt(1, QColor(0xff, 0x3f, 0xa4, 70));
+  p.setBrush(rim);
+  p.drawRoundedRect(well, 7 * unit, 7 * unit);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(0x38, 0xe8, 0xff, 110), unit));
+  p.drawRoundedRect(well.adjusted(1.5 * unit, 1.5 * unit, -1.5 * unit, -1.5 * unit), 6 * unit,
+                    6 * unit);
 }
 
 MachineArt BuildMachineArt(const Artwork& artwork, const Picture& symbolSheet, int32_t layoutWidth,

@@ -54,5 +54,9 @@ QRect Scaled(int32_t layoutWidth, const DesignRect& rect);
 // Draws the machine's black LED counter windows onto a built-in background at
 // its layout, as high as the digits of that layout with a margin above and below.
 void DrawLedWindows(QImage& background, int32_t layoutWidth);
+// On a layout wider than 800 the bonus meter keeps its own size in the middle
+// of its box: the box's lit well is drawn again around the meter's size, the
+// rest of the box in the cabinet's face.
+void DrawMeterHousing(QImage& background, int32_t layoutWidth);
 
 }  // namespace vexlor

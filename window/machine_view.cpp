@@ -1,9 +1,11 @@
 #include "window/machine_view.h"
 
+#include <QHelpEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <cmath>
 
 namespace vexlor {
@@ -75,11 +77,28 @@ void MachineView::paintEvent(QPaintEvent* event) {
   }
 }
 
+QPoint MachineView::ToMachine(QPointF logical) const {
+  const QPointF device = logical * ratio_;
+  return QPoint(static_cast<int>(std::floor(device.x())),
+                static_cast<int>(std::floor(device.y()))) -
+         Origin();
+}
+
 void MachineView::mousePressEvent(QMouseEvent* event) {
-  const QPointF device = event->position() * ratio_;
-  const QPoint at(static_cast<int>(std::floor(device.x())),
-                  static_cast<int>(std::floor(device.y())));
-  if (onPress) onPress(event->button(), at - Origin());
+  if (onPress) onPress(event->button(), ToMachine(event->position()));
+}
+
+bool MachineView::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QString tip = tipAt ? tipAt(ToMachine(help->pos())) : QString();
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), tip, this);
+  }
+  return true;
 }
 
 void MachineView::keyPressEvent(QKeyEvent* event) {

@@ -28,18 +28,21 @@ class MachineView : public QWidget {
 
   std::function<void(Qt::MouseButton, QPoint)> onPress;  // machine coordinates
   std::function<void(int key)> onKey;
-  std::function<void(QSize)> onResize;  // logical size
+  std::function<QString(QPoint)> tipAt;  // the tooltip of a machine pixel; empty for none
+  std::function<void(QSize)> onResize;   // logical size
   std::function<void()> onFirstPaint;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool event(QEvent* event) override;  // tooltips
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   QRect ToDevice(const QRect& logical) const;
   QRect ToLogical(const QRect& device) const;
+  QPoint ToMachine(QPointF logical) const;
 
   const QImage& surface_;
   double ratio_ = 1;

@@ -3,7 +3,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
+#include "engine/evaluate.h"
 #include "engine/reels.h"
 #include "window/layout.h"
 
@@ -15,6 +17,9 @@ constexpr int kCaptureShortfall = 8;  // the bottom rows of a reel are left out 
 const QColor kGuideRed(255, 0, 0);
 const QColor kGuideBlue(0, 0, 255);
 const QColor kGuideGreen(0, 128, 0);
+// The paying lines and their pay table rows, by line: the lamps' own colours.
+const std::array<QColor, kLineCount> kPayingColours = {QColor(255, 48, 48), QColor(64, 140, 255),
+                                                       QColor(40, 220, 90)};
 
 }  // namespace
 
@@ -55,10 +60,14 @@ void MachineRenderer::FormPaint() {
   DrawPaylines();
   for (ButtonId id : {ButtonId::BetOne, ButtonId::BetMax, ButtonId::Spin})
     DrawButton(id, true);
+  for (int reel = 0; reel < kReelCount; ++reel) {
+    if (state_.ReelHeld[reel]) PaintHoldButton(true, reel);  // a held reel's button stays lit
+  }
   for (int line = 0; line < kLineCount; ++line) {
     if (line < state_.CoinsBet) DrawLineLamp(line, true);
   }
   DrawLogo();
+  if (payingShown_) LightPayRows();
   Dirty(surface_.rect());
 }
 
@@ -104,21 +113,105 @@ void MachineRenderer::DrawReelBlur(int reel, int32_t offset) {
   DrawPaylines();
 }
 
+namespace {
+
+// Where the guide line of `line` runs: its row and its ends.
+struct GuideRun {
+  int x0, x1, y;
+};
+GuideRun GuideOf(const GameState& state, int line) {
+  const int cell = state.CellSize;
+  const int x0 = state.ReelLeft - 4;
+  const int x1 = x0 + 2 * state.ReelPitch + cell + 12;
+  const std::array<int, kLineCount> rows = {state.ReelTop + cell + cell / 2,
+                                            state.ReelTop + cell / 2 - 2,
+                                            state.ReelTop + 2 * cell + cell / 2};
+  return {x0, x1, rows[static_cast<std::size_t>(line)]};
+}
+
+}  // namespace
+
 void MachineRenderer::DrawPaylines() {
-  const int cell = state_.CellSize;
-  const int x0 = state_.ReelLeft - 4;
-  const int x1 = x0 + 2 * state_.ReelPitch + cell + 12;
-  const int yRed = state_.ReelTop + cell + cell / 2;
-  const int yBlue = state_.ReelTop + cell / 2 - 2;
-  const int yGreen = state_.ReelTop + 2 * cell + cell / 2;
+  // One pixel wide up to a layout of 1600; beyond, as wide as the machine grows.
+  const int width = std::max(1, static_cast<int>(std::lround(GrowthFactor(art_.layoutWidth))));
+  const int above = (width - 1) / 2;
+  QRect dirty;
   {
     QPainter painter(&surface_);
-    for (const auto& [y, colour] : {std::pair{yRed, kGuideRed}, std::pair{yBlue, kGuideBlue},
-                                    std::pair{yGreen, kGuideGreen}}) {
-      painter.fillRect(QRect(x0, y, x1 - x0, 1), colour);
+    const std::array<QColor, kLineCount> colours = {kGuideRed, kGuideBlue, kGuideGreen};
+    for (int line = 0; line < kLineCount; ++line) {
+      const GuideRun run = GuideOf(state_, line);
+      const QRect stroke(run.x0, run.y - above, run.x1 - run.x0, width);
+      painter.fillRect(stroke, colours[static_cast<std::size_t>(line)]);
+      dirty |= stroke;
+    }
+    if (payingShown_) {
+      DrawPayingStrokes(painter, width);
+      dirty |= ReelWindow(0) | ReelWindow(kReelCount - 1);
     }
   }
-  Dirty(QRect(x0, yBlue, x1 - x0, yGreen - yBlue + 1));
+  Dirty(dirty);
+}
+
+void MachineRenderer::DrawPayingStrokes(QPainter& painter, int guideWidth) {
+  const double width = std::max<double>(Scale(5), 3 * guideWidth);
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (int line = 0; line < kLineCount; ++line) {
+    if (!state_.LineWon[static_cast<std::size_t>(line)]) continue;
+    const GuideRun run = GuideOf(state_, line);
+    const QLineF across(run.x0 + width, run.y + 0.5, run.x1 - width, run.y + 0.5);
+    const QColor colour = kPayingColours[static_cast<std::size_t>(line)];
+    QColor glow = colour;
+    glow.setAlpha(90);
+    painter.setPen(QPen(glow, 2.2 * width, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(across);
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(across);
+    painter.setPen(
+        QPen(QColor(255, 255, 255, 170), std::max(1.0, width / 3), Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(across);
+  }
+  painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void MachineRenderer::DrawPayingLines(bool shown) {
+  payingShown_ = shown;
+  if (shown) {
+    DrawPaylines();
+    LightPayRows();
+    return;
+  }
+  for (int reel = 0; reel < kReelCount; ++reel)
+    DrawReel(reel);
+  if (!art_.ledWindows) return;  // a replaced background has no pay table of ours
+  const QRect table = Scaled(art_.layoutWidth, design::kPayTable);
+  {
+    QPainter painter(&surface_);
+    painter.drawImage(table.topLeft(), art_.background, table);
+  }
+  Dirty(table);
+}
+
+void MachineRenderer::LightPayRows() {
+  if (!art_.ledWindows) return;
+  const double unit = static_cast<double>(art_.layoutWidth) / kDesignWidth;
+  QPainter painter(&surface_);
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (int line = 0; line < kLineCount; ++line) {
+    if (!state_.LineWon[static_cast<std::size_t>(line)]) continue;
+    const int symbol = PayingSymbolOf(state_, line);
+    if (symbol < 0) continue;
+    const QRectF row(unit * (design::kPayTable.left + design::kPayRowInset),
+                     unit * (design::kPayRowTop + symbol * design::kPayRowHeight),
+                     unit * (design::kPayTable.width() - 2 * design::kPayRowInset),
+                     unit * (design::kPayRowHeight - design::kPayRowGap));
+    QColor fill = kPayingColours[static_cast<std::size_t>(line)];
+    fill.setAlpha(70);
+    painter.setBrush(fill);
+    painter.setPen(QPen(kPayingColours[static_cast<std::size_t>(line)], 2.5 * unit));
+    painter.drawRoundedRect(row, 8 * unit, 8 * unit);
+    Dirty(row.toAlignedRect().adjusted(-3, -3, 3, 3));
+  }
 }
 
 void MachineRenderer::CaptureReel(int reel) {
@@ -150,6 +243,10 @@ void MachineRenderer::DrawButton(ButtonId id, bool lit) {
 
 void MachineRenderer::DrawHoldButton(bool lit, int reel) {
   if (state_.ReelHeld[reel]) return;  // a held reel's button keeps what it showed
+  PaintHoldButton(lit, reel);
+}
+
+void MachineRenderer::PaintHoldButton(bool lit, int reel) {
   const QRect region = Scaled(art_.layoutWidth, design::kHoldButtons[reel]);
   {
     QPainter painter(&surface_);

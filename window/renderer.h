@@ -40,6 +40,7 @@ class MachineRenderer : public DrawingHooks {
   void DrawReel(int reel) override;
   void DrawReelBlur(int reel, int32_t offset) override;
   void DrawPaylines() override;
+  void DrawPayingLines(bool shown) override;
   void CaptureReel(int reel) override;
   void DrawCapturedReel(int reel, int dy) override;
 
@@ -67,6 +68,9 @@ class MachineRenderer : public DrawingHooks {
   enum Counter { kCredits, kCoins, kHolds, kWinnings };
   void Dirty(const QRect& rect);
   void DrawPanel(const DesignRect& design, const QImage& dimmed, bool lit);
+  void PaintHoldButton(bool lit, int reel);
+  void DrawPayingStrokes(QPainter& painter, int guideWidth);
+  void LightPayRows();
   void DrawCounter(Counter counter, int32_t value, int x, bool green, bool rightAligned, int room);
   void DrawCounter(Counter counter, const design::Counter& place, int32_t value);
   void DrawLabel(const design::Label& label);
@@ -78,6 +82,7 @@ class MachineRenderer : public DrawingHooks {
   QFont labelFont_;
   std::array<QImage, kReelCount> scratch_;  // each reel's window, kept for its stop bounce
   std::array<QRect, 4> counterExtent_{};    // where each counter drew last
+  bool payingShown_ = false;                // a win is being counted
 };
 
 }  // namespace vexlor

@@ -13,6 +13,7 @@
 #include "dialogs/payoffs.h"
 #include "dialogs/save.h"
 #include "dialogs/stats.h"
+#include "window/layout.h"
 
 namespace vexlor {
 
@@ -115,6 +116,7 @@ void SideWindows::OpenBonusRound(Reply<int32_t> prize) {
   round.screen = QRect(QPoint(0, 0), env_.screenSize);
   round.devicePixelRatio = env_.devicePixelRatio;
   round.logicalDpi = env_.logicalDpi;
+  round.zoom = RoundZoom(renderer_.Art().layoutWidth, env_.devicePixelRatio, env_.screenSize);
   round.random = [this](int32_t n) { return random_.Draw(n); };
   round.error = [this](const QString& text) { PictureError(text); };
   round.clock = env_.clock;
@@ -161,8 +163,10 @@ void SideWindows::ShowHelp(int context) {
 bool SideWindows::eventFilter(QObject* watched, QEvent* event) {
   // Taken at the widget the key goes to, the focused control, not at its QWindow.
   auto* widget = qobject_cast<QWidget*>(watched);
+  // In the bonus round every fresh key picks, F1 too.
   if (widget != nullptr && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+      qobject_cast<TTrickForm*>(widget->window()) == nullptr) {
     HelpFor(widget);
     return true;
   }

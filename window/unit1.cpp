@@ -40,7 +40,8 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
       lever_(renderer_, artwork_, env_),
       input_(state_, hooks_, runner_, renderer_, lever_),
       switches_(state_, sound_, *audio_, env_.settingsFile),
-      side_(*this, state_, keeper_, sound_, artwork_, renderer_, random_, env_) {
+      side_(*this, state_, keeper_, sound_, artwork_, renderer_, random_, env_),
+      focus_(*view_) {
   setProperty(kHelpContextProperty, kMachineTopic);
   setPalette(QPalette(Qt::black));
   setAutoFillBackground(true);
@@ -49,8 +50,12 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
   view_->onResize = [this](QSize size) { fitter_.ViewResized(size); };
   view_->onPress = [this](Qt::MouseButton button, QPoint at) { FormMouseDown(button, at); };
   view_->onKey = [this](int key) { FormKeyDown(key); };
+  view_->tipAt = [this](QPoint at) { return input_.ToolTipAt(at); };
   view_->onFirstPaint = [this] { QTimer::singleShot(0, this, &TForm1::OnFirstFrame); };
-  hooks_.onReelsStarted = [this] { keeper_.ReelsStarted(); };
+  hooks_.onReelsStarted = [this] {
+    keeper_.ReelsStarted();
+    if (!state_.StopRequested) lever_.Swing();
+  };
   hooks_.onGameSettled = [this] { keeper_.GameSettled(); };
   hooks_.showMessage = [this](std::string_view text) {
     env_.information(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));

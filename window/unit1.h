@@ -15,6 +15,7 @@
 #include "window/input_router.h"
 #include "window/lamp_animator.h"
 #include "window/lever.h"
+#include "window/machine_focus.h"
 #include "window/main_menu.h"
 #include "window/renderer.h"
 #include "window/side_windows.h"
@@ -118,6 +119,7 @@ class TForm1 : public QMainWindow {
   MainMenu menu_;
   SoundSwitches switches_;
   SideWindows side_;
+  MachineFocus focus_;
   QTimer timer1_;
 };
 

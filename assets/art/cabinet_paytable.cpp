@@ -8,10 +8,9 @@
 namespace vexlor::art::cabinet {
 namespace {
 
-const QRectF kTable(14, 118, 186, 426);
+const QRectF kTable(QPointF(design::kPayTable.left, design::kPayTable.top),
+                    QPointF(design::kPayTable.right, design::kPayTable.bottom));
 constexpr int kPays[8] = {2500, 50, 20, 18, 14, 12, 10, 5};
-constexpr double kRowTop = 176;
-constexpr double kRowHeight = 45.5;
 constexpr int kIcon = 30;
 
 void Icon(QPainter& p, const QImage& icon, QPointF at) {
@@ -46,8 +45,10 @@ void DrawPayTable(QPainter& p) {
       palette::kCyan, QColor(0, 0, 0), 2);
   const QImage sheet = SymbolSheet().convertToFormat(QImage::Format_ARGB32_Premultiplied);
   for (int k = 0; k < 8; ++k) {
-    const double top = kRowTop + k * kRowHeight;
-    const QRectF row(kTable.left() + 8, top, kTable.width() - 16, kRowHeight - 4);
+    const double top = design::kPayRowTop + k * design::kPayRowHeight;
+    const QRectF row(kTable.left() + design::kPayRowInset, top,
+                     kTable.width() - 2 * design::kPayRowInset,
+                     design::kPayRowHeight - design::kPayRowGap);
     if (k == 0) {
       // The jackpot row stands out: a magenta neon frame.
       NeonRow(p, row, 8);

@@ -102,6 +102,10 @@ void FakeDrawing::DrawReelBlur(int reel, int32_t offset) {
 void FakeDrawing::DrawPaylines() {
   log_.Record("DrawPaylines");
 }
+
+void FakeDrawing::DrawPayingLines(bool shown) {
+  log_.Record("DrawPayingLines", shown);
+}
 void FakeDrawing::CaptureReel(int reel) {
   log_.Record("CaptureReel", reel);
 }

@@ -49,6 +49,7 @@ class FakeDrawing : public DrawingHooks {
   void DrawReel(int reel) override;
   void DrawReelBlur(int reel, int32_t offset) override;
   void DrawPaylines() override;
+  void DrawPayingLines(bool shown) override;
   void CaptureReel(int reel) override;
   void DrawCapturedReel(int reel, int dy) override;
   void Repaint() override;
