@@ -1,8 +1,12 @@
 #include "dialogs/help_window.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
@@ -17,19 +21,67 @@ namespace {
 
 // The manual and its pictures are read as plain files of bounded size only.
 constexpr std::uintmax_t kMaxManualFileBytes = 16u << 20;
+constexpr QLatin1String kDoubleSize("@2x");
+
+QString DoubleSizeTwin(const QString& file) {
+  const QFileInfo info(file);
+  const QString twin = info.completeBaseName() + kDoubleSize +
+                       (info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix());
+  return info.dir().filePath(twin);
+}
+
+QImage ReadPicture(const QString& file) {
+  const PlainFile bytes = ReadPlainFile(file.toStdString(), kMaxManualFileBytes);
+  if (!bytes.ok()) return {};
+  QImage image = QImage::fromData(QByteArray::fromStdString(bytes.bytes));
+  if (QFileInfo(file).completeBaseName().endsWith(kDoubleSize)) image.setDevicePixelRatio(2);
+  return image;
+}
 
 class ManualBrowser : public QTextBrowser {
  public:
-  using QTextBrowser::QTextBrowser;
+  explicit ManualBrowser(QWidget* parent) : QTextBrowser(parent) {
+    connect(this, &QTextBrowser::sourceChanged, this, &ManualBrowser::DropLinkMark);
+  }
+
   QVariant loadResource(int type, const QUrl& name) override {
     if (!name.isLocalFile()) return QTextBrowser::loadResource(type, name);
+    if (type == QTextDocument::ImageResource)
+      return ManualPicture(name.toLocalFile(), devicePixelRatioF());
     PlainFile file = ReadPlainFile(name.toLocalFile().toStdString(), kMaxManualFileBytes);
     if (!file.ok()) return {};
     return QByteArray::fromStdString(file.bytes);
   }
+
+ private:
+  // A followed link stays marked, and the history remembers the mark with the
+  // topic it led to: going Forward to that topic would bring the link's place
+  // back into view instead. The mark goes once the link has been followed.
+  void DropLinkMark() {
+    QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection()) return;
+    const int across = horizontalScrollBar()->value();
+    const int down = verticalScrollBar()->value();
+    cursor.clearSelection();
+    setTextCursor(cursor);
+    horizontalScrollBar()->setValue(across);
+    verticalScrollBar()->setValue(down);
+  }
 };
 
 }  // namespace
+
+QImage ManualPicture(const QString& file, qreal devicePixelRatio) {
+  QImage image;
+  if (devicePixelRatio > 1) image = ReadPicture(DoubleSizeTwin(file));
+  if (image.isNull()) image = ReadPicture(file);
+  if (image.isNull()) {
+    // Drawn as nothing, and the browser never reads the file by itself.
+    image = QImage(1, 1, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+  }
+  return image;
+}
 
 HelpWindow::HelpWindow(QString manual, const QString& title, QWidget* parent)
     : QWidget(parent, Qt::Window), manual_(std::move(manual)) {
@@ -51,9 +103,17 @@ HelpWindow::HelpWindow(QString manual, const QString& title, QWidget* parent)
   search_->setPlaceholderText(QStringLiteral("Search"));
   search_->setClearButtonEnabled(true);
   tools->addWidget(search_);
+  searchNote_ = new QLabel(tools);
+  searchNote_->setContentsMargins(6, 0, 6, 0);
+  tools->addWidget(searchNote_);
   connect(search_, &QLineEdit::returnPressed, this, &HelpWindow::Find);
+  connect(search_, &QLineEdit::textChanged, searchNote_, &QLabel::clear);
   layout->addWidget(tools);
   layout->addWidget(browser_);
+}
+
+QString HelpWindow::SearchNote() const {
+  return searchNote_->text();
 }
 
 void HelpWindow::ShowTopic(int context) {
@@ -96,11 +156,17 @@ void HelpWindow::Place() {
 void HelpWindow::Find() {
   const QString text = search_->text();
   if (text.isEmpty()) return;
-  // From where the last match was, round to the top once.
-  if (!browser_->find(text)) {
-    browser_->moveCursor(QTextCursor::Start);
-    browser_->find(text);
+  // From where the last match was, round to the top once; the page stays
+  // where it is when the text is nowhere.
+  const QTextDocument* document = browser_->document();
+  QTextCursor match = document->find(text, browser_->textCursor());
+  if (match.isNull()) match = document->find(text, 0);
+  if (match.isNull()) {
+    searchNote_->setText(QStringLiteral("No match"));
+    return;
   }
+  searchNote_->clear();
+  browser_->setTextCursor(match);
 }
 
 }  // namespace vexlor

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QTextBrowser;
 
@@ -21,6 +23,9 @@ class HelpWindow : public QWidget {
   void ShowTopic(int context);
   int Context() const { return context_; }
   QTextBrowser* Browser() const { return browser_; }
+  QLineEdit* SearchField() const { return search_; }
+  // What the last search found: empty, or "No match".
+  QString SearchNote() const;
 
  private:
   void Place();
@@ -29,8 +34,16 @@ class HelpWindow : public QWidget {
   QString manual_;
   int context_ = 0;
   bool placed_ = false;
-  QTextBrowser* browser_ = nullptr;  // owned by the window
+  QTextBrowser* browser_ = nullptr;  // all owned by the window
   QLineEdit* search_ = nullptr;
+  QLabel* searchNote_ = nullptr;
 };
+
+// A picture of the manual, read as a plain file of bounded size. On a screen
+// of more than one device pixel per pixel its twin at twice the size,
+// "name@2x.png" beside "name.png", is taken when there is one, tagged with a
+// ratio of 2 so it fills the same place. Never null: a picture that cannot be
+// read is an empty one.
+QImage ManualPicture(const QString& file, qreal devicePixelRatio);
 
 }  // namespace vexlor

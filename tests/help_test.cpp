@@ -9,10 +9,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <fstream>
 
 #include "dialogs/borrow.h"
+#include "dialogs/help_window.h"
 #include "dialogs/payoffs.h"
 #include "dialogs/save.h"
 #include "dialogs/stats.h"
@@ -34,6 +38,47 @@ void PressF1(QWidget* at) {
 int ContextAfterF1(TForm1& form, QWidget* at) {
   PressF1(at);
   return form.Help() == nullptr || !form.Help()->isVisible() ? -1 : form.Help()->Context();
+}
+
+// A manual whose contents link to topics that lie pages below them.
+void WriteManual(const std::filesystem::path& file) {
+  std::string html =
+      "<html><body><h1><a name=\"contents\">Contents</a></h1>"
+      "<p><a href=\"#41003\">Playing the machine</a></p>"
+      "<p><a href=\"#41009\">Company information</a></p>";
+  for (const char* topic : {"41003", "41009"}) {
+    for (int i = 0; i < 80; ++i)
+      html += "<p>More of the topic before.</p>";
+    html += std::string("<h2><a name=\"") + topic + "\">Topic " + topic + "</a></h2>";
+  }
+  html += "</body></html>";
+  std::ofstream(file) << html;
+}
+
+// A click on the link `text` of the page in the help window.
+void ClickLink(QTextBrowser& browser, const QString& text) {
+  QTextCursor link = browser.document()->find(text);
+  ASSERT_FALSE(link.isNull()) << "no link " << qPrintable(text);
+  link.setPosition(link.selectionStart() + 2);
+  QTest::mouseClick(browser.viewport(), Qt::LeftButton, {}, browser.cursorRect(link).center());
+}
+
+// A press on a button of the help window's tool bar.
+void Press(HelpWindow& help, const QString& button) {
+  for (QAction* action : help.findChildren<QAction*>()) {
+    if (action->text() != button) continue;
+    EXPECT_TRUE(action->isEnabled()) << qPrintable(button);
+    action->trigger();
+    return;
+  }
+  ADD_FAILURE() << "no button " << qPrintable(button);
+}
+
+// The text typed into the help window's search field and Enter pressed.
+void Search(HelpWindow& help, const QString& text) {
+  help.SearchField()->clear();
+  QTest::keyClicks(help.SearchField(), text);
+  QTest::keyClick(help.SearchField(), Qt::Key_Return);
 }
 
 class Help : public ::testing::Test {
@@ -147,6 +192,55 @@ TEST_F(Help, TheWebLinkAndTheLogoOpenTheCompanyTopicInTheBrowser) {
   form_->OpenCompanyPage();
   ASSERT_EQ(window_.Record().errors.size(), 1);
   EXPECT_TRUE(window_.Record().errors[0].startsWith(QStringLiteral("No web browser would open")));
+}
+
+TEST_F(Help, BackThenForwardReturnsToTheTopicAFollowedLinkLeft) {
+  WriteManual(window_.Folder() / "vexlorslots.html");
+  form_->ManualItemClick();
+  HelpWindow& help = *form_->Help();
+  QTextBrowser& browser = *help.Browser();
+  // In a window the player is in, a followed link is marked as well.
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+  ClickLink(browser, QStringLiteral("Company information"));
+  ASSERT_EQ(browser.source().fragment(), QStringLiteral("41009"));
+  const int topic = browser.verticalScrollBar()->value();
+  ASSERT_GT(topic, 0);
+  Press(help, QStringLiteral("Back"));
+  EXPECT_EQ(browser.source().fragment(), QStringLiteral("contents"));
+  EXPECT_LT(browser.verticalScrollBar()->value(), topic);
+  Press(help, QStringLiteral("Forward"));
+  EXPECT_EQ(browser.source().fragment(), QStringLiteral("41009"));
+  EXPECT_EQ(browser.verticalScrollBar()->value(), topic);
+}
+
+TEST_F(Help, ASearchSaysNoMatchUntilItsTextChangesOrIsFound) {
+  WriteManual(window_.Folder() / "vexlorslots.html");
+  form_->ManualItemClick();
+  HelpWindow& help = *form_->Help();
+  const int top = help.Browser()->verticalScrollBar()->value();
+  Search(help, QStringLiteral("jackpot"));
+  EXPECT_EQ(help.SearchNote(), QStringLiteral("No match"));
+  EXPECT_EQ(help.Browser()->verticalScrollBar()->value(), top);
+  QTest::keyClick(help.SearchField(), Qt::Key_Backspace);
+  EXPECT_EQ(help.SearchNote(), QString());
+  Search(help, QStringLiteral("jackpot"));
+  Search(help, QStringLiteral("Topic 41009"));
+  EXPECT_EQ(help.SearchNote(), QString());
+  EXPECT_EQ(help.Browser()->textCursor().selectedText(), QStringLiteral("Topic 41009"));
+  EXPECT_GT(help.Browser()->verticalScrollBar()->value(), top);
+}
+
+TEST(ManualPictures, TheTwinAtTwiceTheSizeIsTakenOnADenseScreenOnly) {
+  testing::TempFolder folder;
+  const QString picture = QString::fromStdString((folder.path() / "shot.png").string());
+  QImage(10, 8, QImage::Format_RGB32).save(picture);
+  EXPECT_EQ(ManualPicture(picture, 2).size(), QSize(10, 8));  // no twin yet
+  QImage(20, 16, QImage::Format_RGB32).save(picture.chopped(4) + QStringLiteral("@2x.png"));
+  EXPECT_EQ(ManualPicture(picture, 1).size(), QSize(10, 8));
+  const QImage dense = ManualPicture(picture, 2);
+  EXPECT_EQ(dense.size(), QSize(20, 16));
+  EXPECT_EQ(dense.deviceIndependentSize(), QSizeF(10, 8));
+  EXPECT_FALSE(ManualPicture(picture + QStringLiteral(".gone"), 2).isNull());
 }
 
 }  // namespace
