@@ -8,6 +8,7 @@
 
 #include "bonus/unit2.h"
 #include "config/identity.h"
+#include "config/plain_file.h"
 #include "dialogs/borrow.h"
 #include "dialogs/last_plays.h"
 #include "dialogs/payoffs.h"
@@ -186,12 +187,14 @@ void SideWindows::HelpFor(QWidget* widget) {
 }
 
 void SideWindows::OpenCompanyPage() {
-  // The game has no web site: the link opens the manual's company topic in the browser.
-  QUrl page = QUrl::fromLocalFile(QString::fromStdString(ManualFilePath(state_)));
+  // The game has no web site: the link opens the manual's company topic in
+  // the web browser, or in the game's own help window when no browser takes
+  // it or there is no manual to show.
+  const QString manual = QString::fromStdString(ManualFilePath(state_));
+  QUrl page = QUrl::fromLocalFile(manual);
   page.setFragment(QString::number(kCompanyTopic));
-  if (!env_.openUrl || !env_.openUrl(page)) {
-    env_.error(QStringLiteral("No web browser would open %1.").arg(page.toString()));
-  }
+  const bool shown = IsPlainFile(manual.toStdString()) && env_.openUrl && env_.openUrl(page);
+  if (!shown) ShowHelp(kCompanyTopic);
 }
 
 }  // namespace vexlor

@@ -38,7 +38,8 @@ class SideWindows : public QObject {
   void Version1Click();
   // Shows a topic of the manual by its help context.
   void ShowHelp(int context);
-  // The web link and the logo: the manual's company topic in the web browser.
+  // The web link and the logo: the manual's company topic in the web browser, or
+  // in the help window when no browser takes it.
   void OpenCompanyPage();
   HelpWindow* Help() const { return help_; }
   // The round, over the whole screen; `prize` gets what it revealed.
