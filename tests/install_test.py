@@ -186,7 +186,7 @@ def check_files_found(prefix, env):
 def check_manual_pictures(prefix):
     data = os.path.join(prefix, "share/vexlorslots")
     with open(os.path.join(data, "vexlorslots.html"), encoding="utf-8") as f:
-        pictures = set(re.findall(r'src="([^"]+)"', f.read()))
+        pictures = set(re.findall(r'(?:src|srcset)="([^" ]+)', f.read()))
     check(pictures, "the installed manual shows no pictures")
     for picture in sorted(pictures):
         check(os.path.isfile(os.path.join(data, picture)), f"the manual's {picture} is not installed")

@@ -158,13 +158,19 @@ TEST_F(Manual, EveryLinkToAnotherFileFindsItBesideTheManual) {
   }
 }
 
-TEST_F(Manual, EveryPictureIsBesideTheManualAtTheSizeItIsShown) {
+TEST_F(Manual, EveryPictureIsBesideTheManualAtTheSizeItIsShownAndAtTwiceThatSize) {
   ASSERT_FALSE(contents_.images.isEmpty());
   for (const QTextImageFormat& format : contents_.images) {
     const QString file = ManualFolder().filePath(format.name());
     ASSERT_TRUE(IsRelativeFile(format.name())) << qPrintable(format.name());
     const QImage image(file);
     ASSERT_FALSE(image.isNull()) << "no picture at " << qPrintable(file);
+    // For dense screens: the help window takes the twin by its name, a web browser by srcset.
+    const QString twin = format.name().chopped(4) + QStringLiteral("@2x.png");
+    EXPECT_EQ(QImage(ManualFolder().filePath(twin)).size(), image.size() * 2) << qPrintable(twin);
+    EXPECT_TRUE(
+        html_.contains(QStringLiteral("src=\"%1\" srcset=\"%2 2x\"").arg(format.name(), twin)))
+        << qPrintable(format.name()) << " names no twin";
     // A picture drawn at another size than its page gives it is blurred or squashed.
     if (format.width() > 0) {
       EXPECT_EQ(format.width(), image.width()) << qPrintable(file);

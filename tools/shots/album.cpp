@@ -1,8 +1,16 @@
 #include "tools/shots/album.h"
 
-namespace vexlor::shots {
+#include <cmath>
 
-Album::Album(const std::filesystem::path& outDir) : folder_(outDir / "manual") {
+namespace vexlor::shots {
+namespace {
+
+constexpr int kSmallestPng = 0;  // the PNG writer's "quality": 0 packs hardest, losing nothing
+
+}  // namespace
+
+Album::Album(const std::filesystem::path& outDir, int scale)
+    : folder_(outDir / "manual"), scale_(scale) {
   std::error_code error;
   std::filesystem::create_directories(folder_, error);
   if (error)
@@ -11,7 +19,10 @@ Album::Album(const std::filesystem::path& outDir) : folder_(outDir / "manual") {
                           QString::fromStdString(error.message()));
 }
 
-void Album::Save(const QString& name, const QImage& image) {
+void Album::Save(const QString& picture, const QImage& image) {
+  QString name = picture;
+  if (scale_ != 1)
+    name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale_));
   const QString file = QString::fromStdString((folder_ / name.toStdString()).string());
   if (image.isNull()) {
     failures_ << QStringLiteral("%1: nothing to write").arg(name);
@@ -22,20 +33,19 @@ void Album::Save(const QString& name, const QImage& image) {
   plain.setDevicePixelRatio(1);
   plain.setDotsPerMeterX(3780);
   plain.setDotsPerMeterY(3780);
-  if (!plain.save(file, "PNG")) {
+  if (!plain.save(file, "PNG", kSmallestPng)) {
     failures_ << QStringLiteral("cannot write %1").arg(file);
     return;
   }
   saved_ << name;
 }
 
-QImage ScaledToWidth(const QImage& image, int width) {
-  if (image.isNull() || width <= 0 || width == image.width()) return image;
-  return image.scaledToWidth(width, Qt::SmoothTransformation);
-}
-
-QImage Cropped(const QImage& image, const QRect& area, int width) {
-  return ScaledToWidth(image.copy(area), width);
+QImage Album::ToWidth(const QImage& image, int width) const {
+  const QSize pixels = image.size() / scale_;
+  if (image.isNull() || pixels.width() <= width) return image;
+  const auto height = static_cast<int>(std::lround(1.0 * pixels.height() * width / pixels.width()));
+  return image.scaled(QSize(width, height) * scale_, Qt::IgnoreAspectRatio,
+                      Qt::SmoothTransformation);
 }
 
 }  // namespace vexlor::shots

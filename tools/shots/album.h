@@ -1,10 +1,9 @@
 #pragma once
 
-// Where the screenshots go, and the few ways they are cut down to the size
-// of a manual page.
+// Where the screenshots go, and how they are brought down to the size of a
+// manual page.
 
 #include <QImage>
-#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <filesystem>
@@ -13,11 +12,18 @@ namespace vexlor::shots {
 
 class Album {
  public:
-  // The pictures go into `outDir`/manual.
-  explicit Album(const std::filesystem::path& outDir);
+  // The pictures go into `outDir`/manual, taken on a screen of `scale`
+  // device pixels per pixel (1 or 2).
+  Album(const std::filesystem::path& outDir, int scale);
 
-  // Writes `image` as `name` (a PNG file name); a failure is noted.
-  void Save(const QString& name, const QImage& image);
+  int Scale() const { return scale_; }
+  // Writes `image` as `picture` ("name.png"), as "name@2x.png" at scale 2;
+  // a failure is noted.
+  void Save(const QString& picture, const QImage& image);
+  // `image`, taken at the album's scale, brought down to `width` pixels
+  // (width x scale device pixels) when it is wider, its proportions kept:
+  // its height in pixels is the same at every scale.
+  QImage ToWidth(const QImage& image, int width) const;
   // Notes a picture that could not be made, and why.
   void Fail(const QString& why) { failures_ << why; }
 
@@ -26,13 +32,9 @@ class Album {
 
  private:
   std::filesystem::path folder_;
+  int scale_;
   QStringList saved_;
   QStringList failures_;
 };
-
-// `image` brought to `width` pixels wide, its proportions kept, smoothly.
-QImage ScaledToWidth(const QImage& image, int width);
-// The part `area` of `image`, brought to `width` wide (0: as it is).
-QImage Cropped(const QImage& image, const QRect& area, int width = 0);
 
 }  // namespace vexlor::shots

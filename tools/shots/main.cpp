@@ -1,7 +1,8 @@
 // vexlor_shots OUTDIR: plays the game offscreen and writes the screenshots of
-// the player's manual into OUTDIR/manual. The game's executable folder and its
-// store lie in a temporary folder, removed at the end; nothing is written
-// anywhere else.
+// the player's manual into OUTDIR/manual, once as "name.png" and once at
+// twice the size as "name@2x.png" for dense screens. Each time the game's
+// executable folder and its store lie in a temporary folder, removed at the
+// end; nothing is written anywhere else.
 #include <QApplication>
 #include <cstdio>
 
@@ -13,6 +14,34 @@ void Say(const QString& line) {
   std::fprintf(stderr, "vexlor_shots: %s\n", qPrintable(line));
 }
 
+// Plays a game from its start with the fixed seed, and takes its pictures on
+// a screen of `scale` device pixels per pixel. True when all were taken.
+bool TakeShots(const char* outDir, int scale) {
+  using namespace vexlor::shots;
+  ScratchFolder folder;
+  if (!folder.Made()) {
+    Say(QStringLiteral("cannot make a temporary folder"));
+    return false;
+  }
+  // The two cues the game reads whole at start-up.
+  for (const char* cue : {"Vexlor0.wav", "Vexlor3.wav"})
+    WriteQuietCue(folder.Path() / cue);
+
+  Album album(outDir, scale);
+  auto record = std::make_shared<ShotRecord>();
+  {
+    vexlor::TForm1 form(ShotEnvironment(folder.Path(), record, scale));
+    ShootMachine(form, *record, album);
+    ShootSideWindows(form, record, album);
+    record->onStep = nullptr;
+  }
+  for (const QString& box : record->boxes)
+    Say(QStringLiteral("the game said: ") + box);
+  for (const QString& failure : album.Failures())
+    Say(failure);
+  return album.Failures().isEmpty();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -22,28 +51,8 @@ int main(int argc, char** argv) {
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  using namespace vexlor::shots;
-
-  ScratchFolder folder;
-  if (!folder.Made()) {
-    Say(QStringLiteral("cannot make a temporary folder"));
-    return 1;
-  }
-  // The two cues the game reads whole at start-up.
-  for (const char* cue : {"Vexlor0.wav", "Vexlor3.wav"})
-    WriteQuietCue(folder.Path() / cue);
-
-  Album album(argv[1]);
-  auto record = std::make_shared<ShotRecord>();
-  {
-    vexlor::TForm1 form(ShotEnvironment(folder.Path(), record));
-    ShootMachine(form, *record, album);
-    ShootSideWindows(form, record, album);
-    record->onStep = nullptr;
-  }
-  for (const QString& box : record->boxes)
-    Say(QStringLiteral("the game said: ") + box);
-  for (const QString& failure : album.Failures())
-    Say(failure);
-  return album.Failures().isEmpty() ? 0 : 1;
+  bool taken = true;
+  for (int scale : {1, 2})
+    taken = TakeShots(argv[1], scale) && taken;
+  return taken ? 0 : 1;
 }

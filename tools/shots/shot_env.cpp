@@ -31,10 +31,11 @@ ScratchFolder::~ScratchFolder() {
 }
 
 WindowEnvironment ShotEnvironment(const std::filesystem::path& folder,
-                                  const std::shared_ptr<ShotRecord>& record) {
+                                  const std::shared_ptr<ShotRecord>& record, int scale) {
   WindowEnvironment env;
   env.executablePath = QString::fromStdString((folder / "vexlorslots").string());
   env.screenSize = kShotScreen;
+  env.devicePixelRatio = scale;
   env.availableGeometry = QRect(QPoint(0, 0), kShotScreen);
   env.logicalDpi = 120;  // a window, not a maximised one
   env.frameMargins = [](const QWidget&) { return QMargins(); };

@@ -49,14 +49,16 @@ struct ShotRecord {
 // progress and nothing waiting on the clock. False if it never comes to rest.
 bool PlayOut(const TForm1& form, ShotRecord& record);
 
-// The screen the machine is laid out for.
+// The screen the machine is laid out for, in pixels; at scale 2 it has twice
+// as many device pixels each way.
 inline constexpr QSize kShotScreen(800, 600);
 
 // An environment for a machine window whose executable and store lie in
-// `folder`. Its waits and timers run on the record's clock; no real timer of
-// the game's ever fires, so the pictures depend on nothing but its own steps.
+// `folder`, on a screen of `scale` device pixels per pixel. Its waits and
+// timers run on the record's clock; no real timer of the game's ever fires,
+// so the pictures depend on nothing but its own steps.
 WindowEnvironment ShotEnvironment(const std::filesystem::path& folder,
-                                  const std::shared_ptr<ShotRecord>& record);
+                                  const std::shared_ptr<ShotRecord>& record, int scale);
 
 // The side windows' environment: boxes written down, Help does nothing.
 SideEnvironment ShotSideEnvironment(const std::shared_ptr<ShotRecord>& record);

@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QPainter>
+#include <algorithm>
+#include <initializer_list>
 
 #include "bonus/token_layout.h"
 #include "bonus/unit2.h"
 #include "engine/machine_geometry.h"
+#include "savegame/plays.h"
 #include "savegame/store.h"
 #include "tools/shots/shots.h"
 #include "window/artwork.h"
@@ -14,6 +17,7 @@ namespace {
 constexpr int kMaxSpins = 200;
 constexpr int kPickedToken = 3;  // the middle token of the row
 constexpr int kRoundFrame = 12;  // how much of the gilded frame round the round's picture shows
+constexpr int kCropMargin = 6;   // of the cabinet round a part of the machine
 
 // A design rectangle of the machine in the pixels of its layout.
 QRect Area(TForm1& form, int left, int top, int right, int bottom) {
@@ -22,21 +26,49 @@ QRect Area(TForm1& form, int left, int top, int right, int bottom) {
                QPoint(r.Scale(right) - 1, r.Scale(bottom) - 1));
 }
 
+// The smallest design rectangle round all of `parts`, `margin` wider on every
+// side, within the machine.
+design::Rect Around(std::initializer_list<design::Rect> parts, int margin) {
+  design::Rect around = *parts.begin();
+  for (const design::Rect& part : parts) {
+    around = {std::min(around.left, part.left), std::min(around.top, part.top),
+              std::max(around.right, part.right), std::max(around.bottom, part.bottom)};
+  }
+  return {std::max(around.left - margin, 0), std::max(around.top - margin, 0),
+          std::min(around.right + margin, design::kWidth),
+          std::min(around.bottom + margin, design::kHeight)};
+}
+
+QRect Area(TForm1& form, const design::Rect& area) {
+  return Area(form, area.left, area.top, area.right, area.bottom);
+}
+
 // The right-hand column: coin spot, bonus meter, the three buttons and the
 // lever, whose knob stands higher than the coin spot: the counters left of it
 // are blanked to the cabinet's colour.
 QImage Controls(TForm1& form) {
   const QImage& machine = form.Surface();
-  const QRect area = Area(form, design::kCoinSpot.left + 6, design::kLeverRegion.top,
-                          design::kWidth, design::kButtons[1].bottom + 8);
-  QImage controls = Cropped(machine, area);
-  const QRect counters = Area(form, design::kCoinSpot.left + 6, design::kLeverRegion.top,
-                              design::kLeverRegion.left, design::kCoinSpot.top - 6);
+  const design::Rect column =
+      Around({design::kCoinSpot, design::kBonusMeterBox, design::kButtons[0], design::kButtons[1],
+              design::kButtons[2], design::kLeverRegion},
+             kCropMargin);
+  const QRect area = Area(form, column);
+  QImage controls = machine.copy(area);
+  const QRect counters = Area(form, column.left, column.top, design::kLeverRegion.left,
+                              design::kCoinSpot.top - kCropMargin);
   const QColor cabinet = machine.pixelColor(Area(form, design::kWidth - 4, design::kLeverRegion.top,
                                                  design::kWidth, design::kLeverRegion.top + 4)
                                                 .topLeft());
   QPainter(&controls).fillRect(counters.translated(-area.topLeft()), cabinet);
   return controls;
+}
+
+// The hold buttons, the reels and the payline lamps.
+QRect HoldsArea(TForm1& form) {
+  return Area(form, Around({design::kHoldButtons[0], design::kHoldButtons[2], design::ReelWindow(0),
+                            design::ReelWindow(2), design::kLampRows[0], design::kLampRows[1],
+                            design::kLampRows[2]},
+                           kCropMargin));
 }
 
 // A key on the machine, played out to the end.
@@ -60,12 +92,15 @@ bool SpinUntil(TForm1& form, ShotRecord& record,
 }
 
 // The round's picture with a little of its frame, at the moment it shows.
+// The round is laid out in pixels and drawn in device pixels.
 QImage RoundPicture(const TTrickForm& round) {
   const QImage& surface = round.Surface();
+  const qreal ratio = surface.devicePixelRatio();
+  const QSize window = (QSizeF(surface.size()) / ratio).toSize();
   const QPoint origin = round.PictureOrigin();
-  const QRect picture(origin,
-                      QSize(surface.width() - 2 * origin.x(), surface.height() - 2 * origin.y()));
-  return surface.copy(picture.adjusted(-kRoundFrame, -kRoundFrame, kRoundFrame, kRoundFrame));
+  const QRect picture = QRect(origin, window - 2 * QSize(origin.x(), origin.y()))
+                            .adjusted(-kRoundFrame, -kRoundFrame, kRoundFrame, kRoundFrame);
+  return surface.copy(QRect(picture.topLeft() * ratio, picture.size() * ratio));
 }
 
 // Plays every bonus round as a player would, with a click on the middle
@@ -88,26 +123,25 @@ void PlayRounds(ShotRecord& record, QImage* reveal) {
 
 void ShootIdle(TForm1& form, Album& album) {
   const QImage& machine = form.Surface();
-  album.Save(QStringLiteral("machine.png"), ScaledToWidth(machine, kPageWidth));
-  const design::Rect console = design::kCounterConsole;
-  album.Save(QStringLiteral("counters.png"), Cropped(machine, Area(form, console.left, console.top,
-                                                                   console.right, console.bottom)));
+  album.Save(QStringLiteral("machine.png"), album.ToWidth(machine, kPageWidth));
+  album.Save(QStringLiteral("counters.png"), machine.copy(Area(form, design::kCounterConsole)));
   album.Save(QStringLiteral("controls.png"), Controls(form));
 }
 
 // The five badged symbols, in the order 1, 2, 3, H, X, as the reels show them.
 void ShootBadges(Album& album) {
-  constexpr int kCell = design::kCell;
-  constexpr int kGap = 6;
+  const int cell = design::kCell * album.Scale();
+  const int gap = 6 * album.Scale();
   constexpr int kBadgedCells[] = {15, 14, 13, 11, 9};  // symbol + 8, badged
-  const QImage sheet = LoadBuiltInArtwork().symbols.Image();
-  QImage strip(5 * kCell + 4 * kGap, kCell, QImage::Format_RGB32);
+  const Picture& sheet = LoadBuiltInArtwork().symbols;
+  QImage strip(5 * cell + 4 * gap, cell, QImage::Format_RGB32);
   strip.fill(Qt::white);
   QPainter painter(&strip);
   for (int i = 0; i < 5; ++i) {
-    const int cell = kBadgedCells[i];
-    const QRect source((cell % 4) * kCell, (cell / 4) * kCell, kCell, kCell);
-    painter.drawImage(QPoint(i * (kCell + kGap), 0), sheet, source);
+    const int badged = kBadgedCells[i];
+    const QRect source((badged % 4) * design::kCell, (badged / 4) * design::kCell, design::kCell,
+                       design::kCell);
+    painter.drawImage(QPoint(i * (cell + gap), 0), sheet.Scaled(QSize(cell, cell), source));
   }
   painter.end();
   album.Save(QStringLiteral("badges.png"), strip);
@@ -118,7 +152,7 @@ void ShootWin(TForm1& form, ShotRecord& record, Album& album) {
     album.Fail(QStringLiteral("no winning spin in %1 spins").arg(kMaxSpins));
     return;
   }
-  album.Save(QStringLiteral("win.png"), ScaledToWidth(form.Surface(), kPageWidth));
+  album.Save(QStringLiteral("win.png"), album.ToWidth(form.Surface(), kPageWidth));
 }
 
 void ShootHolds(TForm1& form, ShotRecord& record, Album& album) {
@@ -135,8 +169,7 @@ void ShootHolds(TForm1& form, ShotRecord& record, Album& album) {
     album.Fail(QStringLiteral("the keys 1 and 3 held no reels"));
     return;
   }
-  // The hold buttons, the reels and the payline lamps.
-  album.Save(QStringLiteral("holds.png"), Cropped(form.Surface(), Area(form, 232, 238, 568, 506)));
+  album.Save(QStringLiteral("holds.png"), form.Surface().copy(HoldsArea(form)));
   Key(form, record, Qt::Key_M);  // the held spin, so the game goes on from a settled machine
 }
 
@@ -155,7 +188,7 @@ void ShootBonusRound(TForm1& form, ShotRecord& record, Album& album) {
     album.Fail(QStringLiteral("no bonus round showed its prize"));
     return;
   }
-  album.Save(QStringLiteral("bonus.png"), ScaledToWidth(reveal, kPageWidth));
+  album.Save(QStringLiteral("bonus.png"), album.ToWidth(reveal, kPageWidth));
 }
 
 // Saves the game as it stands into a slot, for the slot window to show.
@@ -167,11 +200,20 @@ void Keep(TForm1& form, Album& album, int slot, const char* name) {
   }
 }
 
+// Plays on until the last plays window has a full list to show.
+void PlayOn(TForm1& form, ShotRecord& record, Album& album) {
+  const auto listFull = [&form](const GameState&) {
+    return form.Plays().plays.size() >= kPlaysListed;
+  };
+  if (!SpinUntil(form, record, listFull))
+    album.Fail(QStringLiteral("fewer than %1 plays in %2 spins").arg(kPlaysListed).arg(kMaxSpins));
+}
+
 }  // namespace
 
 void ShootMachine(TForm1& form, ShotRecord& record, Album& album) {
   PlayRounds(record, nullptr);
-  form.LayoutForScreen(design::kWidth);
+  form.LayoutForScreen(design::kWidth * album.Scale());
   form.Timer1Timer();
   form.NewGame1Click();
   ShootIdle(form, album);
@@ -182,6 +224,7 @@ void ShootMachine(TForm1& form, ShotRecord& record, Album& album) {
   ShootHolds(form, record, album);
   ShootBonusRound(form, record, album);
   Keep(form, album, 4, "After the bonus");
+  PlayOn(form, record, album);
 }
 
 }  // namespace vexlor::shots
