@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -221,15 +223,41 @@ TEST(Stats, TheWindowShowsItsFiguresInTheLocaleGiven) {
   EXPECT_EQ(form.Value(7), "100,00%");
 }
 
-TEST_F(SideWindows, CommandsThatChangeTheGameWaitWhileASpinRuns) {
+// How far in grey level the text a widget draws in `area` stands out from the
+// background at the area's corner.
+int Contrast(QWidget& widget, const QRect& area) {
+  const QImage image = widget.grab(area).toImage();
+  const int background = qGray(image.pixel(0, 0));
+  int contrast = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x)
+      contrast = std::max(contrast, std::abs(qGray(image.pixel(x, y)) - background));
+  }
+  return contrast;
+}
+
+TEST_F(SideWindows, CommandsThatChangeTheGameWaitWhileASpinRunsGreyedButReadable) {
+  QMenuBar& bar = *form_->menuBar();
+  bar.resize(bar.sizeHint());  // every item on the bar, none in its overflow
+  QMenu& file = *bar.actions().front()->menu();
+  file.resize(file.sizeHint());
+  const auto inBar = [&](Command c) {
+    return Contrast(bar, bar.actionGeometry(form_->CommandAction(c)));
+  };
+  const auto inFile = [&](Command c) {
+    return Contrast(file, file.actionGeometry(form_->CommandAction(c)));
+  };
   bool greyedMidSpin = true;
   bool statsLiveMidSpin = false;
+  std::array<int, 4> ink{};  // mid-spin: Borrow and Stats on the bar, New Game and Last Plays
   window_.Record().onStep = [&] {
     if (!form_->Runner().InProgress()) return;
     for (Command c : {Command::NewGame, Command::OpenGame, Command::SaveGame, Command::Borrow})
       greyedMidSpin &= !form_->CommandAction(c)->isEnabled();
     statsLiveMidSpin = form_->CommandAction(Command::Stats)->isEnabled() &&
                        form_->CommandAction(Command::LastPlays)->isEnabled();
+    ink = {inBar(Command::Borrow), inBar(Command::Stats), inFile(Command::NewGame),
+           inFile(Command::LastPlays)};
     form_->NewGame1Click();  // ignored even when called directly
     form_->SaveGame1Click();
   };
@@ -237,6 +265,11 @@ TEST_F(SideWindows, CommandsThatChangeTheGameWaitWhileASpinRuns) {
   window_.Record().onStep = nullptr;
   EXPECT_TRUE(greyedMidSpin);
   EXPECT_TRUE(statsLiveMidSpin);
+  // A greyed item is dimmed, never drawn in the colour behind it.
+  EXPECT_GT(ink[0], 96);
+  EXPECT_LT(ink[0], ink[1]);
+  EXPECT_GT(ink[2], 96);
+  EXPECT_LT(ink[2], ink[3]);
   EXPECT_EQ(State().Spins, 1);                            // no New Game came in between
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // nor a slot dialog
   for (Command c : {Command::NewGame, Command::OpenGame, Command::SaveGame, Command::Borrow})

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "config/identity.h"
+#include "dialogs/game_style.h"
 #include "window/unit1.h"
 
 namespace vexlor {
@@ -59,6 +60,11 @@ void MainMenu::Build(QMenuBar& bar, TForm1& form, const GameState& state) {
   help->addSeparator();
   item(help, Command::CompanyInformation, QStringLiteral("&Company Information"),
        &TForm1::CompayInformation1Click);
+
+  // The menus open in the bar's black, and what is greyed stays readable there.
+  bar.setPalette(MenuBarPalette());
+  for (QMenu* menu : {file, options, help})
+    menu->setPalette(MenuBarPalette());
 }
 
 void MainMenu::Update(bool spinInProgress) {

@@ -16,7 +16,8 @@ class TForm1;
 // window's handler of its name, and which of them may act now.
 class MainMenu {
  public:
-  // Builds the menus; the manual item's caption follows the game's identity.
+  // Builds the menus, in the bar's palette; the manual item's caption follows
+  // the game's identity.
   void Build(QMenuBar& bar, TForm1& form, const GameState& state);
   QAction* Action(Command command) const { return commands_.at(command); }
   // Greys the commands that wait while a spin runs, and back.

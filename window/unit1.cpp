@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "config/identity.h"
+#include "dialogs/game_style.h"
 #include "engine/reels.h"
 #include "savegame/store.h"
 #include "sound/music.h"
@@ -42,6 +43,7 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
       switches_(state_, sound_, *audio_, env_.settingsFile),
       side_(*this, state_, keeper_, sound_, artwork_, renderer_, random_, env_),
       focus_(*view_) {
+  ApplyGameStyle();  // the cabinet's look for every window beside the machine
   setProperty(kHelpContextProperty, kMachineTopic);
   setPalette(QPalette(Qt::black));
   setAutoFillBackground(true);
