@@ -5,14 +5,26 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <cmath>
 
+#include "assets/art/palette.h"
 #include "dialogs/borrowing.h"
+#include "dialogs/game_style.h"
 
 namespace vexlor {
 namespace {
 
 constexpr int kChipGlyph = 48;
+constexpr int kCaptionTop = 20;
+constexpr int kCaptionPx = 14;
+constexpr int kCounterTop = 40;
+constexpr int kCounterLeft = 20;    // the borrowed digits' left edge
+constexpr int kCounterMargin = 30;  // from the window's right side to the credits' right edge
+// The counters' digits are the machine's, no taller than the room above the chips.
+constexpr int kMaxDigitHeight = 48;
+constexpr int kRim = 4;          // the counters' chrome frame around their digits
+constexpr int kCounterGap = 16;  // between the two frames
 
 QIcon ChipIcon(const Picture& chip) {
   QIcon icon;
@@ -24,6 +36,29 @@ QIcon ChipIcon(const Picture& chip) {
   return icon;
 }
 
+// The digits as they are, or shrunk to `maxHeight` pixels when they are taller.
+Digits FitDigits(Digits digits, int maxHeight) {
+  const QSize cell = digits.cell;
+  if (cell.height() <= maxHeight || cell.isEmpty()) return digits;
+  const QSize fitted(std::max(1, cell.width() * maxHeight / cell.height()), maxHeight);
+  for (QImage* strip : {&digits.red, &digits.green}) {
+    const int cells = strip->width() / cell.width();
+    *strip = strip->scaled(QSize(cells * fitted.width(), fitted.height()), Qt::IgnoreAspectRatio,
+                           Qt::SmoothTransformation);
+  }
+  digits.cell = fitted;
+  return digits;
+}
+
+QLabel* Caption(const QString& text, const QRect& place, Qt::Alignment alignment, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(HeadingFont(kCaptionPx));
+  SetLook(*label, Look::Heading);
+  label->setAlignment(alignment | Qt::AlignTop);
+  label->setGeometry(place);
+  return label;
+}
+
 }  // namespace
 
 TBorrowC::TBorrowC(GameState& state, const SideEnvironment& env,
@@ -32,8 +67,9 @@ TBorrowC::TBorrowC(GameState& state, const SideEnvironment& env,
     : QDialog(parent, kSideWindowFlags),
       state_(state),
       env_(env),
-      digits_(std::move(digits)),
-      digitRatio_(digitRatio > 0 ? digitRatio : 1) {
+      digitRatio_(digitRatio > 0 ? digitRatio : 1),
+      digits_(FitDigits(std::move(digits),
+                        static_cast<int>(std::lround(kMaxDigitHeight * digitRatio_)))) {
   setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
   setFixedSize(582, 300);
   setFont(WindowFont(13));
@@ -51,10 +87,20 @@ TBorrowC::TBorrowC(GameState& state, const SideEnvironment& env,
     connect(chip, &QPushButton::clicked, this, [this, tag] { BitBtn1Click(tag); });
     chips_[static_cast<std::size_t>(tag)] = chip;
   }
+  // Each caption over its counter, the credits' right-aligned to the counter's
+  // right edge: widgets of their own, placed by the window's own size.
+  const int half = width() / 2;
+  const int captionHeight = QFontMetrics(HeadingFont(kCaptionPx)).height();
+  Caption(QStringLiteral("Borrowed:"),
+          QRect(kCounterLeft, kCaptionTop, half - kCounterLeft, captionHeight), Qt::AlignLeft,
+          this);
+  Caption(QStringLiteral("Credits:"),
+          QRect(half, kCaptionTop, half - kCounterMargin, captionHeight), Qt::AlignRight, this);
   auto* mode = new QLabel(QStringLiteral("Mode:"), this);
-  mode->setFont(WindowFont(19));
-  mode->setStyleSheet(QStringLiteral("color: #ff0000"));
+  mode->setFont(HeadingFont(19));
+  SetLook(*mode, Look::Warning);
   mode->move(56, 192);
+  mode->adjustSize();
   radioButton1_ = new QRadioButton(QStringLiteral("Borrow Credits"), this);
   radioButton1_->setGeometry(147, 192, 190, 33);
   radioButton1_->setFont(WindowFont(16));
@@ -92,22 +138,25 @@ void TBorrowC::BitBtn7Click() {
 void TBorrowC::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   QPainter painter(this);
-  const QFont font = WindowFont(13, true);
-  painter.setFont(font);
-  painter.setPen(palette().color(QPalette::ButtonText));
-  const QFontMetrics metrics(font);
-  const QString credits = QStringLiteral("Credits:");
-  painter.drawText(QPoint(frameGeometry().width() - metrics.horizontalAdvance(credits) - 35,
-                          20 + metrics.ascent()),
-                   credits);
-  painter.drawText(QPoint(20, 20 + metrics.ascent()), QStringLiteral("Borrowed:"));
+  // Each number has its half of the window: ten digits of either never meet the other.
+  const int room = (width() - kCounterLeft - kCounterMargin - 2 * kRim - kCounterGap) / 2;
+  const int digitHeight = static_cast<int>(std::ceil(digits_.cell.height() / digitRatio_));
+  // Black windows in the cabinet's chrome, as the machine's counters have.
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(art::palette::kChromeMid, 2));
+  painter.setBrush(Qt::black);
+  for (const int left : {kCounterLeft, width() - kCounterMargin - room}) {
+    painter.drawRoundedRect(
+        QRectF(left - kRim, kCounterTop - kRim, room + 2 * kRim, digitHeight + 2 * kRim), kRim,
+        kRim);
+  }
   // The digits are the machine's, in device pixels.
   painter.scale(1 / digitRatio_, 1 / digitRatio_);
   const auto device = [this](int v) { return static_cast<int>(std::lround(v * digitRatio_)); };
-  // Each number has half the window: ten digits of either never meet the other.
-  const int room = device(width() / 2 - 25);
-  DrawNumber(painter, digits_, state_.Credits, device(width() - 30), device(40), false, true, room);
-  DrawNumber(painter, digits_, state_.Borrowed, device(20), device(40), true, false, room);
+  DrawNumber(painter, digits_, state_.Credits, device(width() - kCounterMargin),
+             device(kCounterTop), false, true, device(room));
+  DrawNumber(painter, digits_, state_.Borrowed, device(kCounterLeft), device(kCounterTop), true,
+             false, device(room));
 }
 
 }  // namespace vexlor

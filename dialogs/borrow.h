@@ -15,7 +15,8 @@ namespace vexlor {
 
 // The borrow window: four chips borrow or pay back 1000, 100, 10 or 1 at
 // once, in the mode the radio buttons choose; both counters show in the
-// machine's LED digits, drawn at the display's device pixels.
+// machine's LED digits, drawn at the display's device pixels and no taller
+// than the room above the chips.
 class TBorrowC : public QDialog {
   Q_OBJECT
  public:
@@ -35,8 +36,8 @@ class TBorrowC : public QDialog {
  private:
   GameState& state_;
   SideEnvironment env_;
-  Digits digits_;
   double digitRatio_;
+  Digits digits_;
   std::array<QPushButton*, 4> chips_{};  // owned by the window
   QRadioButton* radioButton1_ = nullptr;
   QRadioButton* radioButton2_ = nullptr;

@@ -144,6 +144,36 @@ TEST_F(SideWindows, BorrowingAndPayingBackKeepTheirRulesAndTheGameIsStored) {
   EXPECT_EQ(Stored("CurrentGame", "Borrowed"), "949");
 }
 
+// Where a window shows something other than its background within `area`.
+QRect Ink(const QImage& shown, const QRect& area, QRgb background) {
+  QRect ink;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (std::abs(qGray(shown.pixel(x, y)) - qGray(background)) > 48) ink |= QRect(x, y, 1, 1);
+    }
+  }
+  return ink;
+}
+
+TEST_F(SideWindows, TheBorrowWindowShowsEachCaptionOverItsCounterAtEveryOpening) {
+  for (int opening = 0; opening < 3; ++opening) {
+    form_->Borrow1Click();
+    TBorrowC& borrow = Modal<TBorrowC>();
+    const QImage shown = borrow.grab().toImage();
+    const QRgb background = borrow.palette().color(QPalette::Window).rgb();
+    const int half = borrow.width() / 2;
+    // The captions' band, above the counters' frames.
+    const QRect borrowed = Ink(shown, QRect(0, 18, half, 15), background);
+    const QRect credits = Ink(shown, QRect(half, 18, half, 15), background);
+    CloseModal();
+    ASSERT_FALSE(borrowed.isEmpty()) << "opening " << opening;
+    ASSERT_FALSE(credits.isEmpty()) << "opening " << opening;
+    EXPECT_NEAR(borrowed.left(), 20, 3);                   // over the borrowed digits' left edge
+    EXPECT_NEAR(credits.right(), borrow.width() - 30, 3);  // over the credits' right edge
+    EXPECT_GT(credits.width(), 40);                        // the whole word
+  }
+}
+
 TEST(Borrowing, RefusalsComeInTheirOrderWithTheirTexts) {
   const QLocale english(QLocale::English, QLocale::UnitedStates);
   GameState s;
