@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "config/identity.h"
+#include "dialogs/game_style.h"
 
 namespace vexlor {
 namespace {
@@ -29,7 +30,7 @@ TLoadSave::TLoadSave(GameState& state, const GameStore& store, const SideEnviron
   setFont(WindowFont(11, true));
   setProperty(kHelpContextProperty, kGameSlotsTopic);
   auto* bevel = new QFrame(this);
-  bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  SetLook(*bevel, Look::Well);
   bevel->setGeometry(0, 8, 617, 297);
   auto* cancel =
       new QPushButton(StandardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Cancel"), this);
@@ -49,15 +50,16 @@ TLoadSave::TLoadSave(GameState& state, const GameStore& store, const SideEnviron
 void TLoadSave::MakeRow(int row) {
   const int column = (row - 1) / 4;
   auto* panel = new QFrame(this);
-  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  SetLook(*panel, Look::Card);
   panel->setGeometry(16 + 296 * column, 16 + 72 * ((row - 1) % 4), 289, 65);
   Row& r = rows_[static_cast<std::size_t>(row - 1)];
   r.name = new QLineEdit(panel);
   r.name->setFrame(false);
   r.name->setFont(WindowFont(11));
   r.name->setGeometry(8, 8, 233, 20);
-  r.name->setStyleSheet(QStringLiteral("background: transparent"));  // looks like a label
+  SetLook(*r.name, Look::Entry);  // reads like a label, takes typing
   r.game = RowLabel(panel, 8, 28, 129, Qt::AlignLeft);
+  SetLook(*r.game, Look::Caption);
   r.date = RowLabel(panel, 168, 28, 57, Qt::AlignRight);
   r.credits = RowLabel(panel, 8, 48, 105, Qt::AlignLeft);
   r.borrowed = RowLabel(panel, 112, 48, 113, Qt::AlignRight);
@@ -134,9 +136,11 @@ void AskGameName(QWidget* parent, const QString& name,
   auto* prompt = new QInputDialog(parent);
   prompt->setAttribute(Qt::WA_DeleteOnClose);
   prompt->setWindowTitle(QStringLiteral("Name for this saved game?"));
-  prompt->setLabelText(QString());
+  prompt->setLabelText(QStringLiteral("Name of the saved game:"));
   prompt->setTextValue(name);
   if (auto* edit = prompt->findChild<QLineEdit*>()) {
+    // The box takes its width from its text box: wide enough for its title.
+    edit->setMinimumWidth(TitleBarWidth(prompt->windowTitle()));
     edit->setMaxLength(255);
     edit->selectAll();
   }

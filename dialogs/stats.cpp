@@ -1,9 +1,11 @@
 #include "dialogs/stats.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 
+#include "dialogs/game_style.h"
 #include "dialogs/stats_figures.h"
 
 namespace vexlor {
@@ -19,6 +21,12 @@ TStatsForm::TStatsForm(const GameState& state, const SideEnvironment& env, QWidg
   setWindowTitle(QStringLiteral("Your Game Statistics"));
   setFixedSize(632, 207);
   setFont(WindowFont(13));
+  // The counters on the left and what was paid out on the right, each on a panel.
+  for (const QRect& panel : {QRect(4, 6, 290, 146), QRect(330, 6, 296, 146)}) {
+    auto* card = new QFrame(this);
+    SetLook(*card, Look::Card);
+    card->setGeometry(panel);
+  }
   struct Caption {
     const char* text;
     int left, top;
@@ -31,12 +39,13 @@ TStatsForm::TStatsForm(const GameState& state, const SideEnvironment& env, QWidg
         Caption{"Bonus:", 364, 94, false}, Caption{"Overall Payoff Percentage:", 340, 126, true}}) {
     auto* label = new QLabel(QString::fromLatin1(c.text), this);
     label->setFont(WindowFont(13, c.bold));
+    SetLook(*label, Look::Caption);
     label->move(c.left, c.top);
   }
   values_ = {ValueLabel(281, 14, true),  ValueLabel(281, 70, true), ValueLabel(281, 126, true),
              ValueLabel(609, 14, true),  ValueLabel(609, 46, true), ValueLabel(585, 70, false),
              ValueLabel(585, 94, false), ValueLabel(617, 126, true)};
-  values_[7]->setStyleSheet(QStringLiteral("color: #ff0000"));
+  SetLook(*values_[7], Look::Warning);
   auto* ok = new QPushButton(StandardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
   ok->setGeometry(536, 168, 89, 33);
   ok->setDefault(true);

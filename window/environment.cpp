@@ -16,6 +16,7 @@
 
 #include "config/identity.h"
 #include "config/standard_error.h"
+#include "dialogs/game_style.h"
 #include "savegame/store.h"
 #include "sound/sdl_audio.h"
 #include "window/clock_timers.h"
@@ -56,6 +57,7 @@ void OpenBox(QMessageBox::Icon icon, const QString& text) {
     auto* box = new QMessageBox(icon, Title(), shown, QMessageBox::Ok, over ? over : game);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
+    FitTitle(*box);
     box->show();
   });
 }
