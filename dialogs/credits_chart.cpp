@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "assets/art/palette.h"
+#include "dialogs/game_style.h"
 #include "dialogs/last_plays_layout.h"
 #include "dialogs/side_window.h"
 
@@ -93,13 +95,16 @@ void CreditsChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.fillRect(rect(), palette().base());
-  painter.setPen(palette().text().color());
   const QRectF plot = PlotArea();
   const QString title = credits_.size() == 1
                             ? QStringLiteral("Credits after the last spin")
                             : QStringLiteral("Credits over the last %1 spins").arg(credits_.size());
+  painter.save();
+  painter.setFont(HeadingFont(kChartTitlePx));
+  painter.setPen(art::palette::kGold);
   painter.drawText(QRectF(plot.left(), 0, plot.width(), kChartTop), Qt::AlignCenter,
                    credits_.empty() ? QStringLiteral("No spins yet") : title);
+  painter.restore();
   if (credits_.empty()) return;
 
   const QStringList labels = AxisLabels();
@@ -124,9 +129,9 @@ void CreditsChart::paintEvent(QPaintEvent*) {
   QPainterPath line(PointAt(0, plot));
   for (std::size_t i = 1; i < credits_.size(); ++i)
     line.lineTo(PointAt(i, plot));
-  painter.setPen(QPen(QColor(0x1f, 0x6f, 0xc0), 2));
+  painter.setPen(QPen(palette().highlight(), 2));
   painter.drawPath(line);
-  painter.setBrush(QColor(0x1f, 0x6f, 0xc0));
+  painter.setBrush(palette().highlight());
   painter.drawEllipse(PointAt(credits_.size() - 1, plot), 3, 3);  // where the game stands now
 }
 

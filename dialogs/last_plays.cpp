@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -126,8 +127,9 @@ TLastPlays::TLastPlays(const PlayHistory& history, const Picture& symbolSheet,
   layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
   layout->setSpacing(kGap);
 
+  // The note names the game the plays belong to: as many lines as that takes.
   note_ = new QLabel(NoteFor(history), this);
-  note_->setFixedHeight(kNoteHeight);
+  note_->setWordWrap(true);
   layout->addWidget(note_);
 
   std::vector<int32_t> credits;
@@ -136,7 +138,6 @@ TLastPlays::TLastPlays(const PlayHistory& history, const Picture& symbolSheet,
   const int32_t firstSpin = history.plays.empty() ? 0 : history.plays.front().spin;
   const int32_t lastSpin = history.plays.empty() ? 0 : history.plays.back().spin;
   chart_ = new CreditsChart(std::move(credits), firstSpin, lastSpin, env_.locale, this);
-  chart_->setFixedHeight(kChartHeight);
   layout->addWidget(chart_);
 
   list_ = new QTableWidget(this);
@@ -149,6 +150,7 @@ TLastPlays::TLastPlays(const PlayHistory& history, const Picture& symbolSheet,
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(ok, 0, Qt::AlignRight);
   FitWindow(room);
+  list_->setFocus();  // the keys scroll the plays at once
 }
 
 void TLastPlays::FillList(const PlayHistory& history, const Picture& symbolSheet,
@@ -168,8 +170,9 @@ void TLastPlays::FillList(const PlayHistory& history, const Picture& symbolSheet
   list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   list_->verticalHeader()->setDefaultSectionSize(kRowHeight);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list_->setSelectionMode(QAbstractItemView::NoSelection);
-  list_->setFocusPolicy(Qt::NoFocus);
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list_->setTabKeyNavigation(false);  // Tab goes on to OK
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   if (rows == 0) return;
   const std::array<QImage, 16> symbols =
@@ -190,19 +193,36 @@ void TLastPlays::FillList(const PlayHistory& history, const Picture& symbolSheet
 }
 
 void TLastPlays::FitWindow(QSize room) {
+  list_->ensurePolished();  // its frame as the style sheet draws it
   const int frame = 2 * list_->frameWidth();
+  // The list is as tall as the plays it shows, up to the ten it keeps.
+  const int rows = std::max(list_->rowCount(), kListedRowsAtLeast);
+  const int fullList = kHeaderHeight + rows * kRowHeight + frame;
+  const int leastList = kHeaderHeight + kListedRowsAtLeast * kRowHeight + frame;
   int listWidth = std::accumulate(std::begin(kColumnWidths), std::end(kColumnWidths), 0) + frame;
-  int listHeight = kHeaderHeight + static_cast<int>(kPlaysListed) * kRowHeight + frame;
-  const int others = 2 * kMargin + kNoteHeight + kChartHeight + kButtonHeight + 3 * kGap;
   // On a short screen the list gives up height and scrolls, its scroll bar
-  // beside the columns rather than over the last one.
-  if (!room.isEmpty() && others + listHeight > room.height()) {
-    listHeight = std::max(kHeaderHeight + 2 * kRowHeight, room.height() - others);
+  // beside the columns rather than over the last one; the chart gives up
+  // height only where the list would show fewer rows than it keeps.
+  const bool scrolls =
+      !room.isEmpty() && Others(listWidth, kChartHeight) + fullList > room.height();
+  if (scrolls) {
     listWidth += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list_);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   }
+  int chartHeight = kChartHeight;
+  int listHeight = fullList;
+  if (scrolls) {
+    const int spare = room.height() - Others(listWidth, 0);
+    chartHeight = std::clamp(spare - leastList, kChartMinHeight, kChartHeight);
+    listHeight = std::max(leastList, spare - chartHeight);
+  }
+  chart_->setFixedHeight(chartHeight);
   list_->setFixedSize(listWidth, listHeight);
-  setFixedSize(listWidth + 2 * kMargin, others + listHeight);
+  setFixedSize(listWidth + 2 * kMargin, Others(listWidth, chartHeight) + listHeight);
+}
+
+int TLastPlays::Others(int listWidth, int chartHeight) const {
+  return 2 * kMargin + note_->heightForWidth(listWidth) + chartHeight + kButtonHeight + 3 * kGap;
 }
 
 int TLastPlays::RowCount() const {

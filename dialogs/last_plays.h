@@ -41,6 +41,8 @@ class TLastPlays : public QDialog {
  private:
   void FillList(const PlayHistory& history, const Picture& symbolSheet, double devicePixelRatio);
   void FitWindow(QSize room);
+  // The window's height but for the list's, with the list `listWidth` wide.
+  int Others(int listWidth, int chartHeight) const;
 
   SideEnvironment env_;
   QLabel* note_ = nullptr;  // all owned by the window

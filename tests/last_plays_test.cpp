@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <algorithm>
 #include <fstream>
@@ -242,6 +243,8 @@ TEST_F(LastPlays, TheWindowOpensFromFileMenuAndCtrlLNewestFirstInTheLocalesNumbe
   item->trigger();
   TLastPlays& window = Modal<TLastPlays>();
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Last Plays"));
+  // The list has the keys from the start, so they scroll the plays.
+  const bool listHasFocus = window.focusWidget() == window.findChild<QTableWidget*>();
   const int rows = window.RowCount();
   std::vector<QString> newest;
   for (int row = 0; row < rows; ++row)
@@ -252,6 +255,7 @@ TEST_F(LastPlays, TheWindowOpensFromFileMenuAndCtrlLNewestFirstInTheLocalesNumbe
   const int helpContext = form.Help() != nullptr ? form.Help()->Context() : -1;
   CloseModal();
   ASSERT_EQ(rows, 3);
+  EXPECT_TRUE(listHasFocus);
   EXPECT_EQ(helpContext, kLastPlaysTopic);  // F1 opens its topic of the manual
   const QLocale german(QLocale::German, QLocale::Germany);
   const std::deque<Play>& plays = form.Plays().plays;
