@@ -25,7 +25,7 @@ const std::pair<const char*, QColor> kSheetColours[] = {
     {"@bodyDark", kBodyDark}, {"@bodyLight", kBodyLight}, {"@body", kBody},
     {"@goldHigh", kGoldHigh}, {"@goldDeep", kGoldDeep},   {"@gold", kGold},
     {"@ivory", kIvory},       {"@red", kLineRed},         {"@dimmed", kDimmed},
-    {"@rim", kRim},
+    {"@rim", kRim},           {"@chromeLow", kChromeLow},
 };
 
 constexpr const char* kSheet = R"(
@@ -118,6 +118,8 @@ QTextBrowser {
 }
 
 QToolTip { color: @goldHigh; background: @bodyDark; border: 1px solid @goldDeep; }
+
+QMenu::separator { height: 1px; margin: 4px 10px; background: @chromeLow; }
 )";
 
 QString StyleSheet() {
