@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <tuple>
@@ -120,12 +121,11 @@ class MidiReader {
   std::size_t end_ = 0;
 };
 
-double Seconds(const Midi& midi) {
+// The time of a tick by the tempo map of all tracks (120 beats a minute until the first tempo).
+double SecondsAt(const Midi& midi, std::int64_t at) {
   std::map<std::int64_t, double> tempo;  // tick -> microseconds a quarter
-  std::int64_t last = 0;
   for (const auto& track : midi.tracks) {
     for (const MidiEvent& e : track) {
-      last = std::max(last, e.tick);
       if (e.status == 0xff && e.data1 == 0x51 && e.meta.size() == 3) {
         tempo[e.tick] = static_cast<std::uint8_t>(e.meta[0]) << 16 |
                         static_cast<std::uint8_t>(e.meta[1]) << 8 |
@@ -137,11 +137,22 @@ double Seconds(const Midi& midi) {
   std::int64_t from = 0;
   double perQuarter = 500000;
   for (const auto& [tick, micros] : tempo) {
+    if (tick >= at) break;
     seconds += (tick - from) * perQuarter / midi.division / 1e6;
     from = tick;
     perQuarter = micros;
   }
-  return seconds + (last - from) * perQuarter / midi.division / 1e6;
+  return seconds + (at - from) * perQuarter / midi.division / 1e6;
+}
+
+// To the last event of the longest track: where the player ends the tune.
+double Seconds(const Midi& midi) {
+  std::int64_t last = 0;
+  for (const auto& track : midi.tracks) {
+    for (const MidiEvent& e : track)
+      last = std::max(last, e.tick);
+  }
+  return SecondsAt(midi, last);
 }
 
 bool IsNoteOn(const MidiEvent& e) {
@@ -151,20 +162,26 @@ bool IsNoteOff(const MidiEvent& e) {
   return (e.status & 0xf0) == 0x80 || ((e.status & 0xf0) == 0x90 && e.data2 == 0);
 }
 
-TEST(Tunes, AreStandardMidiFilesOfHalfAMinuteToNinetySeconds) {
+TEST(Tunes, AreStandardMidiFilesOfHalfAMinuteToNinetySecondsThatEndAsTheirLastNoteDiesAway) {
+  // The game starts the next tune where a tune's file ends: a file that goes
+  // on after its last note is silence between the tunes. The tail lets the
+  // last notes die away, and no more.
+  ASSERT_LE(soundgen::kEndTailMs, 500);
   for (const sounds::Tune& tune : sounds::Tunes()) {
     SCOPED_TRACE(tune.file);
+    const soundgen::Song song = soundgen::ReadTune(soundgen::DefaultSourceFolder() / tune.source);
     Midi midi;
-    ASSERT_NO_THROW(midi = MidiReader(soundgen::EncodeMidi(soundgen::ReadTune(
-                                          soundgen::DefaultSourceFolder() / tune.source)))
-                               .Read());
+    ASSERT_NO_THROW(midi = MidiReader(soundgen::EncodeMidi(song)).Read());
     EXPECT_TRUE(midi.format == 0 || midi.format == 1);
     ASSERT_GE(midi.tracks.size(), 2u);
     const double seconds = Seconds(midi);
     EXPECT_GE(seconds, 30);
     EXPECT_LE(seconds, 90);
+    EXPECT_NEAR(seconds, soundgen::DurationSeconds(song), 0.001);  // tempo in whole microseconds
 
     int notes = 0;
+    std::int64_t lastOff = 0;
+    std::set<std::int64_t> ends;  // the End of Track of every track
     for (const auto& track : midi.tracks) {
       std::map<int, int> sounding;  // channel * 128 + key -> open note-ons
       for (const MidiEvent& e : track) {
@@ -175,13 +192,18 @@ TEST(Tunes, AreStandardMidiFilesOfHalfAMinuteToNinetySeconds) {
           EXPECT_LE(e.data2, 110) << "background music plays softly";
         } else if (IsNoteOff(e)) {
           EXPECT_GT(sounding[voice]--, 0) << "a note-off without its note";
+          lastOff = std::max(lastOff, e.tick);
         }
       }
+      ends.insert(track.back().tick);
       // A note left on would sound into the next tune.
       for (const auto& [voice, open] : sounding)
         EXPECT_EQ(open, 0) << "key " << voice % 128;
     }
     EXPECT_GT(notes, 200);
+    ASSERT_EQ(ends.size(), 1u) << "every track ends together";
+    EXPECT_NEAR(seconds - SecondsAt(midi, lastOff), soundgen::kEndTailMs / 1000.0,
+                SecondsAt(midi, 1));
   }
 }
 
@@ -232,7 +254,8 @@ TEST(Notation, SwingDelaysTheOffBeatEighthInTheFile) {
     if (IsNoteOn(e)) starts.push_back(e.tick);
   }
   EXPECT_EQ(starts, (std::vector<std::int64_t>{0, 480 * 66 / 100, 480}));
-  EXPECT_DOUBLE_EQ(Seconds(midi), 2.0);
+  // The closing rest is not written: the file ends 400 ms after the last note.
+  EXPECT_DOUBLE_EQ(Seconds(midi), 1.0 + soundgen::kEndTailMs / 1000.0);
 }
 
 TEST(Notation, NamesTheFileAndLineOfAFault) {

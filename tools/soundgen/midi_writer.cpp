@@ -95,7 +95,26 @@ std::string TrackChunk(std::vector<Event> events, Tick end) {
   return chunk + body;
 }
 
-std::string ConductorTrack(const Song& song) {
+// A note's on and off in the file, after swing; an off never falls on its own on.
+std::pair<Tick, Tick> Sounding(const Song& song, const Note& note) {
+  const Tick on = Swung(song, note.start);
+  return {on, std::max(on + 1, Swung(song, note.start + note.length))};
+}
+
+// Where every track ends: kEndTailMs after the last note's release, however
+// the last pattern goes on in rests. The tail is timed by the tune's tempo.
+Tick EndTick(const Song& song) {
+  Tick lastOff = 0;
+  for (const Part& part : song.parts) {
+    for (const Note& note : Untangled(part.notes))
+      lastOff = std::max(lastOff, Sounding(song, note).second);
+  }
+  const Tick tail =
+      (static_cast<Tick>(kEndTailMs) * song.ticksPerQuarter * song.tempoBpm + 30'000) / 60'000;
+  return lastOff + tail;
+}
+
+std::string ConductorTrack(const Song& song, Tick end) {
   std::string tempo;
   PutBigEndian(tempo, static_cast<std::uint32_t>(60'000'000 / song.tempoBpm), 3);
   int unitPower = 0;
@@ -106,10 +125,10 @@ std::string ConductorTrack(const Song& song) {
       {0, kSetup, Meta(0x58, Bytes({song.beatsPerBar, unitPower, 24, 8}))},
       {0, kSetup, Meta(0x51, tempo)},
   };
-  return TrackChunk(std::move(events), song.length);
+  return TrackChunk(std::move(events), end);
 }
 
-std::string PartTrack(const Song& song, const Part& part) {
+std::string PartTrack(const Song& song, const Part& part, Tick end) {
   const int c = part.channel;
   std::vector<Event> events = {
       {0, kSetup, Meta(0x03, part.name)},
@@ -120,18 +139,17 @@ std::string PartTrack(const Song& song, const Part& part) {
       {0, kSetup, Bytes({0xb0 | c, 91, part.reverb})},
   };
   for (const Note& note : Untangled(part.notes)) {
-    const Tick on = Swung(song, note.start);
-    const Tick off = std::max(on + 1, Swung(song, note.start + note.length));
+    const auto [on, off] = Sounding(song, note);
     events.push_back({on, kNoteOn, Bytes({0x90 | c, note.key, note.velocity})});
     events.push_back({off, kNoteOff, Bytes({0x90 | c, note.key, 0})});
   }
-  return TrackChunk(std::move(events), song.length);
+  return TrackChunk(std::move(events), end);
 }
 
 }  // namespace
 
 double DurationSeconds(const Song& song) {
-  return static_cast<double>(song.length) / song.ticksPerQuarter * 60.0 / song.tempoBpm;
+  return static_cast<double>(EndTick(song)) / song.ticksPerQuarter * 60.0 / song.tempoBpm;
 }
 
 std::string EncodeMidi(const Song& song) {
@@ -143,9 +161,10 @@ std::string EncodeMidi(const Song& song) {
   PutBigEndian(out, 1, 2);
   PutBigEndian(out, static_cast<std::uint32_t>(song.parts.size() + 1), 2);
   PutBigEndian(out, static_cast<std::uint32_t>(song.ticksPerQuarter), 2);
-  out += ConductorTrack(song);
+  const Tick end = EndTick(song);
+  out += ConductorTrack(song, end);
   for (const Part& part : song.parts)
-    out += PartTrack(song, part);
+    out += PartTrack(song, part, end);
   return out;
 }
 

@@ -34,16 +34,23 @@ struct Song {
   int beatsPerBar = 4;
   int beatUnit = 4;
   int swingPercent = 50;  // where an off-beat eighth lands within its beat
-  Tick length = 0;        // the end of the tune; every note is over by then
+  Tick length = 0;        // where the last pattern played ends; every note is over by then
   std::vector<Part> parts;
 };
 
+// How long after its last note's release a tune's file ends: time for the
+// note to die away, and no more, for the game starts the next tune where the
+// file ends. Rests after the last note are not written.
+inline constexpr int kEndTailMs = 400;
+
+// How long the tune's file lasts, to its End of Track.
 double DurationSeconds(const Song& song);
 
 // Format 1: a first track with the title, meter and tempo, then one track per
 // part that sets its instrument and mix before its notes. Swing is applied
 // here; notes of one key that overlap on a channel are trimmed so that every
-// note-on has its own note-off.
+// note-on has its own note-off. Every track ends kEndTailMs after the last
+// note-off of the tune.
 std::string EncodeMidi(const Song& song);
 
 }  // namespace vexlor::soundgen
