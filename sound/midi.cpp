@@ -1,8 +1,11 @@
 #include "sound/midi.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <tuple>
+#include <vector>
 
 namespace vexlor {
 namespace {
@@ -38,6 +41,7 @@ bool AsciiTag(const unsigned char* p) {
 // messages start with F0 (the player knows no other system message), and the
 // meta events the player interprets have the length it requires. A track
 // may end with End of Track before the chunk does; the rest is passed over.
+// Along the way it notes the tick of every tempo change and of the last event.
 class TrackReader {
  public:
   TrackReader(const unsigned char* data, std::size_t size) : data_(data), size_(size) {}
@@ -45,7 +49,9 @@ class TrackReader {
   bool Read() {
     int running = 0;  // the status of the last channel message; 0 when none
     while (at_ < size_) {
-      if (!Number()) return false;  // delta time
+      const std::optional<uint32_t> delta = Number();
+      if (!delta) return false;
+      tick_ += *delta;
       if (at_ >= size_) return false;
       int status = data_[at_];
       if (status < 0x80) {
@@ -61,6 +67,11 @@ class TrackReader {
         const std::optional<uint32_t> length = Number();
         if (!length || *length > size_ - at_) return false;
         if (!MetaFits(type, *length, data_ + at_)) return false;
+        if (type == 0x51) {
+          tempos_.push_back({tick_, (static_cast<uint32_t>(data_[at_]) << 16) |
+                                        (static_cast<uint32_t>(data_[at_ + 1]) << 8) |
+                                        data_[at_ + 2]});
+        }
         at_ += *length;
         if (type == 0x2F) return true;  // End of Track
       } else if (status == 0xF0) {
@@ -83,6 +94,10 @@ class TrackReader {
     }
     return true;
   }
+
+  // The tick of the last event read, and the tempo changes met: (tick, microseconds a quarter).
+  uint64_t EndTick() const { return tick_; }
+  const std::vector<std::pair<uint64_t, uint32_t>>& Tempos() const { return tempos_; }
 
  private:
   // A variable-length number of at most four bytes, within the chunk.
@@ -118,11 +133,21 @@ class TrackReader {
   const unsigned char* data_;
   std::size_t size_;
   std::size_t at_ = 0;
+  uint64_t tick_ = 0;
+  std::vector<std::pair<uint64_t, uint32_t>> tempos_;
 };
 
-}  // namespace
+// What the tracks hold for the tune's length: the ticks a quarter note, the
+// tempo changes of all tracks in the order the player meets them (by tick,
+// then track), and the tick of the last event of the longest track.
+struct Timing {
+  uint16_t division = 0;
+  std::vector<std::tuple<uint64_t, int, uint32_t>> tempos;  // (tick, track, microseconds a quarter)
+  uint64_t endTick = 0;
+};
 
-std::string MidiProblem(std::span<const unsigned char> bytes) {
+// MidiProblem's verdict; with `timing`, also what the tune's length needs.
+std::string Examine(std::span<const unsigned char> bytes, Timing* timing) {
   if (bytes.size() < 14 || !Tag(bytes.data(), "MThd")) return "not a MIDI file";
   // The player takes the header as six bytes long, whatever it says.
   const uint32_t headerLength = Big32(bytes.data() + 4);
@@ -142,7 +167,14 @@ std::string MidiProblem(std::span<const unsigned char> bytes) {
     // Chunks of other kinds may stand between the tracks; they are passed over.
     if (Tag(bytes.data() + at, "MTrk")) {
       if (length == 0) return "empty MIDI track";
-      if (!TrackReader(bytes.data() + at + 8, length).Read()) return "damaged MIDI track";
+      TrackReader reader(bytes.data() + at + 8, length);
+      if (!reader.Read()) return "damaged MIDI track";
+      if (timing != nullptr) {
+        for (const auto& [tick, micros] : reader.Tempos())
+          timing->tempos.emplace_back(tick, found, micros);
+        timing->endTick = std::max(timing->endTick, reader.EndTick());
+        timing->division = division;
+      }
       ++found;
     } else if (!AsciiTag(bytes.data() + at)) {
       return "damaged MIDI file";
@@ -150,6 +182,30 @@ std::string MidiProblem(std::span<const unsigned char> bytes) {
     at += 8 + static_cast<uint64_t>(length);
   }
   return {};
+}
+
+}  // namespace
+
+std::string MidiProblem(std::span<const unsigned char> bytes) {
+  return Examine(bytes, nullptr);
+}
+
+std::optional<double> MidiEndSeconds(std::span<const unsigned char> bytes) {
+  Timing timing;
+  if (!Examine(bytes, &timing).empty()) return std::nullopt;
+  // Stable: at one tick the player applies the tracks' tempo changes in track order.
+  std::stable_sort(timing.tempos.begin(), timing.tempos.end(),
+                   [](const auto& a, const auto& b) { return std::get<0>(a) < std::get<0>(b); });
+  double seconds = 0;
+  uint64_t from = 0;
+  double perQuarter = 500'000;  // 120 beats a minute until the file says otherwise
+  for (const auto& [tick, track, micros] : timing.tempos) {
+    if (tick >= timing.endTick) break;
+    seconds += static_cast<double>(tick - from) * perQuarter / timing.division / 1e6;
+    from = tick;
+    perQuarter = micros;
+  }
+  return seconds + static_cast<double>(timing.endTick - from) * perQuarter / timing.division / 1e6;
 }
 
 }  // namespace vexlor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -11,5 +12,11 @@ namespace vexlor {
 // when the file is sound enough to hand to the player; the player drops a
 // file it cannot read, and the tune would end at once without a word.
 std::string MidiProblem(std::span<const unsigned char> bytes);
+
+// When the player has played the last event of a sound file, in seconds from
+// its start: the latest end of its tracks (their End of Track, or their last
+// event), timed by the tempo changes of all tracks (120 beats a minute before
+// the first). Nothing when MidiProblem finds a fault.
+std::optional<double> MidiEndSeconds(std::span<const unsigned char> bytes);
 
 }  // namespace vexlor

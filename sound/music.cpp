@@ -48,11 +48,16 @@ void PollMusic(GameState& state, GameSound& sound) {
   StartPendingTune(state, sound);
 }
 
-void OnTuneEnded(GameState& state, AudioDevice& device, TuneEnd end, const FileExists& exists) {
-  if (end != TuneEnd::Successful) return;
+void OnTuneEnded(GameState& state, GameSound& sound, TuneEnd end, const FileExists& exists) {
+  if (end != TuneEnd::Successful || !state.MusicOn) return;
   NextMusicTrack(state, exists);
-  if (state.MusicTrack != kNoTunes) state.MusicTrack += kTuneStartMark;
-  device.CloseTune();
+  if (state.MusicTrack == kNoTunes) {
+    sound.Device().CloseTune();
+    return;
+  }
+  // At once, not at the next poll: the device opens the next tune while the
+  // last notes of this one die away, and starts it as it closes this one.
+  sound.PlayTune(state.MusicFiles[static_cast<std::size_t>(state.MusicTrack)]);
 }
 
 void SwitchSound(GameState& state) {

@@ -30,9 +30,10 @@ void StartMusicAtStartUp(GameState& state, GameSound& sound, const FileExists& e
 void PollMusic(GameState& state, GameSound& sound);
 
 // The player's report that a tune stopped: after a tune that played to its
-// end, the next one is marked for starting and the player closed. Other
+// end, with Music on, the next one starts there and then (opening it closes
+// the one that ended; with no tune file left, the player is closed). Other
 // endings (superseded, aborted, failed) change nothing.
-void OnTuneEnded(GameState& state, AudioDevice& device, TuneEnd end, const FileExists& exists);
+void OnTuneEnded(GameState& state, GameSound& sound, TuneEnd end, const FileExists& exists);
 
 // The Options menu's switches. Music off closes the player at once; on, it
 // plays the current tune again from its beginning.

@@ -3,6 +3,9 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+#include <atomic>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -52,6 +55,7 @@ SdlAudio::~SdlAudio() {
   alive_.reset();
   if (!opened_) return;
   Mix_HookMusicFinished(nullptr);
+  Mix_UnregisterEffect(MIX_CHANNEL_POST, &SdlAudio::CountMusicFrames);
   g_device = nullptr;
   CloseTune();
   Mix_HaltChannel(-1);
@@ -77,6 +81,13 @@ void SdlAudio::Open() {
     return;
   }
   Mix_AllocateChannels(1);
+  int rate = 0;
+  Uint16 format = 0;
+  int channels = 0;
+  if (Mix_QuerySpec(&rate, &format, &channels) != 0 && rate > 0 && channels > 0) {
+    frameRate_ = rate;
+    frameBytes_ = std::max(1, static_cast<int>(SDL_AUDIO_BITSIZE(format)) / 8 * channels);
+  }
   opened_ = true;
   if (soundFont_.empty()) {
     Say(
@@ -93,6 +104,8 @@ void SdlAudio::Open() {
   Mix_VolumeMusic(kMusicVolume);
   g_device = this;
   Mix_HookMusicFinished(&SdlAudio::OnMusicFinished);
+  // After the music is mixed in each round, before the round is played.
+  Mix_RegisterEffect(MIX_CHANNEL_POST, &SdlAudio::CountMusicFrames, nullptr, nullptr);
 }
 
 bool SdlAudio::Ready() {
@@ -119,46 +132,94 @@ bool SdlAudio::PlayCue(std::span<const unsigned char> wav) {
 }
 
 std::string SdlAudio::OpenTune(const std::string& path) {
-  CloseTune();
   if (!CanPlayTunes()) return {};  // said once at start: the game plays without music
-  const auto refuse = [&path](const std::string& why) {
+  // The tune open before sounds on, its last notes dying away, until this
+  // one is ready to start; whatever becomes of this one, that one is over.
+  const auto refuse = [this, &path](const std::string& why) {
+    CloseTune();
     return "Cannot play " + path + ": " + why;
   };
   const PlainFile file = ReadPlainFile(path, kMaxTuneBytes);
   if (file.result == PlainRead::TooLarge) return refuse("too large for a tune");
   if (!file.ok()) return refuse(file.why.empty() ? "it cannot be read" : file.why);
-  tune_.assign(file.bytes.begin(), file.bytes.end());
+  std::vector<unsigned char> tune(file.bytes.begin(), file.bytes.end());
   // The player would take some broken files and then end at once; they are
   // turned away here instead, with a reason.
-  if (const std::string problem = MidiProblem(tune_); !problem.empty()) return refuse(problem);
-  music_ = Mix_LoadMUS_RW(SDL_RWFromConstMem(tune_.data(), static_cast<int>(tune_.size())), 1);
-  if (music_ == nullptr) return refuse(Mix_GetError());
+  if (const std::string problem = MidiProblem(tune); !problem.empty()) return refuse(problem);
+  Mix_Music* music =
+      Mix_LoadMUS_RW(SDL_RWFromConstMem(tune.data(), static_cast<int>(tune.size())), 1);
+  if (music == nullptr) return refuse(Mix_GetError());
+  CloseTune();
+  music_ = music;
+  tune_ = std::move(tune);  // the buffer the player reads moves along
+  const double seconds = std::max(MidiEndSeconds(tune_).value_or(0), kShortestTuneMs / 1000.0);
+  tuneFrames_ = static_cast<int64_t>(
+      std::ceil(std::min(seconds, static_cast<double>(INT32_MAX)) * frameRate_));
   return {};
 }
 
 void SdlAudio::PlayTune() {
   if (music_ == nullptr) return;
-  halting_ = false;
-  if (Mix_PlayMusic(music_, 0) != 0 && onTuneEnd) onTuneEnd(TuneEnd::Failure);
+  {
+    // Mixing rounds are counted only while music plays, so none is counted
+    // for this tune before it starts.
+    const std::lock_guard lock(tuneMutex_);
+    ++playing_;
+    halting_ = false;
+    endSaid_ = false;
+    mixedFrames_ = 0;
+    endFrames_ = tuneFrames_;
+  }
+  if (Mix_PlayMusic(music_, 0) == 0) return;
+  {
+    const std::lock_guard lock(tuneMutex_);
+    endSaid_ = true;
+    endFrames_ = -1;
+  }
+  if (onTuneEnd) onTuneEnd(TuneEnd::Failure);
 }
 
 void SdlAudio::CloseTune() {
   if (music_ == nullptr) return;
-  halting_ = true;  // the end this causes is not a tune played through
+  {
+    const std::lock_guard lock(tuneMutex_);
+    halting_ = true;  // the end this causes is not a tune played through
+  }
   Mix_HaltMusic();
   Mix_FreeMusic(music_);
   music_ = nullptr;
 }
 
+void SdlAudio::SayTuneEnded(TuneEnd end) {
+  // With tuneMutex_ held.
+  if (endSaid_) return;
+  endSaid_ = true;
+  endFrames_ = -1;
+  std::weak_ptr<SdlAudio*> alive = alive_;
+  const uint64_t tune = playing_;
+  postToUi_([alive, end, tune] {
+    const auto self = alive.lock();
+    // An end that comes after another tune has started is that other tune's no more.
+    if (self && (*self)->playing_ == tune && (*self)->onTuneEnd) (*self)->onTuneEnd(end);
+  });
+}
+
 void SdlAudio::OnMusicFinished() {
-  // On the audio thread, or inside Mix_HaltMusic: only hand the news on.
+  // The player stopped the tune, or Mix_HaltMusic did: only hand the news on.
   SdlAudio* device = g_device;
   if (device == nullptr) return;
-  const TuneEnd end = device->halting_ ? TuneEnd::Aborted : TuneEnd::Successful;
-  std::weak_ptr<SdlAudio*> alive = device->alive_;
-  device->postToUi_([alive, end] {
-    if (const auto self = alive.lock(); self && (*self)->onTuneEnd) (*self)->onTuneEnd(end);
-  });
+  const std::lock_guard lock(device->tuneMutex_);
+  device->SayTuneEnded(device->halting_ ? TuneEnd::Aborted : TuneEnd::Successful);
+}
+
+void SdlAudio::CountMusicFrames(int, void*, int length, void*) {
+  // On the audio thread, after the round's music has been mixed.
+  SdlAudio* device = g_device;
+  if (device == nullptr || Mix_PlayingMusic() == 0) return;
+  const std::lock_guard lock(device->tuneMutex_);
+  if (device->endFrames_ < 0) return;
+  device->mixedFrames_ += length / device->frameBytes_;
+  if (device->mixedFrames_ >= device->endFrames_) device->SayTuneEnded(TuneEnd::Successful);
 }
 
 }  // namespace vexlor

@@ -5,6 +5,7 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <fstream>
@@ -40,6 +41,10 @@ class PostBox {
       call();
     return true;
   }
+  bool Empty() {
+    const std::lock_guard lock(mutex_);
+    return calls_.empty();
+  }
 
  private:
   std::mutex mutex_;
@@ -63,6 +68,22 @@ void WriteShortTune(const std::string& path) {
                                  0x00, 0xFF, 0x2F, 0x00};  // end of track
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
+
+// A format 1 file of two seconds, by a tempo map of two tempos: the first
+// track sets 120 beats a minute, then 60 after two beats (1 s), and ends a
+// beat later (2 s); the second holds one note from 0 to 1.5 s and ends there.
+// FluidSynth's player would play on past 4 s: until the note's release has
+// died out, and then two seconds for the reverb.
+const std::vector<unsigned char> kTwoSecondTune = {
+    'M',  'T',  'h',  'd',  0,    0,    0,    6,    0, 1, 0, 2, 0, 96,  // format 1, 96 ticks a beat
+    'M',  'T',  'r',  'k',  0,    0,    0,    19,                       // first track
+    0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,                           // 500,000 us a beat
+    0x81, 0x40, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40,                     // 192 ticks on: 1 s a beat
+    0x60, 0xFF, 0x2F, 0x00,                                             // 96 on: the end
+    'M',  'T',  'r',  'k',  0,    0,    0,    13,                       // second track
+    0x00, 0x90, 60,   90,                                               // note on
+    0x81, 0x70, 0x80, 60,   0,                                          // 240 ticks on, off
+    0x00, 0xFF, 0x2F, 0x00};
 
 class SdlDevice : public ::testing::Test {
  protected:
@@ -120,6 +141,54 @@ TEST_F(SdlDevice, AShortTunesEndIsHandedOnAsPlayedThroughAndAClosedOneAsAborted)
   audio_.CloseTune();  // stopped before its end
   ASSERT_TRUE(box_.RunPosted(std::chrono::seconds(20)));
   EXPECT_EQ(ends.back(), TuneEnd::Aborted);
+}
+
+// Frames mixed in rounds during which music played, counted after the device's own count.
+std::atomic<int64_t> g_musicFrames{0};
+std::atomic<int> g_frameBytes{4};
+
+void CountMusicRound(void*, Uint8*, int length) {
+  if (Mix_PlayingMusic() != 0) g_musicFrames += length / g_frameBytes;
+}
+
+TEST(SdlTuneEnd, ComesFromTheMixingRoundThatReachesTheEndOfTrack) {
+  // The gap between tunes, counted in frames of sound rather than in time,
+  // so that it holds on a machine of any speed: the end is handed on from the
+  // round that mixes the last frame of the file, while the tune still sounds.
+  int64_t framesBefore = -1;  // mixed before the round that handed the end on
+  bool stillPlaying = false;
+  PostBox box;
+  SdlAudio audio([&](std::function<void()> call) {
+    framesBefore = g_musicFrames;
+    stillPlaying = Mix_PlayingMusic() != 0;
+    box.Post(std::move(call));
+  });
+  ASSERT_TRUE(audio.CanPlayTunes());
+  int rate = 0;
+  Uint16 format = 0;
+  int channels = 0;
+  ASSERT_NE(Mix_QuerySpec(&rate, &format, &channels), 0);
+  g_frameBytes = SDL_AUDIO_BITSIZE(format) / 8 * channels;
+  testing::TempFolder folder;
+  const std::string tune = (folder.path() / "two.mid").string();
+  std::ofstream(tune, std::ios::binary)
+      .write(reinterpret_cast<const char*>(kTwoSecondTune.data()),
+             static_cast<std::streamsize>(kTwoSecondTune.size()));
+  const int64_t end = 2 * rate;
+  std::vector<TuneEnd> ends;
+  audio.onTuneEnd = [&](TuneEnd e) { ends.push_back(e); };
+  ASSERT_EQ(audio.OpenTune(tune), "");
+  Mix_SetPostMix(CountMusicRound, nullptr);
+  g_musicFrames = 0;
+  audio.PlayTune();
+  ASSERT_TRUE(box.RunPosted(std::chrono::seconds(30))) << "the tune never ended";
+  Mix_SetPostMix(nullptr, nullptr);
+  EXPECT_EQ(ends, std::vector<TuneEnd>{TuneEnd::Successful});
+  EXPECT_LT(framesBefore, end);
+  EXPECT_GE(framesBefore + 8192, end) << "handed on " << (end - framesBefore) << " frames late";
+  EXPECT_TRUE(stillPlaying) << "the end waited for the player to stop";
+  audio.CloseTune();  // the end has been said: stopping it now says no more
+  EXPECT_TRUE(box.Empty());
 }
 
 TEST_F(SdlDevice, ABrokenTuneFileGivesThePlayersMessage) {

@@ -97,27 +97,64 @@ TEST_F(Sound, WithOnlyTunesTwoAndFourTheyTakeTurns) {
   present_ = {Tune(2), Tune(4)};
   StartMusicAtStartUp(state_, sound_, exists_);
   EXPECT_EQ(state_.MusicTrack, 12);  // marked for starting
+  PollMusic(state_, sound_);
+  PollMusic(state_, sound_);  // a second poll starts nothing more
+  for (int end = 0; end < 3; ++end)
+    OnTuneEnded(state_, sound_, TuneEnd::Successful, exists_);
   std::vector<std::string> opened;
-  for (int end = 0; end < 4; ++end) {
-    PollMusic(state_, sound_);
-    PollMusic(state_, sound_);  // a second poll starts nothing more
-    OnTuneEnded(state_, audio_, TuneEnd::Successful, exists_);
-  }
   for (const auto& e : audio_.events) {
     if (e.what == "open") opened.push_back(e.detail);
   }
   EXPECT_EQ(opened, (std::vector<std::string>{Tune(2), Tune(4), Tune(2), Tune(4)}));
-  EXPECT_EQ(audio_.Count("close"), 4);  // the player is closed between tunes
+  EXPECT_EQ(audio_.Count("play"), 4);
+}
+
+TEST_F(Sound, TheNextTuneStartsInTheCallThatReportsTheEndNotAtAPoll) {
+  // The gap between tunes: the game adds no wait of its own (the poll runs
+  // every 100 ms). Opening the next tune is what closes the one that ended,
+  // so the player never stands closed between them.
+  present_ = {Tune(0), Tune(1), Tune(3)};
+  StartMusicAtStartUp(state_, sound_, exists_);
+  PollMusic(state_, sound_);
+  for (int next : {1, 3, 0}) {
+    audio_.events.clear();
+    OnTuneEnded(state_, sound_, TuneEnd::Successful, exists_);
+    ASSERT_EQ(audio_.events.size(), 2u);
+    EXPECT_EQ(audio_.events[0].what, "open");
+    EXPECT_EQ(audio_.events[0].detail, Tune(next));
+    EXPECT_EQ(audio_.events[1].what, "play");
+    EXPECT_EQ(state_.MusicTrack, next);  // playing, not marked for a poll to start
+    PollMusic(state_, sound_);
+    EXPECT_EQ(audio_.events.size(), 2u);
+  }
+}
+
+TEST_F(Sound, AnEndStartsNothingWithMusicOffAndClosesThePlayerWithNoTuneLeft) {
+  present_ = {Tune(2)};
+  StartMusicAtStartUp(state_, sound_, exists_);
+  PollMusic(state_, sound_);
+  SwitchMusic(state_, sound_);  // off, while the end was on its way
+  audio_.events.clear();
+  OnTuneEnded(state_, sound_, TuneEnd::Successful, exists_);
+  EXPECT_TRUE(audio_.events.empty());
+  SwitchMusic(state_, sound_);
+  present_.clear();
+  audio_.events.clear();
+  OnTuneEnded(state_, sound_, TuneEnd::Successful, exists_);
+  EXPECT_EQ(state_.MusicTrack, kNoTunes);
+  ASSERT_EQ(audio_.events.size(), 1u);
+  EXPECT_EQ(audio_.events[0].what, "close");
 }
 
 TEST_F(Sound, OnlyATuneThatPlayedToItsEndMovesTheRotation) {
   present_ = {Tune(0), Tune(1)};
   StartMusicAtStartUp(state_, sound_, exists_);
   PollMusic(state_, sound_);
+  audio_.events.clear();
   for (TuneEnd end : {TuneEnd::Superseded, TuneEnd::Aborted, TuneEnd::Failure})
-    OnTuneEnded(state_, audio_, end, exists_);
+    OnTuneEnded(state_, sound_, end, exists_);
   EXPECT_EQ(state_.MusicTrack, 0);
-  EXPECT_EQ(audio_.Count("close"), 0);
+  EXPECT_TRUE(audio_.events.empty());
 }
 
 TEST_F(Sound, NoTuneFilesMeanNoPlayerAtAll) {
@@ -202,6 +239,31 @@ TEST(Midi, OnlyAHeaderAndTheTracksItDeclaresMakeATune) {
   hugeTrack[18] = 0xFF;  // a track claiming 4 GB
   EXPECT_EQ(MidiProblem(hugeTrack), "MIDI file cut short");
   EXPECT_EQ(MidiProblem(testing::WavImage(10)), "not a MIDI file");
+}
+
+TEST(Midi, ATuneLastsToTheLatestEndOfTrackByTheTempoMapOfAllTracks) {
+  // The first track ends last, at tick 384; the tempo changes are the second
+  // track's: a beat a second, then two a second from tick 96.
+  const std::vector<unsigned char> tune = {
+      'M',  'T',  'h',  'd',  0,    0,    0,    6,  0, 1, 0, 2, 0, 96,  // format 1, two tracks
+      'M',  'T',  'r',  'k',  0,    0,    0,    5,                      // first track
+      0x83, 0x00, 0xFF, 0x2F, 0x00,                                     // 384 ticks on: the end
+      'M',  'T',  'r',  'k',  0,    0,    0,    26,                     // second track
+      0x00, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40,                         // 1,000,000 us a beat
+      0x60, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,                         // 96 on: 500,000 us
+      0x00, 0x90, 64,   80,   0x60, 0x80, 64,   0,                      // a note
+      0x00, 0xFF, 0x2F, 0x00};
+  ASSERT_EQ(MidiProblem(tune), "");
+  EXPECT_DOUBLE_EQ(MidiEndSeconds(tune).value_or(-1), 1.0 + 288 * 0.5 / 96);
+  // Without a tempo, 120 beats a minute; a track may stop without its End of Track.
+  const std::vector<unsigned char> plain = {'M',  'T',  'h', 'd', 0, 0,  0, 6,
+                                            0,    0,    0,   1,   0, 96,        // format 0
+                                            'M',  'T',  'r', 'k', 0, 0,  0, 8,  // its track
+                                            0x00, 0x90, 60,  90,                // note on
+                                            0x82, 0x20, 60,  0};                // 288 ticks on, off
+  ASSERT_EQ(MidiProblem(plain), "");
+  EXPECT_DOUBLE_EQ(MidiEndSeconds(plain).value_or(-1), 1.5);
+  EXPECT_FALSE(MidiEndSeconds(std::span(tune.data(), tune.size() - 1)).has_value());
 }
 
 TEST(Wav, LengthsComeFromTheHeaderAndDamageGivesNothing) {

@@ -68,7 +68,7 @@ void SoundSwitches::Timer4Timer() {
 }
 
 void SoundSwitches::MediaPlayer1Notify(TuneEnd end) {
-  OnTuneEnded(state_, audio_, end, FileExistsOnDisk);
+  OnTuneEnded(state_, sound_, end, FileExistsOnDisk);
 }
 
 void SoundSwitches::StartUp() {
