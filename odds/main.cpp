@@ -1,6 +1,7 @@
 // vexlorslots-math: the game's exact odds from the engine's own reels and
 // pay table. Prints the readable report, or with --json the figures per coin
-// count, or with --html the manual's "Odds and return" topic.
+// count, or with --html the manual's "Odds and return" topic (--html-de: the
+// German manual's).
 #include <exception>
 #include <iostream>
 #include <string_view>
@@ -10,7 +11,7 @@
 
 namespace {
 
-constexpr std::string_view kUsage = "usage: vexlorslots-math [--json | --html]\n";
+constexpr std::string_view kUsage = "usage: vexlorslots-math [--json | --html | --html-de]\n";
 
 }  // namespace
 
@@ -24,7 +25,7 @@ int main(int argc, char** argv) {
     std::cout << kUsage;
     return 0;
   }
-  if (!option.empty() && option != "--json" && option != "--html") {
+  if (!option.empty() && option != "--json" && option != "--html" && option != "--html-de") {
     std::cerr << "vexlorslots-math: unknown option " << option << '\n' << kUsage;
     return 2;
   }
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
       vexlor::odds::WriteJson(std::cout, odds);
     } else if (option == "--html") {
       vexlor::odds::WriteHtml(std::cout, odds);
+    } else if (option == "--html-de") {
+      vexlor::odds::WriteHtml(std::cout, odds, vexlor::odds::ManualLanguage::kGerman);
     } else {
       vexlor::odds::WriteText(std::cout, odds);
     }

@@ -125,6 +125,118 @@ void WriteTextCombinations(std::ostream& out, const GameOdds& odds) {
   }
 }
 
+// The words and number style of one language of the manual's odds topic.
+struct ManualWords {
+  char thousands, decimal;
+  std::string_view percent, oneIn, never;
+  std::array<std::string_view, kSymbolCount> payRows;
+  std::array<std::string_view, kMaxCoins> bestBets;
+  std::string_view heading, introBefore, introAfter, coinsIn, totalRow, lineRow, hitRow, meanRow,
+      topRow, bonusRow, holdRow, returnBefore, returnAfter, returnEnd, paysHeading, paysIntro,
+      paysAfter, lineShows, pays, stopsIn, about, back;
+};
+
+constexpr ManualWords kEnglish = {
+    .thousands = ',',
+    .decimal = '.',
+    .percent = "%",
+    .oneIn = "1 in ",
+    .never = "never",
+    .payRows = {"three WILD", "three diamonds", "three bells", "three stars", "three BAR",
+                "three clovers", "three bunches of grapes", "three cherries"},
+    .bestBets = {"one coin", "two coins", "three coins"},
+    .heading = "Odds and return",
+    .introBefore = "The reels are small enough to count every way they can stop: ",
+    .introAfter =
+        " stops in all, each as likely as the next. The figures below come from that count and "
+        "are exact. They describe the long run, with every reel spinning; holds you place "
+        "change them, and a short session can be far above or below them.",
+    .coinsIn = "Coins in",
+    .totalRow = "<b>Return per coin, bonus round included</b>",
+    .lineRow = "Return per coin from the lines alone",
+    .hitRow = "Spins that pay on a line",
+    .meanRow = "Average line pay per spin (credits)",
+    .topRow = "Three WILD",
+    .bonusRow = "Bonus round",
+    .holdRow = "Extra hold",
+    .returnBefore =
+        "The return is what the machine pays back, on average, for each coin you put in. A "
+        "bonus round pays ",
+    .returnAfter =
+        " credits on average, whatever the bet. More coins bring the round sooner, since the "
+        "badges count on every lit line, but its prize is not multiplied by the coins: the "
+        "return per coin is highest with ",
+    .returnEnd = ".",
+    .paysHeading = "How often each line pays",
+    .paysIntro = "On any one lit line, out of the ",
+    .paysAfter = " stops:",
+    .lineShows = "The line shows",
+    .pays = "Pays (credits)",
+    .stopsIn = "Stops in ",
+    .about = "About",
+    .back = "Back to the contents"};
+
+constexpr ManualWords kGerman = {
+    .thousands = '.',
+    .decimal = ',',
+    .percent = "&nbsp;%",
+    .oneIn = "1 zu ",
+    .never = "nie",
+    .payRows = {"drei WILD", "drei Diamanten", "drei Glocken", "drei Sterne", "drei BAR",
+                "drei Kleeblätter", "drei Weintrauben", "drei Kirschen"},
+    .bestBets = {"einer Münze", "zwei Münzen", "drei Münzen"},
+    .heading = "Gewinnchancen und Auszahlungsquote",
+    .introBefore =
+        "Die Walzen sind klein genug, um jede Möglichkeit zu zählen, wie sie stehen bleiben "
+        "können: ",
+    .introAfter =
+        " Stopps insgesamt, jeder so wahrscheinlich wie der andere. Die folgenden Zahlen "
+        "stammen aus dieser Zählung und sind exakt. Sie beschreiben den langen Lauf, bei dem "
+        "sich alle Walzen drehen; gehaltene Walzen verändern sie, und eine kurze Spielzeit "
+        "kann weit darüber oder darunter liegen.",
+    .coinsIn = "Münzen gesetzt",
+    .totalRow = "<b>Auszahlung je Münze, mit Bonusrunde</b>",
+    .lineRow = "Auszahlung je Münze nur aus den Linien",
+    .hitRow = "Drehungen mit Liniengewinn",
+    .meanRow = "Durchschnittlicher Liniengewinn je Drehung (Credits)",
+    .topRow = "Drei WILD",
+    .bonusRow = "Bonusrunde",
+    .holdRow = "Zusätzliche Haltemöglichkeit",
+    .returnBefore =
+        "Die Auszahlungsquote ist das, was der Automat im Durchschnitt für jede eingeworfene "
+        "Münze zurückzahlt. Eine Bonusrunde bringt im Durchschnitt ",
+    .returnAfter =
+        " Credits, ganz gleich, wie hoch der Einsatz ist. Mehr Münzen bringen die Runde "
+        "früher, weil die Plaketten auf jeder beleuchteten Linie zählen, aber ihr Preis wird "
+        "nicht mit den Münzen vervielfacht: Die Auszahlung je Münze ist am höchsten mit ",
+    .returnEnd = ".",
+    .paysHeading = "Wie oft jede Linie gewinnt",
+    .paysIntro = "Auf einer beleuchteten Linie, von den ",
+    .paysAfter = " Stopps:",
+    .lineShows = "Die Linie zeigt",
+    .pays = "Gewinn (Credits)",
+    .stopsIn = "Stopps von ",
+    .about = "Etwa",
+    .back = "Zurück zum Inhalt"};
+
+// An English-style number ("27,000", "93.46") in the words' style.
+std::string Number(std::string text, const ManualWords& w) {
+  for (char& c : text)
+    c = c == ',' ? w.thousands : c == '.' ? w.decimal : c;
+  return text;
+}
+
+std::string HtmlPercent(double fraction, const ManualWords& w) {
+  return Number(Format("%.2f", fraction * 100.0), w) + std::string(w.percent);
+}
+
+std::string HtmlOneIn(double rate, const ManualWords& w) {
+  if (!(rate > 0.0)) return std::string(w.never);
+  const double n = 1.0 / rate;
+  return std::string(w.oneIn) +
+         Number(n >= 100.0 ? Grouped(std::llround(n)) : Format("%.1f", n), w);
+}
+
 void HtmlRow(std::ostream& out, std::string_view label,
              const std::array<std::string, kMaxCoins>& cells) {
   out << "<tr><td>" << label << "</td>";
@@ -141,45 +253,51 @@ std::array<std::string, kMaxCoins> Cells(const GameOdds& odds, Cell cell) {
   return cells;
 }
 
-void WriteHtmlFigures(std::ostream& out, const GameOdds& odds) {
+void WriteHtmlFigures(std::ostream& out, const GameOdds& odds, const ManualWords& w) {
   out << "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
-         "<tr><th align=\"left\">Coins in</th><th align=\"right\">1</th><th align=\"right\">2</th>"
+         "<tr><th align=\"left\">"
+      << w.coinsIn
+      << "</th><th align=\"right\">1</th><th align=\"right\">2</th>"
          "<th align=\"right\">3</th></tr>\n";
-  HtmlRow(out, "<b>Return per coin, bonus round included</b>",
-          Cells(odds, [](const CoinOdds& c) { return "<b>" + Percent(c.totalRtp) + "</b>"; }));
-  HtmlRow(out, "Return per coin from the lines alone",
-          Cells(odds, [](const CoinOdds& c) { return Percent(c.lineRtp); }));
-  HtmlRow(out, "Spins that pay on a line", Cells(odds, [](const CoinOdds& c) {
-            return Percent(c.hitFrequency) + "<br>" + OneIn(c.hitFrequency);
+  HtmlRow(out, w.totalRow, Cells(odds, [&](const CoinOdds& c) {
+            return "<b>" + HtmlPercent(c.totalRtp, w) + "</b>";
           }));
-  HtmlRow(out, "Average line pay per spin (credits)",
-          Cells(odds, [](const CoinOdds& c) { return Format("%.2f", c.meanLinePay); }));
-  HtmlRow(out, "Three WILD",
-          Cells(odds, [](const CoinOdds& c) { return OneIn(c.topAwardPerSpin); }));
-  HtmlRow(out, "Bonus round",
-          Cells(odds, [](const CoinOdds& c) { return OneIn(c.bonusTriggerRate); }));
-  HtmlRow(out, "Extra hold", Cells(odds, [](const CoinOdds& c) { return OneIn(c.holdAwardRate); }));
+  HtmlRow(out, w.lineRow,
+          Cells(odds, [&](const CoinOdds& c) { return HtmlPercent(c.lineRtp, w); }));
+  HtmlRow(out, w.hitRow, Cells(odds, [&](const CoinOdds& c) {
+            return HtmlPercent(c.hitFrequency, w) + "<br>" + HtmlOneIn(c.hitFrequency, w);
+          }));
+  HtmlRow(out, w.meanRow,
+          Cells(odds, [&](const CoinOdds& c) { return Number(Format("%.2f", c.meanLinePay), w); }));
+  HtmlRow(out, w.topRow,
+          Cells(odds, [&](const CoinOdds& c) { return HtmlOneIn(c.topAwardPerSpin, w); }));
+  HtmlRow(out, w.bonusRow,
+          Cells(odds, [&](const CoinOdds& c) { return HtmlOneIn(c.bonusTriggerRate, w); }));
+  HtmlRow(out, w.holdRow,
+          Cells(odds, [&](const CoinOdds& c) { return HtmlOneIn(c.holdAwardRate, w); }));
   out << "</table>\n";
 }
 
-void WriteHtmlPayRows(std::ostream& out, const GameOdds& odds) {
+void WriteHtmlPayRows(std::ostream& out, const GameOdds& odds, const ManualWords& w) {
   out << "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
-         "<tr><th align=\"left\">The line shows</th><th align=\"right\">Pays (credits)</th>"
-         "<th align=\"right\">Stops in "
-      << Grouped(kCycle) << "</th><th align=\"right\">About</th></tr>\n";
+         "<tr><th align=\"left\">"
+      << w.lineShows << "</th><th align=\"right\">" << w.pays << "</th><th align=\"right\">"
+      << w.stopsIn << Number(Grouped(kCycle), w) << "</th><th align=\"right\">" << w.about
+      << "</th></tr>\n";
   for (const PayRow& row : PayRows(odds)) {
-    out << "<tr><td>" << kPayRowNames[row.symbol] << "</td><td align=\"right\">" << Grouped(row.pay)
-        << "</td><td align=\"right\">" << Grouped(row.count) << "</td><td align=\"right\">"
-        << OneIn(static_cast<double>(row.count) / kCycle) << "</td></tr>\n";
+    out << "<tr><td>" << w.payRows[row.symbol] << "</td><td align=\"right\">"
+        << Number(Grouped(row.pay), w) << "</td><td align=\"right\">"
+        << Number(Grouped(row.count), w) << "</td><td align=\"right\">"
+        << HtmlOneIn(static_cast<double>(row.count) / kCycle, w) << "</td></tr>\n";
   }
   out << "</table>\n";
 }
 
-std::string BestBet(const GameOdds& odds) {
+std::string_view BestBet(const GameOdds& odds, const ManualWords& w) {
   const auto best = std::max_element(
       odds.byCoins.begin(), odds.byCoins.end(),
       [](const CoinOdds& x, const CoinOdds& y) { return x.totalRtp < y.totalRtp; });
-  return best->coins == 1 ? "one coin" : best->coins == 2 ? "two coins" : "three coins";
+  return w.bestBets[static_cast<std::size_t>(best->coins - 1)];
 }
 
 }  // namespace
@@ -219,26 +337,21 @@ void WriteJson(std::ostream& out, const GameOdds& odds) {
   out << "}\n";
 }
 
-void WriteHtml(std::ostream& out, const GameOdds& odds) {
-  out << "<hr>\n<h2><a name=\"odds\">Odds and return</a></h2>\n\n"
-         "<p>The reels are small enough to count every way they can stop: "
-      << Grouped(kCycle)
-      << " stops in all, each as likely as the next. The figures below come from that count "
-         "and are exact. They describe the long run, with every reel spinning; holds you place "
-         "change them, and a short session can be far above or below them.</p>\n\n";
-  WriteHtmlFigures(out, odds);
-  out << "\n<p>The return is what the machine pays back, on average, for each coin you put in. "
-         "A bonus round pays "
-      << Format("%.2f", odds.meanBonusPrize)
-      << " credits on average, whatever the bet. More coins bring the round sooner, since the "
-         "badges count on every lit line, but its prize is not multiplied by the coins: the "
-         "return per coin is highest with "
-      << BestBet(odds) << ".</p>\n\n"
-      << "<h3>How often each line pays</h3>\n"
-         "<p>On any one lit line, out of the "
-      << Grouped(kCycle) << " stops:</p>\n\n";
-  WriteHtmlPayRows(out, odds);
-  out << "\n<p><a href=\"#contents\">Back to the contents</a></p>\n";
+void WriteHtml(std::ostream& out, const GameOdds& odds, ManualLanguage language) {
+  const ManualWords& w = language == ManualLanguage::kGerman ? kGerman : kEnglish;
+  out << "<hr>\n<h2><a name=\"odds\">" << w.heading << "</a></h2>\n\n<p>" << w.introBefore
+      << Number(Grouped(kCycle), w) << w.introAfter << "</p>\n\n";
+  WriteHtmlFigures(out, odds, w);
+  out << "\n<p>" << w.returnBefore << Number(Format("%.2f", odds.meanBonusPrize), w)
+      << w.returnAfter << BestBet(odds, w) << w.returnEnd << "</p>\n\n<h3>" << w.paysHeading
+      << "</h3>\n<p>" << w.paysIntro << Number(Grouped(kCycle), w) << w.paysAfter << "</p>\n\n";
+  WriteHtmlPayRows(out, odds, w);
+  out << "\n<p><a href=\"#contents\">" << w.back << "</a></p>\n";
+}
+
+std::string Percent(double fraction, ManualLanguage language) {
+  if (language == ManualLanguage::kGerman) return HtmlPercent(fraction, kGerman);
+  return Percent(fraction);
 }
 
 }  // namespace vexlor::odds
