@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "config/file_lookup.h"
+#include "config/plain_file.h"
 #include "config/profile.h"
 #include "engine/short_string.h"
 
@@ -61,7 +62,12 @@ std::string ManualMenuCaption(const GameState& state) {
   return "&" + state.AboutName.str() + " Manual";
 }
 
-std::string ManualFilePath(const GameState& state) {
+std::string ManualFilePath(const GameState& state, std::string_view language) {
+  if (!language.empty()) {
+    const fs::path translated =
+        FindDataFile(state.AppDir, state.ExeStem + "." + std::string(language) + ".html");
+    if (IsPlainFile(translated)) return translated.string();
+  }
   return FindDataFile(state.AppDir, state.ExeStem + ".html").string();
 }
 

@@ -31,8 +31,10 @@ bool ReadTestingConfig(GameState& state, std::string* problem = nullptr);
 std::string ManualMenuCaption(const GameState& state);
 
 // ExeStem + ".html" in the first data folder that has it (AppDir when none
-// has): the manual shown by the help window.
-std::string ManualFilePath(const GameState& state);
+// has): the manual shown by the help window. With a `language` code such as
+// "de", the manual in that language, ExeStem + ".de.html", when a data folder
+// holds it as a plain file; else the English one.
+std::string ManualFilePath(const GameState& state, std::string_view language = {});
 
 // The text of the common error box (titled kApplicationTitle): the message
 // with a full stop added when it does not end with one.

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -14,6 +15,7 @@
 #include <algorithm>
 
 #include "config/file_lookup.h"
+#include "config/identity.h"
 #include "config/plain_file.h"
 
 namespace vexlor {
@@ -167,6 +169,11 @@ void HelpWindow::Find() {
   }
   searchNote_->clear();
   browser_->setTextCursor(match);
+}
+
+std::string ManualForUiLanguage(const GameState& state) {
+  const bool german = QLocale().language() == QLocale::German;
+  return ManualFilePath(state, german ? "de" : "");
 }
 
 }  // namespace vexlor

@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <string>
+
+#include "engine/game_state.h"
 
 class QLabel;
 class QLineEdit;
@@ -38,6 +41,11 @@ class HelpWindow : public QWidget {
   QLineEdit* search_ = nullptr;
   QLabel* searchNote_ = nullptr;
 };
+
+// The manual in the language the game's texts are shown in: the German one
+// (ManualFilePath with "de") when the default locale's language is German and
+// it is there, else the English one.
+std::string ManualForUiLanguage(const GameState& state);
 
 // A picture of the manual, read as a plain file of bounded size. On a screen
 // of more than one device pixel per pixel its twin at twice the size,

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -187,6 +188,23 @@ TEST_F(Help, TheWebLinkAndTheLogoOpenTheCompanyTopicInTheBrowserOrElseInTheHelpW
   EXPECT_TRUE(form_->Help()->isVisible());
   EXPECT_EQ(form_->Help()->Browser()->source().fragment(), QStringLiteral("41009"));
   EXPECT_TRUE(window_.Record().errors.isEmpty());
+}
+
+TEST_F(Help, InGermanTheHelpAndTheCompanyPageOpenTheGermanManualWhenItIsThere) {
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  WriteManual(window_.Folder() / "vexlorslots.html");
+  form_->OpenCompanyPage();
+  WriteManual(window_.Folder() / "vexlorslots.de.html");
+  form_->OpenCompanyPage();
+  form_->ManualItemClick();
+  QLocale::setDefault(before);
+  const auto& urls = window_.Record().openedUrls;
+  ASSERT_EQ(urls.size(), 2);
+  EXPECT_TRUE(urls[0].path().endsWith(QStringLiteral("/vexlorslots.html")));
+  EXPECT_TRUE(urls[1].path().endsWith(QStringLiteral("/vexlorslots.de.html")));
+  EXPECT_TRUE(
+      form_->Help()->Browser()->source().path().endsWith(QStringLiteral("/vexlorslots.de.html")));
 }
 
 TEST_F(Help, BackThenForwardReturnsToTheTopicAFollowedLinkLeft) {

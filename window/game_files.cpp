@@ -5,6 +5,7 @@
 
 #include "config/file_lookup.h"
 #include "config/identity.h"
+#include "dialogs/help_window.h"
 #include "sound/game_sound.h"
 #include "sound/music.h"
 
@@ -16,7 +17,7 @@ std::vector<GameFile> LocateGameFiles(const GameState& state) {
     const bool found = FileExistsOnDisk(path);
     files.push_back({std::move(kind), std::move(path), found});
   };
-  add("manual", ManualFilePath(state));
+  add("manual", ManualForUiLanguage(state));
   for (const CueFile& cue : kCueFiles)
     add("cue", CueFilePath(state, cue.ending));
   GameState tunes = state;

@@ -152,7 +152,7 @@ void SideWindows::ShowHelp(int context) {
   // window would keep the player out of it.
   QWidget* owner = QApplication::activeModalWidget();
   if (owner == nullptr) owner = &machine_;
-  const QString manual = QString::fromStdString(ManualFilePath(state_));
+  const QString manual = QString::fromStdString(ManualForUiLanguage(state_));
   if (help_ == nullptr) {
     help_ = new HelpWindow(manual, QString::fromStdString(state_.AboutName.str()) + " Help", owner);
   } else if (help_->parentWidget() != owner) {
@@ -190,7 +190,7 @@ void SideWindows::OpenCompanyPage() {
   // The game has no web site: the link opens the manual's company topic in
   // the web browser, or in the game's own help window when no browser takes
   // it or there is no manual to show.
-  const QString manual = QString::fromStdString(ManualFilePath(state_));
+  const QString manual = QString::fromStdString(ManualForUiLanguage(state_));
   QUrl page = QUrl::fromLocalFile(manual);
   page.setFragment(QString::number(kCompanyTopic));
   const bool shown = IsPlainFile(manual.toStdString()) && env_.openUrl && env_.openUrl(page);
