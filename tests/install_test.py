@@ -183,13 +183,13 @@ def check_files_found(prefix, env):
                   f"the {kind} {path} is not read from {data}")
 
 
-def check_manual_pictures(prefix):
+def check_manual_pictures(prefix, manual):
     data = os.path.join(prefix, "share/vexlorslots")
-    with open(os.path.join(data, "vexlorslots.html"), encoding="utf-8") as f:
+    with open(os.path.join(data, manual), encoding="utf-8") as f:
         pictures = set(re.findall(r'(?:src|srcset)="([^" ]+)', f.read()))
-    check(pictures, "the installed manual shows no pictures")
+    check(pictures, f"the installed {manual} shows no pictures")
     for picture in sorted(pictures):
-        check(os.path.isfile(os.path.join(data, picture)), f"the manual's {picture} is not installed")
+        check(os.path.isfile(os.path.join(data, picture)), f"{manual}'s {picture} is not installed")
 
 
 def check_start(prefix, env):
@@ -221,9 +221,10 @@ def main():
         check_icons(prefix)
         check_desktop_entry(prefix)
         check_metainfo(prefix)
-        if check(os.path.isfile(os.path.join(prefix, "share/vexlorslots/vexlorslots.html")),
-                 "no manual installed"):
-            check_manual_pictures(prefix)
+        for manual in ("vexlorslots.html", "vexlorslots.de.html"):
+            if check(os.path.isfile(os.path.join(prefix, "share/vexlorslots", manual)),
+                     f"no {manual} installed"):
+                check_manual_pictures(prefix, manual)
         home = os.path.join(tmp, "home")
         os.mkdir(home)
         env = game_environment(home)

@@ -1,4 +1,4 @@
-// The player's manual as built beside the executable: the topics the game's
+// The player's manuals, English and German, as built beside the executable: the topics the game's
 // windows open by help context are there, its links and pictures lead
 // somewhere, and its HTML is what the help window's browser can show.
 #include <gtest/gtest.h>
@@ -18,8 +18,8 @@
 #include "odds/odds.h"
 #include "odds/report.h"
 
-#ifndef VEXLOR_MANUAL
-#error "VEXLOR_MANUAL must name the built manual"
+#if !defined(VEXLOR_MANUAL) || !defined(VEXLOR_MANUAL_DE)
+#error "VEXLOR_MANUAL and VEXLOR_MANUAL_DE must name the built manuals"
 #endif
 
 namespace {
@@ -31,8 +31,14 @@ struct Contents {
   QList<QTextImageFormat> images;
 };
 
-QString ManualText() {
-  QFile file(QStringLiteral(VEXLOR_MANUAL));
+using vexlor::odds::ManualLanguage;
+
+const char* ManualPath(ManualLanguage language) {
+  return language == ManualLanguage::kGerman ? VEXLOR_MANUAL_DE : VEXLOR_MANUAL;
+}
+
+QString ManualText(ManualLanguage language) {
+  QFile file(QString::fromUtf8(ManualPath(language)));
   if (!file.open(QIODevice::ReadOnly)) return {};
   return QString::fromUtf8(file.readAll());
 }
@@ -93,11 +99,11 @@ QList<Tag> Tags(const QString& html) {
   return tags;
 }
 
-class Manual : public ::testing::Test {
+class Manual : public ::testing::TestWithParam<ManualLanguage> {
  protected:
   void SetUp() override {
-    html_ = ManualText();
-    ASSERT_FALSE(html_.isEmpty()) << "no manual at " << VEXLOR_MANUAL;
+    html_ = ManualText(GetParam());
+    ASSERT_FALSE(html_.isEmpty()) << "no manual at " << ManualPath(GetParam());
     document_.setHtml(html_);
     contents_ = Read(document_);
   }
@@ -107,13 +113,13 @@ class Manual : public ::testing::Test {
   Contents contents_;
 };
 
-TEST_F(Manual, EveryHelpContextOfTheGameHasItsTopic) {
+TEST_P(Manual, EveryHelpContextOfTheGameHasItsTopic) {
   for (const char* name : {"contents", "41003", "41005", "41008", "41009", "41010", "41011"}) {
     EXPECT_TRUE(contents_.anchors.contains(QString::fromLatin1(name))) << "no anchor " << name;
   }
 }
 
-TEST_F(Manual, OddsTopicShowsTheFiguresCountedFromTheReels) {
+TEST_P(Manual, OddsTopicShowsTheFiguresCountedFromTheReels) {
   EXPECT_TRUE(contents_.anchors.contains(QStringLiteral("odds")));
   EXPECT_TRUE(contents_.links.contains(QStringLiteral("#odds"))) << "the contents miss the odds";
   EXPECT_FALSE(html_.contains(QStringLiteral("odds-and-return"))) << "the topic's marker is left";
@@ -122,13 +128,13 @@ TEST_F(Manual, OddsTopicShowsTheFiguresCountedFromTheReels) {
   const QString topic = html_.mid(start, html_.indexOf(QStringLiteral("<hr>"), start) - start);
   for (const vexlor::odds::CoinOdds& c : vexlor::odds::ComputeOdds().byCoins) {
     for (double figure : {c.totalRtp, c.lineRtp, c.hitFrequency}) {
-      const QString shown = QString::fromStdString(vexlor::odds::Percent(figure));
+      const QString shown = QString::fromStdString(vexlor::odds::Percent(figure, GetParam()));
       EXPECT_TRUE(topic.contains(shown)) << "no " << qPrintable(shown) << " for " << c.coins;
     }
   }
 }
 
-TEST_F(Manual, EveryLinkWithinTheManualFindsItsAnchor) {
+TEST_P(Manual, EveryLinkWithinTheManualFindsItsAnchor) {
   int internal = 0;
   for (const QString& link : contents_.links) {
     if (!link.startsWith(QLatin1Char('#'))) continue;
@@ -139,7 +145,7 @@ TEST_F(Manual, EveryLinkWithinTheManualFindsItsAnchor) {
   EXPECT_GT(internal, 0) << "the contents link to no topic";
 }
 
-TEST_F(Manual, EveryAnchorNameIsUsedOnce) {
+TEST_P(Manual, EveryAnchorNameIsUsedOnce) {
   static const QRegularExpression kName(QStringLiteral("<a\\s[^>]*name=\"([^\"]*)\""),
                                         QRegularExpression::CaseInsensitiveOption);
   QSet<QString> seen;
@@ -150,7 +156,7 @@ TEST_F(Manual, EveryAnchorNameIsUsedOnce) {
   }
 }
 
-TEST_F(Manual, EveryLinkToAnotherFileFindsItBesideTheManual) {
+TEST_P(Manual, EveryLinkToAnotherFileFindsItBesideTheManual) {
   for (const QString& link : contents_.links) {
     if (!IsRelativeFile(link)) continue;
     const QString file = QUrl(link).path();
@@ -158,7 +164,7 @@ TEST_F(Manual, EveryLinkToAnotherFileFindsItBesideTheManual) {
   }
 }
 
-TEST_F(Manual, EveryPictureIsBesideTheManualAtTheSizeItIsShownAndAtTwiceThatSize) {
+TEST_P(Manual, EveryPictureIsBesideTheManualAtTheSizeItIsShownAndAtTwiceThatSize) {
   ASSERT_FALSE(contents_.images.isEmpty());
   for (const QTextImageFormat& format : contents_.images) {
     const QString file = ManualFolder().filePath(format.name());
@@ -181,7 +187,7 @@ TEST_F(Manual, EveryPictureIsBesideTheManualAtTheSizeItIsShownAndAtTwiceThatSize
   }
 }
 
-TEST_F(Manual, EveryElementIsClosedInTheOrderItWasOpened) {
+TEST_P(Manual, EveryElementIsClosedInTheOrderItWasOpened) {
   static const QSet<QString> kEmpty = {QStringLiteral("img"), QStringLiteral("br"),
                                        QStringLiteral("hr"), QStringLiteral("meta")};
   QList<Tag> open;
@@ -202,7 +208,7 @@ TEST_F(Manual, EveryElementIsClosedInTheOrderItWasOpened) {
     ADD_FAILURE() << "<" << qPrintable(tag.name) << "> of line " << tag.line << " is never closed";
 }
 
-TEST_F(Manual, UsesOnlyElementsTheHelpBrowserShows) {
+TEST_P(Manual, UsesOnlyElementsTheHelpBrowserShows) {
   // The HTML subset of Qt's rich text; anything else is dropped without a word.
   static const QSet<QString> kShown = {
       "a",     "b",     "big",    "blockquote", "body", "br",    "center", "cite", "code",
@@ -216,6 +222,29 @@ TEST_F(Manual, UsesOnlyElementsTheHelpBrowserShows) {
     EXPECT_TRUE(kShown.contains(tag.name))
         << "<" << qPrintable(tag.name) << "> on line " << tag.line << " is not shown";
   }
+}
+
+INSTANTIATE_TEST_SUITE_P(EnglishAndGerman, Manual,
+                         ::testing::Values(ManualLanguage::kEnglish, ManualLanguage::kGerman),
+                         [](const auto& test) {
+                           return test.param == ManualLanguage::kGerman ? "German" : "English";
+                         });
+
+TEST(GermanManual, IsMarkedGermanAndHasTheEnglishOnesTopicsAndPictures) {
+  const QString german = ManualText(ManualLanguage::kGerman);
+  EXPECT_TRUE(german.contains(QStringLiteral("<html lang=\"de\">")));
+  QTextDocument english, translated;
+  english.setHtml(ManualText(ManualLanguage::kEnglish));
+  translated.setHtml(german);
+  const Contents e = Read(english), g = Read(translated);
+  EXPECT_EQ(g.anchors, e.anchors);
+  const auto names = [](const Contents& c) {
+    QSet<QString> files;
+    for (const QTextImageFormat& image : c.images)
+      files.insert(image.name());
+    return files;
+  };
+  EXPECT_EQ(names(g), names(e));
 }
 
 }  // namespace
