@@ -3,10 +3,24 @@
 #include <cstdio>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace vexlor {
+namespace {
 
-void Say(std::string_view line) {
+std::function<std::string(std::string_view)>& Translation() {
+  static std::function<std::string(std::string_view)> translate;
+  return translate;
+}
+
+}  // namespace
+
+void SetSayTranslation(std::function<std::string(std::string_view)> translate) {
+  Translation() = std::move(translate);
+}
+
+void Say(std::string_view english) {
+  const std::string line = Translation() ? Translation()(english) : std::string(english);
   std::fprintf(stderr, "vexlorslots: %.*s\n", static_cast<int>(line.size()), line.data());
 }
 

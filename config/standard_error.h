@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <string>
 #include <string_view>
 
 namespace vexlor {
@@ -7,6 +9,9 @@ namespace vexlor {
 // A line for the player on standard error, after the program's name:
 // "vexlorslots: LINE".
 void Say(std::string_view line);
+
+// Puts every later line of Say into the player's language.
+void SetSayTranslation(std::function<std::string(std::string_view)> translate);
 
 // Say, unless the same line was said before in this run.
 void SayOnce(std::string_view line);

@@ -1,5 +1,6 @@
 #include "dialogs/borrow.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
@@ -70,11 +71,12 @@ TBorrowC::TBorrowC(GameState& state, const SideEnvironment& env,
       digitRatio_(digitRatio > 0 ? digitRatio : 1),
       digits_(FitDigits(std::move(digits),
                         static_cast<int>(std::lround(kMaxDigitHeight * digitRatio_)))) {
-  setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
+  setWindowTitle(
+      QCoreApplication::translate("Borrow", "Use this form to borrow or pay back credits"));
   setFixedSize(582, 300);
   setFont(WindowFont(13));
   setProperty(kHelpContextProperty, kMachineTopic);
-  auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+  auto* ok = new QPushButton(QCoreApplication::translate("Borrow", "&OK"), this);
   ok->setGeometry(442, 246, 127, 46);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -83,7 +85,8 @@ TBorrowC::TBorrowC(GameState& state, const SideEnvironment& env,
     chip->setGeometry(89 + 112 * tag, 104, 80, 57);
     chip->setIcon(ChipIcon(chips[static_cast<std::size_t>(tag)]));
     chip->setIconSize(QSize(kChipGlyph, kChipGlyph));
-    chip->setAccessibleName(QStringLiteral("%1 credits").arg(kChipAmounts[tag]));
+    chip->setAccessibleName(
+        QCoreApplication::translate("Borrow", "%1 credits").arg(kChipAmounts[tag]));
     connect(chip, &QPushButton::clicked, this, [this, tag] { BitBtn1Click(tag); });
     chips_[static_cast<std::size_t>(tag)] = chip;
   }
@@ -91,24 +94,24 @@ TBorrowC::TBorrowC(GameState& state, const SideEnvironment& env,
   // right edge: widgets of their own, placed by the window's own size.
   const int half = width() / 2;
   const int captionHeight = QFontMetrics(HeadingFont(kCaptionPx)).height();
-  Caption(QStringLiteral("Borrowed:"),
+  Caption(QCoreApplication::translate("Borrow", "Borrowed:"),
           QRect(kCounterLeft, kCaptionTop, half - kCounterLeft, captionHeight), Qt::AlignLeft,
           this);
-  Caption(QStringLiteral("Credits:"),
+  Caption(QCoreApplication::translate("Borrow", "Credits:"),
           QRect(half, kCaptionTop, half - kCounterMargin, captionHeight), Qt::AlignRight, this);
-  auto* mode = new QLabel(QStringLiteral("Mode:"), this);
+  auto* mode = new QLabel(QCoreApplication::translate("Borrow", "Mode:"), this);
   mode->setFont(HeadingFont(19));
   SetLook(*mode, Look::Warning);
   mode->move(56, 192);
   mode->adjustSize();
-  radioButton1_ = new QRadioButton(QStringLiteral("Borrow Credits"), this);
+  radioButton1_ = new QRadioButton(QCoreApplication::translate("Borrow", "Borrow Credits"), this);
   radioButton1_->setGeometry(147, 192, 190, 33);
   radioButton1_->setFont(WindowFont(16));
   radioButton1_->setChecked(true);
-  radioButton2_ = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
+  radioButton2_ = new QRadioButton(QCoreApplication::translate("Borrow", "Pay Back Credits"), this);
   radioButton2_->setGeometry(355, 192, 190, 33);
   radioButton2_->setFont(WindowFont(16));
-  auto* help = new QPushButton(QStringLiteral("&Help"), this);
+  auto* help = new QPushButton(QCoreApplication::translate("Borrow", "&Help"), this);
   help->setGeometry(10, 246, 127, 46);
   connect(help, &QPushButton::clicked, this, &TBorrowC::BitBtn7Click);
   // OK first, then the chips, the modes and Help.

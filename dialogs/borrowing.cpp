@@ -1,5 +1,6 @@
 #include "dialogs/borrowing.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace vexlor {
@@ -10,14 +11,15 @@ QString RefusalText(BorrowOutcome outcome, int32_t amount, const QLocale& locale
       // "%7.2f": seven wide, two decimals, with the locale's decimal point.
       QString number = QString::asprintf("%7.2f", static_cast<double>(amount));
       number.replace(QLatin1Char('.'), locale.decimalPoint());
-      return QStringLiteral("You do not have ") + number + QStringLiteral(" credits!");
+      return QCoreApplication::translate("Borrow", "You do not have %1 credits!").arg(number);
     }
     case BorrowOutcome::MoreThanBorrowed:
-      return QStringLiteral("You cannot pay back more credits than you have borrowed!");
+      return QCoreApplication::translate(
+          "Borrow", "You cannot pay back more credits than you have borrowed!");
     case BorrowOutcome::TooMuch:
-      return QStringLiteral(
-                 "The house cannot lend you that much: the machine cannot count "
-                 "past %1 credits.")
+      return QCoreApplication::translate("Borrow",
+                                         "The house cannot lend you that much: the machine "
+                                         "cannot count past %1 credits.")
           .arg(locale.toString(std::numeric_limits<int32_t>::max()));
     case BorrowOutcome::Done:
       break;
@@ -26,11 +28,13 @@ QString RefusalText(BorrowOutcome outcome, int32_t amount, const QLocale& locale
 }
 
 QString BorrowHelpText() {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "Borrow",
              "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
              "Click on the button representing the amount to borrow (or pay back).") +
          QStringLiteral("\r\n\r\n") +
-         QStringLiteral("To switch between \"borrow\" and \"pay back\" select the mode.");
+         QCoreApplication::translate(
+             "Borrow", "To switch between \"borrow\" and \"pay back\" select the mode.");
 }
 
 }  // namespace vexlor

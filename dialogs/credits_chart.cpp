@@ -1,5 +1,6 @@
 #include "dialogs/credits_chart.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -96,14 +97,17 @@ void CreditsChart::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.fillRect(rect(), palette().base());
   const QRectF plot = PlotArea();
-  const QString title = credits_.size() == 1
-                            ? QStringLiteral("Credits after the last spin")
-                            : QStringLiteral("Credits over the last %1 spins").arg(credits_.size());
+  const QString title =
+      credits_.size() == 1
+          ? QCoreApplication::translate("LastPlays", "Credits after the last spin")
+          : QCoreApplication::translate("LastPlays", "Credits over the last %1 spins")
+                .arg(credits_.size());
   painter.save();
   painter.setFont(HeadingFont(kChartTitlePx));
   painter.setPen(art::palette::kGold);
-  painter.drawText(QRectF(plot.left(), 0, plot.width(), kChartTop), Qt::AlignCenter,
-                   credits_.empty() ? QStringLiteral("No spins yet") : title);
+  painter.drawText(
+      QRectF(plot.left(), 0, plot.width(), kChartTop), Qt::AlignCenter,
+      credits_.empty() ? QCoreApplication::translate("LastPlays", "No spins yet") : title);
   painter.restore();
   if (credits_.empty()) return;
 
@@ -122,7 +126,7 @@ void CreditsChart::paintEvent(QPaintEvent*) {
   const QRectF below(plot.left(), plot.bottom() + 3, plot.width(), kChartBottomAxis - 3);
   const qsizetype spinLabels = labels.size() - 2;
   painter.drawText(below, Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("Spin ") + labels[spinLabels]);
+                   QCoreApplication::translate("LastPlays", "Spin %1").arg(labels[spinLabels]));
   if (credits_.size() > 1)
     painter.drawText(below, Qt::AlignRight | Qt::AlignTop, labels[spinLabels + 1]);
 

@@ -1,5 +1,6 @@
 #include "dialogs/help_window.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -93,16 +94,18 @@ HelpWindow::HelpWindow(QString manual, const QString& title, QWidget* parent)
   auto* tools = new QToolBar(this);
   browser_ = new ManualBrowser(this);
   browser_->setOpenExternalLinks(true);
-  QAction* back = tools->addAction(QStringLiteral("Back"), browser_, &QTextBrowser::backward);
-  QAction* forward = tools->addAction(QStringLiteral("Forward"), browser_, &QTextBrowser::forward);
+  QAction* back = tools->addAction(QCoreApplication::translate("Help", "Back"), browser_,
+                                   &QTextBrowser::backward);
+  QAction* forward = tools->addAction(QCoreApplication::translate("Help", "Forward"), browser_,
+                                      &QTextBrowser::forward);
   back->setEnabled(false);
   forward->setEnabled(false);
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
-  tools->addAction(QStringLiteral("Contents"), this, [this] { ShowTopic(0); });
+  tools->addAction(QCoreApplication::translate("Help", "Contents"), this, [this] { ShowTopic(0); });
   tools->addSeparator();
   search_ = new QLineEdit(tools);
-  search_->setPlaceholderText(QStringLiteral("Search"));
+  search_->setPlaceholderText(QCoreApplication::translate("Help", "Search"));
   search_->setClearButtonEnabled(true);
   tools->addWidget(search_);
   searchNote_ = new QLabel(tools);
@@ -122,12 +125,13 @@ void HelpWindow::ShowTopic(int context) {
   context_ = context;
   if (!IsPlainFile(manual_.toStdString())) {
     const bool there = IsFileEntry(manual_.toStdString());
-    browser_->setHtml(QStringLiteral("<h2>The manual is missing</h2><p>The help for this game is "
-                                     "read from <tt>%1</tt>, which %2. Reinstall the game to "
-                                     "bring it back.</p>")
-                          .arg(manual_.toHtmlEscaped(), there
-                                                            ? QStringLiteral("is not a plain file")
-                                                            : QStringLiteral("is not there")));
+    browser_->setHtml(QCoreApplication::translate(
+                          "Help",
+                          "<h2>The manual is missing</h2><p>The help for this game is read from "
+                          "<tt>%1</tt>, which %2. Reinstall the game to bring it back.</p>")
+                          .arg(manual_.toHtmlEscaped(),
+                               there ? QCoreApplication::translate("Help", "is not a plain file")
+                                     : QCoreApplication::translate("Help", "is not there")));
   } else {
     QUrl topic = QUrl::fromLocalFile(manual_);
     topic.setFragment(context == 0 ? QStringLiteral("contents") : QString::number(context));
@@ -164,7 +168,7 @@ void HelpWindow::Find() {
   QTextCursor match = document->find(text, browser_->textCursor());
   if (match.isNull()) match = document->find(text, 0);
   if (match.isNull()) {
-    searchNote_->setText(QStringLiteral("No match"));
+    searchNote_->setText(QCoreApplication::translate("Help", "No match"));
     return;
   }
   searchNote_->clear();

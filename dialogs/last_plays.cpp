@@ -1,5 +1,6 @@
 #include "dialogs/last_plays.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,8 +22,11 @@ namespace {
 using namespace lastplays;
 
 constexpr int kReelsColumn = 2;
-constexpr std::array<const char*, 8> kHeaders = {"Time",  "Bet",          "Reels",       "Line pay",
-                                                 "Holds", "Bonus points", "Bonus prize", "Credits"};
+constexpr std::array<const char*, 8> kHeaders = {
+    QT_TRANSLATE_NOOP("LastPlays", "Time"),        QT_TRANSLATE_NOOP("LastPlays", "Bet"),
+    QT_TRANSLATE_NOOP("LastPlays", "Reels"),       QT_TRANSLATE_NOOP("LastPlays", "Line pay"),
+    QT_TRANSLATE_NOOP("LastPlays", "Holds"),       QT_TRANSLATE_NOOP("LastPlays", "Bonus points"),
+    QT_TRANSLATE_NOOP("LastPlays", "Bonus prize"), QT_TRANSLATE_NOOP("LastPlays", "Credits")};
 // The lamp colours of the lines: middle red, top blue, bottom green.
 constexpr std::array<QRgb, kLineCount> kLineColours = {0xd0e02020, 0xd02060ff, 0xd020b040};
 constexpr std::array<int, kLineCount> kLineRow = {1, 0, 2};  // row of the window a line runs along
@@ -42,14 +46,16 @@ QString TimeText(const QLocale& locale, int64_t time) {
 
 QString HoldsText(const Play& play) {
   QStringList parts;
-  if (play.holdsUsed > 0) parts << QStringLiteral("%1 used").arg(play.holdsUsed);
+  if (play.holdsUsed > 0)
+    parts << QCoreApplication::translate("LastPlays", "%1 used").arg(play.holdsUsed);
   if (play.holdsGained > 0) parts << QStringLiteral("+%1").arg(play.holdsGained);
   return parts.isEmpty() ? QStringLiteral("-") : parts.join(QStringLiteral(", "));
 }
 
 QString PrizeText(const QLocale& locale, const Play& play) {
   if (!play.bonusRound) return QStringLiteral("-");
-  return play.bonusPrize > 0 ? Grouped(locale, play.bonusPrize) : QStringLiteral("none");
+  return play.bonusPrize > 0 ? Grouped(locale, play.bonusPrize)
+                             : QCoreApplication::translate("LastPlays", "none");
 }
 
 // The texts of a play's row, column by column.
@@ -66,13 +72,14 @@ std::array<QString, kHeaders.size()> RowTexts(const QLocale& locale, const Play&
 
 QString NoteFor(const PlayHistory& history) {
   if (!history.openedSince.empty()) {
-    return QStringLiteral(
-               "These plays are from the game played before \"%1\" was opened; "
-               "its own list begins with its first spin.")
+    return QCoreApplication::translate("LastPlays",
+                                       "These plays are from the game played before \"%1\" was "
+                                       "opened; its own list begins with its first spin.")
         .arg(QString::fromStdString(history.openedSince));
   }
-  if (history.plays.empty()) return QStringLiteral("No plays yet: each spin is listed here.");
-  return QStringLiteral("The last plays of this game, newest first.");
+  if (history.plays.empty())
+    return QCoreApplication::translate("LastPlays", "No plays yet: each spin is listed here.");
+  return QCoreApplication::translate("LastPlays", "The last plays of this game, newest first.");
 }
 
 }  // namespace
@@ -120,7 +127,7 @@ TLastPlays::TLastPlays(const PlayHistory& history, const Picture& symbolSheet,
                        const SideEnvironment& env, double devicePixelRatio, QSize room,
                        QWidget* parent)
     : QDialog(parent, kSideWindowFlags), env_(env) {
-  setWindowTitle(QStringLiteral("Last Plays"));
+  setWindowTitle(QCoreApplication::translate("LastPlays", "Last Plays"));
   setProperty(kHelpContextProperty, kLastPlaysTopic);
   setFont(WindowFont(kListFontPx));
   auto* layout = new QVBoxLayout(this);
@@ -144,7 +151,8 @@ TLastPlays::TLastPlays(const PlayHistory& history, const Picture& symbolSheet,
   FillList(history, symbolSheet, devicePixelRatio);
   layout->addWidget(list_);
 
-  auto* ok = new QPushButton(StandardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(StandardIcon(QStyle::SP_DialogOkButton),
+                             QCoreApplication::translate("LastPlays", "OK"), this);
   ok->setFixedSize(kButtonWidth, kButtonHeight);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -160,7 +168,7 @@ void TLastPlays::FillList(const PlayHistory& history, const Picture& symbolSheet
   list_->setRowCount(rows);
   QStringList headers;
   for (std::size_t column = 0; column < kHeaders.size(); ++column) {
-    headers << QString::fromLatin1(kHeaders[column]);
+    headers << QCoreApplication::translate("LastPlays", kHeaders[column]);
     list_->setColumnWidth(static_cast<int>(column), kColumnWidths[column]);
   }
   list_->setHorizontalHeaderLabels(headers);

@@ -1,5 +1,6 @@
 #include "dialogs/payoffs.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <cmath>
 
@@ -11,7 +12,7 @@ namespace vexlor {
 TPaychart::TPaychart(const std::filesystem::path& appDir, const SideEnvironment& env,
                      double devicePixelRatio, QSize room, QWidget* parent)
     : QDialog(parent, kSideWindowFlags) {
-  setWindowTitle(QStringLiteral("Payoff Chart"));
+  setWindowTitle(QCoreApplication::translate("Payoffs", "Payoff Chart"));
   setProperty(kHelpContextProperty, kPayoffChartTopic);
   FormCreate(appDir, env, devicePixelRatio, room);
 }

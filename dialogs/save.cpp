@@ -1,5 +1,6 @@
 #include "dialogs/save.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QInputDialog>
 #include <QLabel>
@@ -32,12 +33,12 @@ TLoadSave::TLoadSave(GameState& state, const GameStore& store, const SideEnviron
   auto* bevel = new QFrame(this);
   SetLook(*bevel, Look::Well);
   bevel->setGeometry(0, 8, 617, 297);
-  auto* cancel =
-      new QPushButton(StandardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Cancel"), this);
+  auto* cancel = new QPushButton(StandardIcon(QStyle::SP_DialogCancelButton),
+                                 QCoreApplication::translate("Save", "&Cancel"), this);
   cancel->setGeometry(508, 316, 97, 37);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* help =
-      new QPushButton(StandardIcon(QStyle::SP_MessageBoxQuestion), QStringLiteral("&Help"), this);
+  auto* help = new QPushButton(StandardIcon(QStyle::SP_MessageBoxQuestion),
+                               QCoreApplication::translate("Save", "&Help"), this);
   help->setGeometry(8, 316, 97, 37);
   connect(help, &QPushButton::clicked, this, [this] { env_.help(kGameSlotsTopic); });
   // Cancel comes first, so it has the focus as the dialog opens.
@@ -65,7 +66,7 @@ void TLoadSave::MakeRow(int row) {
   r.borrowed = RowLabel(panel, 112, 48, 113, Qt::AlignRight);
   r.ok = new QPushButton(StandardIcon(QStyle::SP_DialogOkButton), QString(), panel);
   r.ok->setGeometry(232, 16, 49, 37);
-  r.ok->setAccessibleName(QStringLiteral("OK, game slot %1").arg(row));
+  r.ok->setAccessibleName(QCoreApplication::translate("Save", "OK, game slot %1").arg(row));
   connect(r.ok, &QPushButton::clicked, this, [this, row] { BitBtn7Click(row); });
 }
 
@@ -84,8 +85,9 @@ bool TLoadSave::FormCreate() {
     return false;
   }
   parked_ = true;
-  setWindowTitle(state_.SlotDialogMode == 1 ? QStringLiteral("Save a Game -- Select Game Slot")
-                                            : QStringLiteral("Open a Game -- Select Game Slot"));
+  setWindowTitle(state_.SlotDialogMode == 1
+                     ? QCoreApplication::translate("Save", "Save a Game -- Select Game Slot")
+                     : QCoreApplication::translate("Save", "Open a Game -- Select Game Slot"));
   // Each slot is read into a game of its own; the live game is not touched.
   for (int slot = 0; slot < kSavedSlotCount; ++slot) {
     GameState saved;
@@ -93,8 +95,8 @@ bool TLoadSave::FormCreate() {
     Row& r = rows_[static_cast<std::size_t>(slot)];
     r.name->setText(QString::fromStdString(saved.GameName.str()));
     r.date->setText(QString::fromStdString(saved.GameDate.str()));
-    r.credits->setText(QString::number(saved.Credits) + QStringLiteral(" Credits"));
-    r.borrowed->setText(QString::number(saved.Borrowed) + QStringLiteral(" Borrowed"));
+    r.credits->setText(QCoreApplication::translate("Save", "%1 Credits").arg(saved.Credits));
+    r.borrowed->setText(QCoreApplication::translate("Save", "%1 Borrowed").arg(saved.Borrowed));
     r.game->setText(QString::fromStdString(state_.AboutName.str()));
   }
   return true;
@@ -135,8 +137,8 @@ void AskGameName(QWidget* parent, const QString& name,
                  std::function<void(const std::optional<QString>&)> answer) {
   auto* prompt = new QInputDialog(parent);
   prompt->setAttribute(Qt::WA_DeleteOnClose);
-  prompt->setWindowTitle(QStringLiteral("Name for this saved game?"));
-  prompt->setLabelText(QStringLiteral("Name of the saved game:"));
+  prompt->setWindowTitle(QCoreApplication::translate("Save", "Name for this saved game?"));
+  prompt->setLabelText(QCoreApplication::translate("Save", "Name of the saved game:"));
   prompt->setTextValue(name);
   if (auto* edit = prompt->findChild<QLineEdit*>()) {
     // The box takes its width from its text box: wide enough for its title.

@@ -1,5 +1,6 @@
 #include "dialogs/stats.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -18,7 +19,7 @@ constexpr int kRowHeight = 16;
 
 TStatsForm::TStatsForm(const GameState& state, const SideEnvironment& env, QWidget* parent)
     : QDialog(parent, kSideWindowFlags) {
-  setWindowTitle(QStringLiteral("Your Game Statistics"));
+  setWindowTitle(QCoreApplication::translate("Stats", "Your Game Statistics"));
   setFixedSize(632, 207);
   setFont(WindowFont(13));
   // The counters on the left and what was paid out on the right, each on a panel.
@@ -33,11 +34,15 @@ TStatsForm::TStatsForm(const GameState& state, const SideEnvironment& env, QWidg
     bool bold;
   };
   for (const Caption& c :
-       {Caption{"Spins:", 12, 14, false}, Caption{"Credits:", 12, 70, false},
-        Caption{"Borrowed:", 12, 126, false}, Caption{"Total Bets:", 340, 14, false},
-        Caption{"Payoffs:", 340, 46, false}, Caption{"Normal:", 364, 70, false},
-        Caption{"Bonus:", 364, 94, false}, Caption{"Overall Payoff Percentage:", 340, 126, true}}) {
-    auto* label = new QLabel(QString::fromLatin1(c.text), this);
+       {Caption{QT_TRANSLATE_NOOP("Stats", "Spins:"), 12, 14, false},
+        Caption{QT_TRANSLATE_NOOP("Stats", "Credits:"), 12, 70, false},
+        Caption{QT_TRANSLATE_NOOP("Stats", "Borrowed:"), 12, 126, false},
+        Caption{QT_TRANSLATE_NOOP("Stats", "Total Bets:"), 340, 14, false},
+        Caption{QT_TRANSLATE_NOOP("Stats", "Payoffs:"), 340, 46, false},
+        Caption{QT_TRANSLATE_NOOP("Stats", "Normal:"), 364, 70, false},
+        Caption{QT_TRANSLATE_NOOP("Stats", "Bonus:"), 364, 94, false},
+        Caption{QT_TRANSLATE_NOOP("Stats", "Overall Payoff Percentage:"), 340, 126, true}}) {
+    auto* label = new QLabel(QCoreApplication::translate("Stats", c.text), this);
     label->setFont(WindowFont(13, c.bold));
     SetLook(*label, Look::Caption);
     label->move(c.left, c.top);
@@ -46,7 +51,8 @@ TStatsForm::TStatsForm(const GameState& state, const SideEnvironment& env, QWidg
              ValueLabel(609, 14, true),  ValueLabel(609, 46, true), ValueLabel(585, 70, false),
              ValueLabel(585, 94, false), ValueLabel(617, 126, true)};
   SetLook(*values_[7], Look::Warning);
-  auto* ok = new QPushButton(StandardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(StandardIcon(QStyle::SP_DialogOkButton),
+                             QCoreApplication::translate("Stats", "OK"), this);
   ok->setGeometry(536, 168, 89, 33);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

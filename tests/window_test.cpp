@@ -5,13 +5,17 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 #include <fstream>
+#include <map>
 
 #include "config/profile.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_window.h"
+#include "window/language.h"
 #include "window/layout.h"
 #include "window/machine_view.h"
+#include "window/message_text.h"
 #include "window/single_game.h"
 
 namespace vexlor {
@@ -70,6 +74,60 @@ TEST(Startup, TestingFileRenamesTheWindowTheHelpMenuAndTheVersionBox) {
   EXPECT_EQ(form.CommandAction(Command::WebLink)->text(), "&About Night Owl Slots");
   form.Version1Click();
   EXPECT_EQ(window.Record().information, QStringList{"Night Owl Slots\r\n\r\nVersion:  2.2"});
+}
+
+TEST(Language, TheLocaleChoosesGermanAsGettextWouldAndEverythingElseIsEnglish) {
+  using Vars = std::map<std::string, QString>;
+  const auto chosen = [](const Vars& vars) {
+    return ChosenLanguage([&](const char* name) {
+      const auto found = vars.find(name);
+      return found == vars.end() ? QString() : found->second;
+    });
+  };
+  EXPECT_EQ(chosen({{"LANGUAGE", "fr:de_AT"}, {"LANG", "en_GB.UTF-8"}}), "de");
+  EXPECT_EQ(chosen({{"LC_ALL", "de_DE.UTF-8@euro"}, {"LANG", "en_US"}}), "de");
+  EXPECT_EQ(chosen({{"LC_ALL", "C"}, {"LC_MESSAGES", "de_DE"}}), "en");
+  EXPECT_EQ(chosen({{"LC_MESSAGES", "POSIX"}, {"LANG", "de_DE"}}), "en");
+  EXPECT_EQ(chosen({{"LANGUAGE", "fr"}, {"LANG", "de_CH.UTF-8"}}), "de");
+  EXPECT_EQ(chosen({{"LANG", "fr_FR.UTF-8"}}), "en");
+  EXPECT_EQ(chosen({}), "en");
+}
+
+TEST(Language, AGermanStartShowsGermanMenusKeysAndMessages) {
+  InstallTranslations(*qApp, QStringLiteral("de"));
+  struct EnglishAgain {  // for the tests after this one
+    ~EnglishAgain() {
+      for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+      }
+      QLocale::setDefault(QLocale::system());
+    }
+  } englishAgain;
+  TestWindow window;
+  TForm1& form = window.Open();
+  QStringList bar;
+  for (QAction* action : form.menuBar()->actions())
+    bar << action->text();
+  EXPECT_EQ(bar, (QStringList{"&Datei", "&Optionen", "&Borgen", "&Statistik", "&Gewinntabelle",
+                              "&Hilfe"}));
+  EXPECT_EQ(form.CommandAction(Command::SaveGame)->text(), "Spielstand &speichern");
+  EXPECT_EQ(form.CommandAction(Command::Manual)->text(), "&Handbuch zu Vexlor Slots");
+  // The standard keys, named in German beside their items.
+  EXPECT_EQ(form.CommandAction(Command::NewGame)->shortcut().toString(QKeySequence::NativeText),
+            "Strg+N");
+  for (auto [command, key] : {std::pair{Command::OpenGame, "Ctrl+O"},
+                              {Command::SaveGame, "Ctrl+S"},
+                              {Command::Exit, "Ctrl+Q"},
+                              {Command::LastPlays, "Ctrl+L"}})
+    EXPECT_EQ(form.CommandAction(command)->shortcut(), QKeySequence(key));
+  EXPECT_EQ(QLocale().language(), QLocale::German);
+  // A store's refusal, built in English below the windows, with its reason.
+  EXPECT_EQ(TranslatedMessage("Unable to write to vexlorslots.ini: it is not INI text, and is kept "
+                              "as it is."),
+            "vexlorslots.ini kann nicht geschrieben werden: sie ist kein INI-Text, und die Datei "
+            "bleibt, wie sie ist.");
+  EXPECT_EQ(TranslatedMessage("not a known message"), "not a known message");
 }
 
 TEST(OneGamePerStore, ALaterStartForTheStoreRaisesTheFirstAndAnotherStoreRunsBeside) {

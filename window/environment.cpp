@@ -20,6 +20,7 @@
 #include "savegame/store.h"
 #include "sound/sdl_audio.h"
 #include "window/clock_timers.h"
+#include "window/message_text.h"
 
 namespace vexlor {
 namespace {
@@ -46,9 +47,10 @@ QWidget* GameWindow() {
 
 // Opens a box over whatever window is in front, once the event loop runs: a
 // box asked for while the game starts shows over the machine. Boxes asked for
-// once the game has closed are not shown.
+// once the game has closed are not shown. Texts built in English by the
+// Qt-free parts are shown in the player's language.
 void OpenBox(QMessageBox::Icon icon, const QString& text) {
-  QString shown = text;
+  QString shown = TranslatedMessage(text);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // texts break lines with CR LF
   QTimer::singleShot(0, qApp, [icon, shown] {
     QWidget* game = GameWindow();

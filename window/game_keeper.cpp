@@ -1,5 +1,6 @@
 #include "window/game_keeper.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include "config/identity.h"
@@ -7,6 +8,7 @@
 #include "config/standard_error.h"
 #include "savegame/kept_store.h"
 #include "savegame/plays_file.h"
+#include "window/message_text.h"
 
 namespace vexlor {
 namespace {
@@ -44,12 +46,21 @@ void GameKeeper::KeepAsideUnwritableStore() {
   if (!kept) return;
   const std::string name = store_.file.filename().string();
   const std::string keptName = kept->kept.filename().string();
-  env_.error(ErrorText(name + " could not be rewritten without losing part of it: " + kept->why +
-                       ". It is kept whole as " + keptName +
-                       (kept->renewed ? ", and the games it held are in a new " + name
-                                      : "; a new " + name +
-                                            " could not be written either, so games cannot be "
-                                            "stored until there is room")));
+  const QString text =
+      kept->renewed
+          ? QCoreApplication::translate("Message",
+                                        "%1 could not be rewritten without losing part of it: "
+                                        "%2. It is kept whole as %3, and the games it held are "
+                                        "in a new %1")
+          : QCoreApplication::translate("Message",
+                                        "%1 could not be rewritten without losing part of it: "
+                                        "%2. It is kept whole as %3; a new %1 could not be "
+                                        "written either, so games cannot be stored until there "
+                                        "is room");
+  env_.error(ErrorText(text.arg(QString::fromStdString(name),
+                                TranslatedMessage(QString::fromStdString(kept->why)),
+                                QString::fromStdString(keptName))
+                           .toStdString()));
 }
 
 bool GameKeeper::StoreCurrentGame(bool reportFailure) {
@@ -90,11 +101,17 @@ bool GameKeeper::Rescue() {
     } catch (const StoreWriteError&) {
     }
   }
-  Say("the game could not be stored anywhere: Credits " + std::to_string(state_.Credits) +
-      ", Borrowed " + std::to_string(state_.Borrowed) + ", Spins " + std::to_string(state_.Spins) +
-      ", TotalBets " + std::to_string(state_.TotalBets) + ", BonusWon " +
-      std::to_string(state_.BonusWon) + ", BonusPts " + std::to_string(state_.BonusPts) +
-      ", Nudges " + std::to_string(state_.Nudges));
+  Say(QCoreApplication::translate("Message",
+                                  "the game could not be stored anywhere: Credits %1, Borrowed %2, "
+                                  "Spins %3, TotalBets %4, BonusWon %5, BonusPts %6, Nudges %7")
+          .arg(state_.Credits)
+          .arg(state_.Borrowed)
+          .arg(state_.Spins)
+          .arg(state_.TotalBets)
+          .arg(state_.BonusWon)
+          .arg(state_.BonusPts)
+          .arg(state_.Nudges)
+          .toStdString());
   return false;
 }
 

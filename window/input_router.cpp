@@ -1,5 +1,7 @@
 #include "window/input_router.h"
 
+#include <QCoreApplication>
+
 #include "engine/holds.h"
 #include "engine/machine_geometry.h"
 #include "engine/spin.h"
@@ -55,23 +57,26 @@ QString InputRouter::ToolTipAt(QPoint position) const {
     case Control::Hold0:
     case Control::Hold1:
     case Control::Hold2:
-      return QStringLiteral(
-          "Hold: keeps this reel still on the next spin, after a spin that paid "
-          "nothing (keys 1, 2 and 3)");
+      return QCoreApplication::translate("Tooltip",
+                                         "Hold: keeps this reel still on the next spin, after a "
+                                         "spin that paid nothing (keys 1, 2 and 3)");
     case Control::BetOne:
-      return QStringLiteral("Bet One: puts in one coin; the third coin spins (key B)");
+      return QCoreApplication::translate("Tooltip",
+                                         "Bet One: puts in one coin; the third coin spins (key B)");
     case Control::BetMax:
-      return QStringLiteral("Bet 3: puts in coins up to three and spins (key M)");
+      return QCoreApplication::translate("Tooltip",
+                                         "Bet 3: puts in coins up to three and spins (key M)");
     case Control::Spin:
-      return QStringLiteral(
-          "Spin: spins with the coins put in, or with the last bet again "
-          "(Enter or Space)");
+      return QCoreApplication::translate(
+          "Tooltip",
+          "Spin: spins with the coins put in, or with the last bet again (Enter or Space)");
     case Control::CoinSpot:
-      return QStringLiteral("Coin slot: puts in one coin (key B)");
+      return QCoreApplication::translate("Tooltip", "Coin slot: puts in one coin (key B)");
     case Control::Lever:
-      return QStringLiteral("Pull the lever to spin (Enter or Space)");
+      return QCoreApplication::translate("Tooltip", "Pull the lever to spin (Enter or Space)");
     case Control::Meter:
-      return QStringLiteral("Bonus meter: twelve bonus points open the bonus round");
+      return QCoreApplication::translate("Tooltip",
+                                         "Bonus meter: twelve bonus points open the bonus round");
     case Control::None:
       break;
   }

@@ -7,7 +7,9 @@
 #include "config/standard_error.h"
 #include "window/environment.h"
 #include "window/game_files.h"
+#include "window/language.h"
 #include "window/machine_view.h"
+#include "window/message_text.h"
 #include "window/quit_signals.h"
 #include "window/single_game.h"
 #include "window/unit1.h"
@@ -20,6 +22,13 @@ int main(int argc, char* argv[]) {
     return vexlor::PrintGameFiles(QCoreApplication::applicationFilePath().toStdString());
   }
   QApplication app(argc, argv);
+  vexlor::InstallTranslations(
+      app, vexlor::ChosenLanguage([](const char* name) { return qEnvironmentVariable(name); }));
+  vexlor::SetSayTranslation([](std::string_view line) {
+    return vexlor::TranslatedMessage(
+               QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())))
+        .toStdString();
+  });
   const QString title =
       QString::fromUtf8(vexlor::kApplicationTitle.data(), vexlor::kApplicationTitle.size());
   QApplication::setApplicationName(title);
@@ -29,7 +38,10 @@ int main(int argc, char* argv[]) {
   // One game per store: a second start brings the running one to the front.
   vexlor::SingleGame single;
   if (!single.Claim(vexlor::StoreFile(env))) {
-    vexlor::Say("a game for this store is running already; it was brought to the front");
+    vexlor::Say(
+        QCoreApplication::translate(
+            "Message", "a game for this store is running already; it was brought to the front")
+            .toStdString());
     return 0;
   }
   vexlor::TForm1 form(std::move(env));

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -6,6 +7,15 @@
 #include "window/renderer.h"
 
 namespace vexlor {
+namespace {
+
+// The counters' captions of the machine's geometry, for the translations.
+[[maybe_unused]] constexpr const char* kLabelTexts[] = {
+    QT_TRANSLATE_NOOP("Machine", "Credits"), QT_TRANSLATE_NOOP("Machine", "Coins"),
+    QT_TRANSLATE_NOOP("Machine", "Holds"), QT_TRANSLATE_NOOP("Machine", "Winnings")};
+
+}  // namespace
+
 void MachineRenderer::DrawCounter(Counter counter, int32_t value, int x, bool green,
                                   bool rightAligned, int room) {
   QRect painted;
@@ -58,7 +68,7 @@ void MachineRenderer::DrawWinnings(int32_t value) {
 }
 
 void MachineRenderer::DrawLabel(const design::Label& label) {
-  const QString text = QString::fromLatin1(label.text);
+  const QString text = QCoreApplication::translate("Machine", label.text);
   const QFontMetrics metrics(labelFont_);
   const int width = metrics.horizontalAdvance(text);
   const int x = Scale(label.x);

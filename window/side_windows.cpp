@@ -1,6 +1,7 @@
 #include "window/side_windows.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QUrl>
@@ -109,7 +110,8 @@ void SideWindows::OpenSlots(int mode) {
 
 void SideWindows::Version1Click() {
   env_.information(QString::fromStdString(state_.AboutName.str()) + QStringLiteral("\r\n\r\n") +
-                   QStringLiteral("Version:  ") + QString::fromStdString(state_.VersionText.str()));
+                   QCoreApplication::translate("Version", "Version:  %1")
+                       .arg(QString::fromStdString(state_.VersionText.str())));
 }
 
 void SideWindows::OpenBonusRound(Reply<int32_t> prize) {

@@ -1,12 +1,14 @@
-// vexlor_shots OUTDIR: plays the game offscreen and writes the screenshots of
-// the player's manual into OUTDIR/manual, once as "name.png" and once at
-// twice the size as "name@2x.png" for dense screens. Each time the game's
+// vexlor_shots OUTDIR [LANGUAGE]: plays the game offscreen, in English or in
+// LANGUAGE ("de"), and writes the screenshots of the player's manual into
+// OUTDIR/manual, once as "name.png" and once at twice the size as
+// "name@2x.png" for dense screens. Each time the game's
 // executable folder and its store lie in a temporary folder, removed at the
 // end; nothing is written anywhere else.
 #include <QApplication>
 #include <cstdio>
 
 #include "tools/shots/shots.h"
+#include "window/language.h"
 
 namespace {
 
@@ -45,12 +47,13 @@ bool TakeShots(const char* outDir, int scale) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: vexlor_shots OUTDIR\n");
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: vexlor_shots OUTDIR [LANGUAGE]\n");
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  if (argc == 3) vexlor::InstallTranslations(app, QString::fromLocal8Bit(argv[2]));
   bool taken = true;
   for (int scale : {1, 2})
     taken = TakeShots(argv[1], scale) && taken;
