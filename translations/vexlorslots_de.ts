@@ -175,25 +175,6 @@
     </message>
 </context>
 <context>
-    <name>Machine</name>
-    <message>
-        <source>Credits</source>
-        <translation>Credits</translation>
-    </message>
-    <message>
-        <source>Coins</source>
-        <translation>Münzen</translation>
-    </message>
-    <message>
-        <source>Holds</source>
-        <translation>Halten</translation>
-    </message>
-    <message>
-        <source>Winnings</source>
-        <translation>Gewinn</translation>
-    </message>
-</context>
-<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>

@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -7,15 +6,6 @@
 #include "window/renderer.h"
 
 namespace vexlor {
-namespace {
-
-// The counters' captions of the machine's geometry, for the translations.
-[[maybe_unused]] constexpr const char* kLabelTexts[] = {
-    QT_TRANSLATE_NOOP("Machine", "Credits"), QT_TRANSLATE_NOOP("Machine", "Coins"),
-    QT_TRANSLATE_NOOP("Machine", "Holds"), QT_TRANSLATE_NOOP("Machine", "Winnings")};
-
-}  // namespace
-
 void MachineRenderer::DrawCounter(Counter counter, int32_t value, int x, bool green,
                                   bool rightAligned, int room) {
   QRect painted;
@@ -68,7 +58,9 @@ void MachineRenderer::DrawWinnings(int32_t value) {
 }
 
 void MachineRenderer::DrawLabel(const design::Label& label) {
-  const QString text = QCoreApplication::translate("Machine", label.text);
+  // Part of the machine's face, like its painted words: the same in every
+  // language, and sized for the never-scaled label font at 800 pixels.
+  const QString text = QString::fromLatin1(label.text);
   const QFontMetrics metrics(labelFont_);
   const int width = metrics.horizontalAdvance(text);
   const int x = Scale(label.x);
