@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStyle>
 #include <utility>
 
@@ -220,6 +221,13 @@ int TitleBarWidth(const QString& title) {
   font.setBold(true);
   const QFontMetrics metrics(font);
   return metrics.horizontalAdvance(title) + 8 * metrics.height();
+}
+
+void FitButtonText(QPushButton& button, bool keepRight) {
+  const int missing = button.sizeHint().width() - button.width();
+  if (missing <= 0) return;
+  const QRect placed = button.geometry();
+  button.setGeometry(placed.adjusted(keepRight ? -missing : 0, 0, keepRight ? 0 : missing, 0));
 }
 
 void FitTitle(QMessageBox& box) {

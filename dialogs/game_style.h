@@ -5,6 +5,7 @@
 #include <QString>
 
 class QMessageBox;
+class QPushButton;
 class QWidget;
 
 namespace vexlor {
@@ -38,5 +39,10 @@ void SetLook(QWidget& widget, Look look);
 int TitleBarWidth(const QString& title);
 // Makes a message box that wide for its title, which is set before.
 void FitTitle(QMessageBox& box);
+
+// Widens a button placed by hand to show its whole text (a translation may be
+// longer than the English it was placed for), keeping its right edge when
+// `keepRight`, else its left edge. A button wide enough stays as it is.
+void FitButtonText(QPushButton& button, bool keepRight);
 
 }  // namespace vexlor

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 #include "dialogs/credits_chart.h"
 #include "dialogs/last_plays_layout.h"
@@ -172,6 +171,12 @@ void TLastPlays::FillList(const PlayHistory& history, const Picture& symbolSheet
     list_->setColumnWidth(static_cast<int>(column), kColumnWidths[column]);
   }
   list_->setHorizontalHeaderLabels(headers);
+  // A column is at least as wide as its heading, which a translation may make longer.
+  list_->horizontalHeader()->ensurePolished();
+  for (int column = 0; column < list_->columnCount(); ++column) {
+    list_->setColumnWidth(column, std::max(list_->columnWidth(column),
+                                           list_->horizontalHeader()->sectionSizeHint(column)));
+  }
   list_->horizontalHeader()->setFixedHeight(kHeaderHeight);
   list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   list_->verticalHeader()->hide();
@@ -207,7 +212,9 @@ void TLastPlays::FitWindow(QSize room) {
   const int rows = std::max(list_->rowCount(), kListedRowsAtLeast);
   const int fullList = kHeaderHeight + rows * kRowHeight + frame;
   const int leastList = kHeaderHeight + kListedRowsAtLeast * kRowHeight + frame;
-  int listWidth = std::accumulate(std::begin(kColumnWidths), std::end(kColumnWidths), 0) + frame;
+  int listWidth = frame;
+  for (int column = 0; column < list_->columnCount(); ++column)
+    listWidth += list_->columnWidth(column);
   // On a short screen the list gives up height and scrolls, its scroll bar
   // beside the columns rather than over the last one; the chart gives up
   // height only where the list would show fewer rows than it keeps.

@@ -36,10 +36,12 @@ TLoadSave::TLoadSave(GameState& state, const GameStore& store, const SideEnviron
   auto* cancel = new QPushButton(StandardIcon(QStyle::SP_DialogCancelButton),
                                  QCoreApplication::translate("Save", "&Cancel"), this);
   cancel->setGeometry(508, 316, 97, 37);
+  FitButtonText(*cancel, true);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto* help = new QPushButton(StandardIcon(QStyle::SP_MessageBoxQuestion),
                                QCoreApplication::translate("Save", "&Help"), this);
   help->setGeometry(8, 316, 97, 37);
+  FitButtonText(*help, false);
   connect(help, &QPushButton::clicked, this, [this] { env_.help(kGameSlotsTopic); });
   // Cancel comes first, so it has the focus as the dialog opens.
   setTabOrder(cancel, help);

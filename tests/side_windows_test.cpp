@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 #include "config/profile.h"
@@ -267,6 +268,9 @@ int Contrast(QWidget& widget, const QRect& area) {
 }
 
 TEST_F(SideWindows, CommandsThatChangeTheGameWaitWhileASpinRunsGreyedButReadable) {
+  form_->show();
+  form_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_));
   QMenuBar& bar = *form_->menuBar();
   bar.resize(bar.sizeHint());  // every item on the bar, none in its overflow
   QMenu& file = *bar.actions().front()->menu();
@@ -290,6 +294,8 @@ TEST_F(SideWindows, CommandsThatChangeTheGameWaitWhileASpinRunsGreyedButReadable
            inFile(Command::LastPlays)};
     form_->NewGame1Click();  // ignored even when called directly
     form_->SaveGame1Click();
+    for (auto key : {QKeySequence::New, QKeySequence::Open, QKeySequence::Save})
+      QTest::keySequence(form_, key);  // and by their keys
   };
   window_.Key(Qt::Key_M);
   window_.Record().onStep = nullptr;
@@ -304,6 +310,9 @@ TEST_F(SideWindows, CommandsThatChangeTheGameWaitWhileASpinRunsGreyedButReadable
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // nor a slot dialog
   for (Command c : {Command::NewGame, Command::OpenGame, Command::SaveGame, Command::Borrow})
     EXPECT_TRUE(form_->CommandAction(c)->isEnabled());
+  QTest::keySequence(form_, QKeySequence::Save);  // the spin over, the key opens the slots
+  EXPECT_EQ(Modal<TLoadSave>().windowTitle(), "Save a Game -- Select Game Slot");
+  CloseModal();
 }
 
 }  // namespace
