@@ -165,17 +165,24 @@ void TLastPlays::FillList(const PlayHistory& history, const Picture& symbolSheet
   const int rows = static_cast<int>(std::min(history.plays.size(), kPlaysListed));
   list_->setColumnCount(static_cast<int>(kHeaders.size()));
   list_->setRowCount(rows);
+  QStringList english;
   QStringList headers;
   for (std::size_t column = 0; column < kHeaders.size(); ++column) {
+    english << QString::fromLatin1(kHeaders[column]);
     headers << QCoreApplication::translate("LastPlays", kHeaders[column]);
-    list_->setColumnWidth(static_cast<int>(column), kColumnWidths[column]);
   }
+  // The columns are sized for the English headings; a longer translation
+  // widens its column by what it needs more.
+  QHeaderView& header = *list_->horizontalHeader();
+  header.ensurePolished();
+  list_->setHorizontalHeaderLabels(english);
+  std::array<int, kHeaders.size()> englishHint{};
+  for (std::size_t column = 0; column < kHeaders.size(); ++column)
+    englishHint[column] = header.sectionSizeHint(static_cast<int>(column));
   list_->setHorizontalHeaderLabels(headers);
-  // A column is at least as wide as its heading, which a translation may make longer.
-  list_->horizontalHeader()->ensurePolished();
-  for (int column = 0; column < list_->columnCount(); ++column) {
-    list_->setColumnWidth(column, std::max(list_->columnWidth(column),
-                                           list_->horizontalHeader()->sectionSizeHint(column)));
+  for (std::size_t column = 0; column < kHeaders.size(); ++column) {
+    const int more = header.sectionSizeHint(static_cast<int>(column)) - englishHint[column];
+    list_->setColumnWidth(static_cast<int>(column), kColumnWidths[column] + std::max(0, more));
   }
   list_->horizontalHeader()->setFixedHeight(kHeaderHeight);
   list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);

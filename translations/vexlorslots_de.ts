@@ -490,7 +490,7 @@
     </message>
     <message>
         <source>Overall Payoff Percentage:</source>
-        <translation>Gesamte Auszahlungsquote:</translation>
+        <translation>Auszahlungsquote:</translation>
     </message>
     <message>
         <source>OK</source>
