@@ -162,16 +162,17 @@ TEST_F(SideWindows, TheBorrowWindowShowsEachCaptionOverItsCounterAtEveryOpening)
     TBorrowC& borrow = Modal<TBorrowC>();
     const QImage shown = borrow.grab().toImage();
     const QRgb background = borrow.palette().color(QPalette::Window).rgb();
-    const int half = borrow.width() / 2;
+    const int width = borrow.width();  // the window is gone once closed
+    const int half = width / 2;
     // The captions' band, above the counters' frames.
     const QRect borrowed = Ink(shown, QRect(0, 18, half, 15), background);
     const QRect credits = Ink(shown, QRect(half, 18, half, 15), background);
     CloseModal();
     ASSERT_FALSE(borrowed.isEmpty()) << "opening " << opening;
     ASSERT_FALSE(credits.isEmpty()) << "opening " << opening;
-    EXPECT_NEAR(borrowed.left(), 20, 3);                   // over the borrowed digits' left edge
-    EXPECT_NEAR(credits.right(), borrow.width() - 30, 3);  // over the credits' right edge
-    EXPECT_GT(credits.width(), 40);                        // the whole word
+    EXPECT_NEAR(borrowed.left(), 20, 3);          // over the borrowed digits' left edge
+    EXPECT_NEAR(credits.right(), width - 30, 3);  // over the credits' right edge
+    EXPECT_GT(credits.width(), 40);               // the whole word
   }
 }
 
