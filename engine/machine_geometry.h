@@ -66,6 +66,16 @@ inline constexpr Label kWinningsLabel{"Winnings", 440, true};
 // the left, credits on the right. Their height follows the digits in use.
 inline constexpr std::array<Rect, 2> kLedWindows = {{{244, 35, 452, 76}, {456, 35, 628, 76}}};
 inline constexpr Rect kCounterConsole{236, 14, 634, 80};
+// Where each counter stands with its label, as one place: Coins, Holds and
+// Winnings share the left LED window.
+inline constexpr Rect kCoinsPlace{kLedWindows[0].left, kLabelTop, kHoldsLabel.x,
+                                  kLedWindows[0].bottom};
+inline constexpr Rect kHoldsPlace{kHoldsLabel.x, kLabelTop, kWinningsBlank.left,
+                                  kLedWindows[0].bottom};
+inline constexpr Rect kWinningsPlace{kWinningsBlank.left, kLabelTop, kLedWindows[0].right,
+                                     kLedWindows[0].bottom};
+inline constexpr Rect kCreditsPlace{kLedWindows[1].left, kLabelTop, kLedWindows[1].right,
+                                    kLedWindows[1].bottom};
 
 // --- Buttons, panels and lamps -------------------------------------------
 inline constexpr Rect kTitlePanel{247, 98, 549, 241};
@@ -108,6 +118,9 @@ inline constexpr Point kLeverKnob{754, 84};
 inline constexpr int kLeverKnobRadius = 24;
 inline constexpr int kLeverHubRadius = 22;
 inline constexpr int kLeverRodHalfWidth = 7;  // at the hub; 4.5 at the knob
+// The knob, the rod and the hub within one rectangle.
+inline constexpr Rect kLeverBounds{kLeverHub.x - kLeverHubRadius, kLeverKnob.y - kLeverKnobRadius,
+                                   kLeverKnob.x + kLeverKnobRadius, kLeverHub.y + kLeverHubRadius};
 // What the pull animation redraws: the lever and its glow, right of the
 // button column (the hub stays put, so its glow may reach past the left edge).
 inline constexpr Rect kLeverRegion{664, 40, 800, 440};

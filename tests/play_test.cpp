@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include "engine/evaluate.h"
 #include "tests/support/test_window.h"
 #include "window/layout.h"
+#include "window/machine_parts.h"
 #include "window/machine_view.h"
 
 namespace vexlor {
@@ -318,6 +320,57 @@ TEST_F(Play, LabelsLookTheSameAfterTwentyWins) {
     SpinUntil(true);
   }
   EXPECT_EQ(DifferentPixels(form_->Surface(), before, winnings, -winnings.topLeft()), 0);
+}
+
+TEST_F(Play, AScreenReaderPressesThePartsAsThePointerDoesAndHearsAWinOnceCounted) {
+  using P = MachineParts;
+  QAccessibleInterface* machine = QAccessible::queryAccessibleInterface(form_->View());
+  ASSERT_EQ(machine->childCount(), P::kCount);
+  const auto part = [&](int index) { return machine->child(index); };
+  const auto press = [&](int index) {
+    part(index)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    window_.Drive();
+  };
+  std::vector<std::pair<int, QAccessible::Event>> sent;
+  QObject::connect(DrawnParts::Of(form_->View()), &DrawnParts::Sent,
+                   [&](int index, QAccessible::Event type) { sent.emplace_back(index, type); });
+  const auto count = [&](int index, QAccessible::Event type) {
+    return std::count(sent.begin(), sent.end(), std::pair(index, type));
+  };
+  QStringList names;
+  for (int i = 0; i < P::kResult; ++i)
+    names << part(i)->text(QAccessible::Name);
+  EXPECT_EQ(names, (QStringList{"Bet One", "Bet 3", "Spin", "Hold left reel", "Hold middle reel",
+                                "Hold right reel", "Coin slot", "Lever", "Coins", "Holds",
+                                "Winnings", "Credits", "Bonus meter", "Reels"}));
+  for (int i = P::kBetOne; i <= P::kLever; ++i)
+    EXPECT_EQ(part(i)->role() == QAccessible::Button && part(i)->actionInterface(), true) << i;
+  EXPECT_EQ(part(P::kCredits)->actionInterface(), nullptr);
+  EXPECT_EQ(part(P::kResult)->role(), QAccessible::StatusBar);
+  press(P::kBetOne);
+  EXPECT_EQ(State().CoinsBet, 1);
+  EXPECT_EQ(count(P::kBetOne, QAccessible::StateChanged), 0);  // never disabled for a coin
+  EXPECT_TRUE(part(P::kHold0)->state().disabled);
+  SpinUntil(false);  // holds open: a hold pressed through its part holds its reel
+  press(P::kHold2);
+  EXPECT_TRUE(State().ReelHeld[2] && part(P::kHold2)->state().checked);
+  bool won = false;
+  for (int i = 0; i < 200 && !won; ++i) {
+    sent.clear();
+    press(P::kBetMax);
+    won = form_->Hooks().TimerEnabled(LampTimer::Timer3);
+  }
+  ASSERT_TRUE(won);
+  // Counted up step by step, sent once settled; the result said once, with the credits.
+  EXPECT_EQ(count(P::kWinnings, QAccessible::ValueChanged), 1);
+  EXPECT_EQ(count(P::kCredits, QAccessible::ValueChanged), 1);
+  EXPECT_EQ(count(P::kResult, QAccessible::NameChanged), 1);
+  EXPECT_EQ(count(P::kResult, QAccessible::Alert), 1);
+  QLocale grouped;
+  grouped.setNumberOptions({});
+  const QString result = part(P::kResult)->text(QAccessible::Name);
+  EXPECT_TRUE(result.endsWith(" Credits " + grouped.toString(State().Credits) + "."))
+      << result.toStdString();
 }
 
 TEST(Menus, CaptionsAccessLettersAndSeparators) {

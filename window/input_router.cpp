@@ -52,8 +52,8 @@ InputRouter::Control InputRouter::ControlAt(QPoint position) const {
   return Control::None;
 }
 
-QString InputRouter::ToolTipAt(QPoint position) const {
-  switch (ControlAt(position)) {
+QString InputRouter::ToolTip(Control control) {
+  switch (control) {
     case Control::Hold0:
     case Control::Hold1:
     case Control::Hold2:
@@ -84,8 +84,16 @@ QString InputRouter::ToolTipAt(QPoint position) const {
 }
 
 void InputRouter::FormMouseDown(Qt::MouseButton, QPoint position) {
+  Press(ControlAt(position));
+  // The logo answers over its fixed area and over the picture as grown for the screen.
   const auto scale = [this](int v) { return renderer_.Scale(v); };
-  const Control control = ControlAt(position);
+  const QPoint at(scale(design::kLogoAt.x), scale(design::kLogoAt.y));
+  const QRect logo = QRect(at, QSize(design::kLogoWidth + 1, design::kLogoHeight + 1))
+                         .united(QRect(at, renderer_.Art().logo.size()));
+  if (logo.contains(position) && openCompanyPage) openCompanyPage();
+}
+
+void InputRouter::Press(Control control) {
   if (control == Control::Hold0 || control == Control::Hold1 || control == Control::Hold2)
     PressHoldButton(static_cast<int>(control) - static_cast<int>(Control::Hold0));
   if (runner_.TakesInput()) {
@@ -108,11 +116,6 @@ void InputRouter::FormMouseDown(Qt::MouseButton, QPoint position) {
     }
   }
   CloseHoldsWhenNoneLeft(state_, hooks_);
-  // The logo answers over its fixed area and over the picture as grown for the screen.
-  const QPoint at(scale(design::kLogoAt.x), scale(design::kLogoAt.y));
-  const QRect logo = QRect(at, QSize(design::kLogoWidth + 1, design::kLogoHeight + 1))
-                         .united(QRect(at, renderer_.Art().logo.size()));
-  if (logo.contains(position) && openCompanyPage) openCompanyPage();
 }
 
 void InputRouter::FormKeyDown(int key) {

@@ -28,11 +28,14 @@ class InputRouter {
   // The machine's controls, as a press finds them.
   enum class Control { None, Hold0, Hold1, Hold2, BetOne, BetMax, Spin, CoinSpot, Lever, Meter };
   Control ControlAt(QPoint position) const;  // machine pixels
-  // What the control under a machine pixel does, and its key; empty off the controls.
-  QString ToolTipAt(QPoint position) const;
+  // What a control does, and its key; empty for None.
+  static QString ToolTip(Control control);
+  QString ToolTipAt(QPoint position) const { return ToolTip(ControlAt(position)); }
 
   // A press anywhere on the machine (machine pixels; any button).
   void FormMouseDown(Qt::MouseButton button, QPoint position);
+  // What a press on a control does (the logo aside), None included.
+  void Press(Control control);
   void FormKeyDown(int key);
 
  private:

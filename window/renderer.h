@@ -48,6 +48,7 @@ class MachineRenderer : public DrawingHooks {
   void DrawCoins() override;
   void DrawHolds() override;
   void DrawWinnings(int32_t value) override;
+  int32_t ShownWinnings() const { return shownWinnings_; }  // 0 while the counter is blank
   void DrawWinningsLabel() override;
   void DrawLabels();
   void DrawBonusMeter() override;
@@ -83,6 +84,7 @@ class MachineRenderer : public DrawingHooks {
   std::array<QImage, kReelCount> scratch_;  // each reel's window, kept for its stop bounce
   std::array<QRect, 4> counterExtent_{};    // where each counter drew last
   bool payingShown_ = false;                // a win is being counted
+  int32_t shownWinnings_ = 0;
 };
 
 }  // namespace vexlor

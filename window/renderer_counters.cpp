@@ -46,6 +46,7 @@ void MachineRenderer::DrawCoins() {
   }
   Dirty(blank);
   counterExtent_[kWinnings] = QRect();
+  shownWinnings_ = 0;
   DrawCounter(kCoins, design::kCoinsCounter, state_.CoinsBet);
 }
 
@@ -54,6 +55,7 @@ void MachineRenderer::DrawHolds() {
 }
 
 void MachineRenderer::DrawWinnings(int32_t value) {
+  shownWinnings_ = value;
   DrawCounter(kWinnings, design::kWinningsCounter, value);
 }
 

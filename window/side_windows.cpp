@@ -64,6 +64,7 @@ void SideWindows::Borrow1Click() {
   connect(dialog, &QDialog::finished, this, [this] {
     renderer_.FormPaint();
     keeper_.AutoSave();
+    if (onGameChanged) onGameChanged();
   });
   Open(dialog);
 }
@@ -103,6 +104,7 @@ void SideWindows::OpenSlots(int mode) {
       if (dialog->Opened()) keeper_.GameOpened(*dialog->Opened());
       renderer_.FormPaint();  // the opened game's counters at once
       keeper_.AutoSave();
+      if (onGameChanged) onGameChanged();
     });
   }
   Open(dialog);

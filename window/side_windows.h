@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 #include "dialogs/help_window.h"
 #include "dialogs/side_window.h"
@@ -42,6 +43,8 @@ class SideWindows : public QObject {
   // in the help window when no browser takes it.
   void OpenCompanyPage();
   HelpWindow* Help() const { return help_; }
+  // The game's counters were changed by a window beside the machine.
+  std::function<void()> onGameChanged;
   // The round, over the whole screen; `prize` gets what it revealed.
   void OpenBonusRound(Reply<int32_t> prize);
 

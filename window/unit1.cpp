@@ -42,7 +42,8 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
       input_(state_, hooks_, runner_, renderer_, lever_),
       switches_(state_, sound_, *audio_, env_.settingsFile),
       side_(*this, state_, keeper_, sound_, artwork_, renderer_, random_, env_),
-      focus_(*view_) {
+      focus_(*view_),
+      parts_(*view_, state_, runner_, renderer_, input_, keeper_.Plays(), env_.locale) {
   ApplyGameStyle();  // the cabinet's look for every window beside the machine
   setProperty(kHelpContextProperty, kMachineTopic);
   setPalette(QPalette(Qt::black));
@@ -56,6 +57,7 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
   view_->onFirstPaint = [this] { QTimer::singleShot(0, this, &TForm1::OnFirstFrame); };
   hooks_.onReelsStarted = [this] {
     keeper_.ReelsStarted();
+    parts_.ReelsStarted();
     if (!state_.StopRequested) lever_.Swing();
   };
   hooks_.onGameSettled = [this] { keeper_.GameSettled(); };
@@ -63,13 +65,18 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
     env_.information(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   };
   hooks_.openBonusRound = [this](Reply<int32_t> prize) { side_.OpenBonusRound(std::move(prize)); };
-  runner_.onChange = [this] { menu_.Update(runner_.InProgress()); };
+  runner_.onChange = [this] {
+    menu_.Update(runner_.InProgress());
+    parts_.Update();
+  };
+  side_.onGameChanged = [this] { parts_.Update(); };
   input_.openCompanyPage = [this] { OpenCompanyPage(); };
 
   timer1_.setSingleShot(true);
   timer1_.setInterval(250);
   connect(&timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
   FormCreate();
+  parts_.Update();  // the first look, before the machine takes input
   timer1_.start();
   lamps_.Start();
 }
@@ -113,6 +120,7 @@ void TForm1::Timer1Timer() {
   if (keeper_.Store().file.empty()) env_.error(ErrorText(std::string(kNoStoreMessage)));
   switches_.StartUp();
   state_.Busy = false;
+  parts_.Update();
 }
 
 void TForm1::OnFirstFrame() {
@@ -129,6 +137,7 @@ void TForm1::NewGame1Click() {
   if (!MayRun(Command::NewGame)) return;
   keeper_.NewGame();
   StartNewGame(state_, hooks_);
+  parts_.Update();
 }
 
 void TForm1::OpenGame1Click() {

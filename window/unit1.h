@@ -16,6 +16,7 @@
 #include "window/lamp_animator.h"
 #include "window/lever.h"
 #include "window/machine_focus.h"
+#include "window/machine_parts.h"
 #include "window/main_menu.h"
 #include "window/renderer.h"
 #include "window/side_windows.h"
@@ -67,8 +68,14 @@ class TForm1 : public QMainWindow {
   void Timer5Timer() { lamps_.Timer5Timer(); }
   void Timer7Timer() { lamps_.Timer7Timer(); }
   void Timer8Timer() { lamps_.Timer8Timer(); }
-  void FormMouseDown(Qt::MouseButton button, QPoint at) { input_.FormMouseDown(button, at); }
-  void FormKeyDown(int key) { input_.FormKeyDown(key); }
+  void FormMouseDown(Qt::MouseButton button, QPoint at) {
+    input_.FormMouseDown(button, at);
+    parts_.Update();
+  }
+  void FormKeyDown(int key) {
+    input_.FormKeyDown(key);
+    parts_.Update();
+  }
 
   void NewGame1Click();
   void OpenGame1Click();
@@ -121,6 +128,7 @@ class TForm1 : public QMainWindow {
   SideWindows side_;
   MachineFocus focus_;
   QTimer timer1_;
+  MachineParts parts_;  // last: it reads the parts above, and goes before them
 };
 
 }  // namespace vexlor
