@@ -112,7 +112,16 @@ void TTrickForm::FormMouseDown(QPoint at) {
   // In the picture's own pixels.
   const int token = TokenAt(static_cast<int>(std::floor((at.x() - origin_.x()) / env_.zoom)),
                             static_cast<int>(std::floor((at.y() - origin_.y()) / env_.zoom)));
-  if (token >= 0) Pick(token);
+  PressToken(token);
+}
+
+void TTrickForm::PressToken(int token) {
+  if (picked_ < 0 && !closed_ && token >= 0 && token < static_cast<int>(kTokenPos.size()))
+    Pick(token);
+}
+
+QRect TTrickForm::TokenRect(int token) const {
+  return QRect(TokenCorner(token), QSize(Zoomed(kTokenWidth), Zoomed(kTokenHeight)));
 }
 
 void TTrickForm::FormKeyDown() {
@@ -124,6 +133,7 @@ void TTrickForm::Pick(int token) {
   picked_ = token;
   timer1Due_ = now_ + kOpenStepMs;  // nothing is drawn at the moment of the pick
   WakeAt(timer1Due_);
+  emit RoundChanged();
 }
 
 void TTrickForm::WakeAt(int64_t dueMs) {
@@ -155,6 +165,7 @@ void TTrickForm::ShowPrize() {
   DrawPrize();
   timer2Due_ = now_ + kShowPrizeMs;
   WakeAt(timer2Due_);
+  emit RoundChanged();
 }
 
 void TTrickForm::DrawPrize() {

@@ -48,6 +48,8 @@ class TTrickForm : public QWidget {
   // A press at `at` (logical window pixels), and any key pressed afresh.
   void FormMouseDown(QPoint at);
   void FormKeyDown();
+  // What a press on token 0..4 does: picks it, unless one is picked.
+  void PressToken(int token);
   void Timer1Timer();  // the opening animation, every 200 ms once picked
   void Timer2Timer();  // closes the window 3 s after the reveal
   void ShowPrize();
@@ -60,6 +62,8 @@ class TTrickForm : public QWidget {
   // closing (StopRequested) a round not yet shown through is settled at once,
   // with the token picked, or one picked for the player.
   void Settled(int32_t prize);
+  // A token was picked, or its prize shown.
+  void RoundChanged();
 
  public:
   bool Closed() const { return closed_; }
@@ -71,6 +75,8 @@ class TTrickForm : public QWidget {
   QPoint PictureOrigin() const { return origin_; }
   double Zoom() const { return env_.zoom; }
   const QImage& Surface() const { return surface_; }
+  // Where token 0..4 stands in the window, logical pixels.
+  QRect TokenRect(int token) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -16,6 +16,7 @@
 #include "dialogs/save.h"
 #include "dialogs/stats.h"
 #include "window/layout.h"
+#include "window/round_parts.h"
 
 namespace vexlor {
 
@@ -128,6 +129,7 @@ void SideWindows::OpenBonusRound(Reply<int32_t> prize) {
   round.at = env_.at;
   auto* form = new TTrickForm(state_, sound_, round, &machine_);
   form->setAttribute(Qt::WA_DeleteOnClose);
+  new RoundParts(*form, env_.locale);  // a child of the round, gone with it
   auto answer = std::make_shared<Reply<int32_t>>(std::move(prize));
   connect(form, &TTrickForm::Settled, this, [answer](int32_t revealed) { (*answer)(revealed); });
   form->FormCreate();
