@@ -15,6 +15,7 @@
 #include "window/unit1.h"
 
 int main(int argc, char* argv[]) {
+  vexlor::HoldTerminationSignals();
   // `vexlorslots --files` tells where the game finds its manual, cues and
   // tunes, without opening a window.
   if (argc == 2 && std::string_view(argv[1]) == "--files") {

@@ -13,6 +13,14 @@ namespace {
 // The handler may only write to a descriptor; the event loop does the rest.
 int g_signalSocket[2] = {-1, -1};
 
+void SetHeld(bool held) {
+  sigset_t held_back;
+  sigemptyset(&held_back);
+  for (int signal : {SIGTERM, SIGINT, SIGHUP})
+    sigaddset(&held_back, signal);
+  ::pthread_sigmask(held ? SIG_BLOCK : SIG_UNBLOCK, &held_back, nullptr);
+}
+
 void OnSignal(int) {
   const int saved = errno;
   const char byte = 1;
@@ -22,9 +30,14 @@ void OnSignal(int) {
 
 }  // namespace
 
+void HoldTerminationSignals() {
+  SetHeld(true);
+}
+
 void OnTerminationSignals(QObject& context, std::function<void()> end) {
   if (g_signalSocket[0] < 0 &&
       ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_signalSocket) != 0) {
+    SetHeld(false);
     return;  // the signals keep their default action
   }
   auto* notifier = new QSocketNotifier(g_signalSocket[1], QSocketNotifier::Read, &context);
@@ -40,6 +53,7 @@ void OnTerminationSignals(QObject& context, std::function<void()> end) {
   action.sa_flags = SA_RESTART;
   for (int signal : {SIGTERM, SIGINT, SIGHUP})
     ::sigaction(signal, &action, nullptr);
+  SetHeld(false);  // one held back since the start is handled now
 }
 
 }  // namespace vexlor

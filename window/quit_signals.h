@@ -11,4 +11,9 @@ namespace vexlor {
 // Call once the window exists.
 void OnTerminationSignals(QObject& context, std::function<void()> end);
 
+// Holds SIGTERM, SIGINT and SIGHUP back from the start of the program until
+// OnTerminationSignals takes them, so one that comes during start-up ends the
+// game as any other does instead of killing it. Call first thing in main.
+void HoldTerminationSignals();
+
 }  // namespace vexlor
