@@ -13,6 +13,7 @@
 
 #include "dialogs/credits_chart.h"
 #include "dialogs/last_plays_layout.h"
+#include "dialogs/symbol_words.h"
 #include "pictures/picture.h"
 
 namespace vexlor {
@@ -205,6 +206,9 @@ void TLastPlays::FillList(const PlayHistory& history, const Picture& symbolSheet
       item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
       list_->setItem(row, static_cast<int>(column), item);  // the list owns it
     }
+    // The reels are a picture over an empty cell, whose words a screen reader reads.
+    list_->item(row, kReelsColumn)
+        ->setData(Qt::AccessibleTextRole, WindowWords(play.cells, play.coins, play.linesWon));
     auto* reels = new QLabel(list_);
     reels->setPixmap(QPixmap::fromImage(PlayReelsImage(play, symbols, devicePixelRatio)));
     reels->setAlignment(Qt::AlignCenter);
@@ -253,7 +257,8 @@ int TLastPlays::RowCount() const {
 
 QString TLastPlays::CellText(int row, int column) const {
   const QTableWidgetItem* item = list_->item(row, column);
-  return item != nullptr ? item->text() : QString();
+  if (item == nullptr) return {};
+  return column == kReelsColumn ? item->data(Qt::AccessibleTextRole).toString() : item->text();
 }
 
 QString TLastPlays::Note() const {

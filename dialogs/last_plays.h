@@ -33,7 +33,7 @@ class TLastPlays : public QDialog {
              double devicePixelRatio, QSize room, QWidget* parent = nullptr);
 
   int RowCount() const;
-  // The text of a cell of the list; column 2 (the reels) has none.
+  // The text of a cell of the list; of column 2 (the reels) what a screen reader reads.
   QString CellText(int row, int column) const;
   QString Note() const;
   const CreditsChart& Chart() const { return *chart_; }

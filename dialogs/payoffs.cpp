@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "config/identity.h"
+#include "dialogs/symbol_words.h"
 #include "pictures/picture.h"
 
 namespace vexlor {
@@ -14,6 +15,8 @@ TPaychart::TPaychart(const std::filesystem::path& appDir, const SideEnvironment&
     : QDialog(parent, kSideWindowFlags) {
   setWindowTitle(QCoreApplication::translate("Payoffs", "Payoff Chart"));
   setProperty(kHelpContextProperty, kPayoffChartTopic);
+  // The chart is a picture: a screen reader reads its pays and rules instead.
+  setAccessibleDescription(PayTableWords());
   FormCreate(appDir, env, devicePixelRatio, room);
 }
 

@@ -80,10 +80,15 @@ TEST_F(Help, PayoffChartIsTheBuiltInPictureInAWindowItsSize) {
   const QSize client = chart.size();
   const QString caption = chart.windowTitle();
   const Qt::WindowFlags flags = chart.windowFlags();
+  const QString words = chart.accessibleDescription();
   EXPECT_EQ(ContextAfterF1(*form_, &chart), 41010);
   CloseModal();
   EXPECT_EQ(client, QSize(615, 600));
   EXPECT_EQ(caption, QStringLiteral("Payoff Chart"));
+  // What the picture shows, in words for a screen reader.
+  for (const char* said : {"pays: WILD 2,500, Diamond 50,", "Cherries 5.", "hold up to 2 reels",
+                           "12 bonus points open the bonus round", "for 1 to 250 credits."})
+    EXPECT_TRUE(words.contains(QLatin1String(said))) << said << "\n" << words.toStdString();
   // A fixed border whose only title-bar button is the close box.
   EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
   EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));

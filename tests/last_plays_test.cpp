@@ -249,6 +249,7 @@ TEST_F(LastPlays, TheWindowOpensFromFileMenuAndCtrlLNewestFirstInTheLocalesNumbe
   std::vector<QString> newest;
   for (int row = 0; row < rows; ++row)
     newest.push_back(window.CellText(row, 7));
+  const QString reels = window.CellText(0, 2);
   const QStringList labels = window.Chart().AxisLabels();
   QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
   QApplication::sendEvent(&window, &f1);
@@ -262,6 +263,15 @@ TEST_F(LastPlays, TheWindowOpensFromFileMenuAndCtrlLNewestFirstInTheLocalesNumbe
   for (int row = 0; row < rows; ++row)
     EXPECT_EQ(newest[static_cast<std::size_t>(row)],
               german.toString(plays[plays.size() - 1 - static_cast<std::size_t>(row)].credits));
+  // The reels' picture reads as the three lines played, a won one marked.
+  const QStringList lines = reels.split(QStringLiteral("; "));
+  ASSERT_EQ(lines.size(), 3) << reels.toStdString();
+  const std::array<const char*, 3> names = {"Middle line: ", "Top line: ", "Bottom line: "};
+  for (std::size_t line = 0; line < names.size(); ++line) {
+    EXPECT_TRUE(lines[static_cast<qsizetype>(line)].startsWith(QLatin1String(names[line])));
+    EXPECT_EQ(lines[static_cast<qsizetype>(line)].endsWith(QStringLiteral("(won)")),
+              plays.back().linesWon[line]);
+  }
   ASSERT_GE(labels.size(), 4);
   for (const QString& label : labels.mid(0, labels.size() - 2))
     EXPECT_TRUE(label.contains(QLatin1Char('.'))) << label.toStdString();  // 12.000, not 12,000

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -122,6 +123,12 @@ TEST(Language, AGermanStartShowsGermanMenusKeysAndMessages) {
                               {Command::LastPlays, "Ctrl+L"}})
     EXPECT_EQ(form.CommandAction(command)->shortcut(), QKeySequence(key));
   EXPECT_EQ(QLocale().language(), QLocale::German);
+  // What a screen reader hears of the machine, in German too.
+  QAccessibleInterface* machine = QAccessible::queryAccessibleInterface(form.View());
+  ASSERT_NE(machine, nullptr);
+  EXPECT_EQ(machine->text(QAccessible::Name), "Spielautomat");
+  ASSERT_GT(machine->childCount(), 0);
+  EXPECT_EQ(machine->child(0)->text(QAccessible::Name), "Einsatz 1");
   // A store's refusal, built in English below the windows, with its reason.
   EXPECT_EQ(TranslatedMessage("Unable to write to vexlorslots.ini: it is not INI text, and is kept "
                               "as it is."),

@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>Coin slot: puts in one coin (key B)</source>
-        <translation>Münzschlitz: setzt eine Münze (Taste B)</translation>
+        <translation>Münzfeld: setzt eine Münze (Taste B)</translation>
     </message>
     <message>
         <source>Pull the lever to spin (Enter or Space)</source>
@@ -533,6 +533,215 @@
     <message>
         <source>Version:  %1</source>
         <translation>Version:  %1</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::MachineParts</name>
+    <message>
+        <source>Bet One</source>
+        <translation>Einsatz 1</translation>
+    </message>
+    <message>
+        <source>Bet 3</source>
+        <translation>Einsatz 3</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Hold left reel</source>
+        <translation>Linke Walze halten</translation>
+    </message>
+    <message>
+        <source>Hold middle reel</source>
+        <translation>Mittlere Walze halten</translation>
+    </message>
+    <message>
+        <source>Hold right reel</source>
+        <translation>Rechte Walze halten</translation>
+    </message>
+    <message>
+        <source>Coin slot</source>
+        <translation>Münzfeld</translation>
+    </message>
+    <message>
+        <source>Lever</source>
+        <translation>Hebel</translation>
+    </message>
+    <message>
+        <source>Slot machine</source>
+        <translation>Spielautomat</translation>
+    </message>
+    <message>
+        <source>Reels</source>
+        <translation>Walzen</translation>
+    </message>
+    <message>
+        <source>Coins</source>
+        <translation>Münzen</translation>
+    </message>
+    <message>
+        <source>Holds</source>
+        <translation>Halten</translation>
+    </message>
+    <message>
+        <source>Winnings</source>
+        <translation>Gewinn</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Credits</translation>
+    </message>
+    <message>
+        <source>Bonus meter</source>
+        <translation>Bonusanzeige</translation>
+    </message>
+    <message>
+        <source>%1 of %2 points</source>
+        <translation>%1 von %2 Punkten</translation>
+    </message>
+    <message>
+        <source>%1 pays %2.</source>
+        <translation>%1 zahlt %2.</translation>
+    </message>
+    <message>
+        <source>Bonus round pays %1.</source>
+        <translation>Bonusrunde zahlt %1.</translation>
+    </message>
+    <message>
+        <source>No win.</source>
+        <translation>Kein Gewinn.</translation>
+    </message>
+    <message>
+        <source>Credits %1.</source>
+        <translation>Credits %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::RoundParts</name>
+    <message>
+        <source>Bonus round</source>
+        <translation>Bonusrunde</translation>
+    </message>
+    <message>
+        <source>Token %1</source>
+        <translation>Spielmarke %1</translation>
+    </message>
+    <message>
+        <source>Opens to show one of the five prizes</source>
+        <translation>Öffnet sich und zeigt einen der fünf Preise</translation>
+    </message>
+    <message>
+        <source>Prize: 1 credit.</source>
+        <translation>Preis: 1 Credit.</translation>
+    </message>
+    <message>
+        <source>Prize: %1 credits.</source>
+        <translation>Preis: %1 Credits.</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::SymbolWords</name>
+    <message>
+        <source>WILD</source>
+        <translation>WILD</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Diamant</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Glocke</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>BAR</source>
+        <translation>BAR</translation>
+    </message>
+    <message>
+        <source>Clover</source>
+        <translation>Kleeblatt</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Weintrauben</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Kirschen</translation>
+    </message>
+    <message>
+        <source>Middle line</source>
+        <translation>Mittlere Linie</translation>
+    </message>
+    <message>
+        <source>Top line</source>
+        <translation>Obere Linie</translation>
+    </message>
+    <message>
+        <source>Bottom line</source>
+        <translation>Untere Linie</translation>
+    </message>
+    <message>
+        <source>%1 (1 bonus point)</source>
+        <translation>%1 (1 Bonuspunkt)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 bonus points)</source>
+        <translation>%1 (%2 Bonuspunkte)</translation>
+    </message>
+    <message>
+        <source>%1 (extra hold)</source>
+        <translation>%1 (ein Halten mehr)</translation>
+    </message>
+    <message>
+        <source>%1 (empties the bonus meter)</source>
+        <translation>%1 (leert die Bonusanzeige)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 (won)</source>
+        <translation>%1 (gewonnen)</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Three of a kind on a lit payline pays:</source>
+        <translation>Drei Gleiche auf einer beleuchteten Gewinnlinie zahlen:</translation>
+    </message>
+    <message>
+        <source>Each coin lights one payline: one coin the middle line, two add the top line, three add the bottom line. WILD stands for any symbol. Several paylines may win at once.</source>
+        <translation>Jede Münze beleuchtet eine Gewinnlinie: eine Münze die mittlere Linie, zwei zusätzlich die obere, drei zusätzlich die untere. WILD ersetzt jedes Symbol. Mehrere Gewinnlinien können zugleich gewinnen.</translation>
+    </message>
+    <message>
+        <source>After a spin that pays nothing you may hold up to %1 reels for the next spin.</source>
+        <translation>Nach einem Spiel ohne Gewinn dürfen Sie bis zu %1 Walzen für das nächste Spiel halten.</translation>
+    </message>
+    <message>
+        <source>Badges count only on a lit payline: 1, 2 or 3 adds that many bonus points, H adds a hold, X empties the bonus meter.</source>
+        <translation>Plaketten zählen nur auf einer beleuchteten Gewinnlinie: 1, 2 oder 3 bringt so viele Bonuspunkte, H bringt ein Halten, X leert die Bonusanzeige.</translation>
+    </message>
+    <message>
+        <source>%1 bonus points open the bonus round: pick one of %2 tokens for %3 to %4 credits.</source>
+        <translation>%1 Bonuspunkte öffnen die Bonusrunde: Wählen Sie eine von %2 Spielmarken für %3 bis %4 Credits.</translation>
     </message>
 </context>
 </TS>

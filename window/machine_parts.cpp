@@ -7,6 +7,7 @@
 #include <array>
 #include <limits>
 
+#include "dialogs/symbol_words.h"
 #include "engine/evaluate.h"
 #include "engine/holds.h"
 #include "engine/reels.h"
@@ -27,49 +28,6 @@ constexpr std::array<Control, MachineParts::kLever + 1> kControls = {
 
 QString Translated(const char* text) {
   return QCoreApplication::translate(kContext, text);
-}
-
-// The symbols in pay table order, as the reels and the pay table show them.
-QString SymbolName(int symbol) {
-  static constexpr std::array<const char*, kSymbolCount> kNames = {
-      QT_TRANSLATE_NOOP("vexlor::MachineParts", "WILD"),
-      QT_TRANSLATE_NOOP("vexlor::MachineParts", "Diamond"),
-      QT_TRANSLATE_NOOP("vexlor::MachineParts", "Bell"),
-      QT_TRANSLATE_NOOP("vexlor::MachineParts", "Star"),
-      QT_TRANSLATE_NOOP("vexlor::MachineParts", "BAR"),
-      QT_TRANSLATE_NOOP("vexlor::MachineParts", "Clover"),
-      QT_TRANSLATE_NOOP("vexlor::MachineParts", "Grapes"),
-      QT_TRANSLATE_NOOP("vexlor::MachineParts", "Cherries")};
-  return Translated(kNames.at(static_cast<std::size_t>(symbol)));
-}
-
-// A symbol on the reels, with what its badge does on a lit line.
-QString CellName(const GameState& state, int reel, int32_t position) {
-  const QString symbol = SymbolName(SymbolAt(state, reel, position));
-  const std::optional<SpecialCell> cell = SpecialCellAt(reel, position);
-  if (!cell) return symbol;
-  switch (cell->effect) {
-    case CellEffect::BonusPoints:
-      return cell->points == 1
-                 ? QCoreApplication::translate(kContext, "%1 (1 bonus point)").arg(symbol)
-                 : QCoreApplication::translate(kContext, "%1 (%2 bonus points)")
-                       .arg(symbol)
-                       .arg(cell->points);
-    case CellEffect::ExtraHold:
-      return QCoreApplication::translate(kContext, "%1 (extra hold)").arg(symbol);
-    case CellEffect::WipeBonus:
-      return QCoreApplication::translate(kContext, "%1 (empties the bonus meter)").arg(symbol);
-  }
-  return symbol;
-}
-
-// Paylines 0 middle, 1 top, 2 bottom.
-QString LineName(int line) {
-  static constexpr std::array<const char*, kLineCount> kNames = {
-      QT_TRANSLATE_NOOP("vexlor::MachineParts", "Middle line"),
-      QT_TRANSLATE_NOOP("vexlor::MachineParts", "Top line"),
-      QT_TRANSLATE_NOOP("vexlor::MachineParts", "Bottom line")};
-  return Translated(kNames.at(static_cast<std::size_t>(line)));
 }
 
 QString ButtonName(int index) {
@@ -247,14 +205,13 @@ QString MachineParts::ReelsText() const {
   // lines just played, which Spin plays again), else the middle line.
   const int lines =
       std::clamp(state_.CoinsBet > 0 ? state_.CoinsBet : state_.LastBet, 1, kLineCount);
-  QStringList said;
-  for (int line = 0; line < lines; ++line) {
-    QStringList symbols;
+  std::array<int32_t, kReelCount * 3> cells{};
+  for (int row = 0; row < 3; ++row) {
     for (int reel = 0; reel < kReelCount; ++reel)
-      symbols << CellName(state_, reel, RowPosition(state_.ReelStop[reel], LineRow(line)));
-    said << tr("%1: %2").arg(LineName(line), symbols.join(tr(", ")));
+      cells[static_cast<std::size_t>(row * kReelCount + reel)] =
+          SheetIndex(state_, reel, RowPosition(state_.ReelStop[reel], static_cast<Row>(row)));
   }
-  return said.join(tr("; "));
+  return WindowWords(cells, lines);
 }
 
 QString MachineParts::ResultText() const {
@@ -263,7 +220,7 @@ QString MachineParts::ResultText() const {
   QStringList said;
   for (int line = 0; line < kLineCount; ++line) {
     if (play.linesWon[static_cast<std::size_t>(line)])
-      said << tr("%1 pays %2.").arg(LineName(line), Count(LinePayOf(state_, line)));
+      said << tr("%1 pays %2.").arg(LineWords(line), Count(LinePayOf(state_, line)));
   }
   if (play.bonusPrize > 0) said << tr("Bonus round pays %1.").arg(Count(play.bonusPrize));
   if (said.isEmpty()) return tr("No win.");
