@@ -94,6 +94,10 @@
         <source>No match</source>
         <translation>Kein Treffer</translation>
     </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>Hilfe zu %1</translation>
+    </message>
 </context>
 <context>
     <name>LastPlays</name>

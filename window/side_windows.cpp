@@ -160,7 +160,9 @@ void SideWindows::ShowHelp(int context) {
   if (owner == nullptr) owner = &machine_;
   const QString manual = QString::fromStdString(ManualForUiLanguage(state_));
   if (help_ == nullptr) {
-    help_ = new HelpWindow(manual, QString::fromStdString(state_.AboutName.str()) + " Help", owner);
+    const QString title = QCoreApplication::translate("Help", "%1 Help")
+                              .arg(QString::fromStdString(state_.AboutName.str()));
+    help_ = new HelpWindow(manual, title, owner);
   } else if (help_->parentWidget() != owner) {
     help_->setParent(owner, Qt::Window);
   }
