@@ -1,5 +1,6 @@
 // The yardstick for the game's start-up: a bare Qt main window with a menu
-// bar and a painted client area, ending as soon as its first frame is painted.
+// bar and a painted client area, maximised as the game is, ending as soon as
+// its first frame is painted.
 // Run it and `VEXLOR_EXIT_AFTER_FIRST_FRAME=1 vexlorslots` on the same display.
 #include <QApplication>
 #include <QMainWindow>
@@ -30,7 +31,6 @@ int main(int argc, char* argv[]) {
   for (const char* menu : {"&File", "&Options", "&Borrow", "&Stats", "&Payoffs", "&Help"})
     window.menuBar()->addMenu(QString::fromLatin1(menu))->addAction(QStringLiteral("Item"));
   window.setCentralWidget(new Client);
-  window.resize(1014, 758);
-  window.show();
+  window.showMaximized();  // as the game fills the screen
   return QApplication::exec();
 }

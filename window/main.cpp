@@ -1,6 +1,4 @@
 #include <QApplication>
-#include <QTimer>
-#include <cstdlib>
 #include <string_view>
 
 #include "config/identity.h"
@@ -11,6 +9,7 @@
 #include "window/machine_view.h"
 #include "window/message_text.h"
 #include "window/quit_signals.h"
+#include "window/run_probe.h"
 #include "window/single_game.h"
 #include "window/unit1.h"
 
@@ -50,12 +49,7 @@ int main(int argc, char* argv[]) {
   QObject::connect(
       &form, &vexlor::TForm1::Closed, &app, [](int status) { QCoreApplication::exit(status); },
       Qt::QueuedConnection);
-  // For timing start-up: VEXLOR_EXIT_AFTER_FIRST_FRAME=1 ends the process as
-  // soon as the machine's first frame is on the screen, without storing the
-  // game or closing the audio, so the time measured is the start alone.
-  if (qEnvironmentVariableIntValue("VEXLOR_EXIT_AFTER_FIRST_FRAME") == 1) {
-    form.View()->onFirstPaint = [] { QTimer::singleShot(0, [] { std::_Exit(0); }); };
-  }
+  vexlor::ArmRunProbes(*form.View());
   vexlor::OnTerminationSignals(form, [&form] { form.EndBySignal(); });
   form.ShowAsCreated();
   return QApplication::exec();
