@@ -1,8 +1,8 @@
 // MIDI tune files through the music loader: the input is written as the first
 // tune of the rotation beside a stand-in executable and played the way the
 // game plays a tune (GameSound::PlayTune: the device opens it, refusing a
-// damaged file with a message, and plays it) on SDL2_mixer's FluidSynth back
-// end over SDL's dummy audio driver. The player reads the file on the audio
+// damaged file with a message, and plays it) through its FluidSynth
+// synthesizer over SDL's dummy audio driver. The player reads the file on the audio
 // thread when the tune starts; a file the device takes must be one that
 // FluidSynth then reads without an error, for a file it cannot read would end
 // at once without a word.

@@ -4,11 +4,11 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <vector>
@@ -22,11 +22,11 @@ namespace vexlor {
 namespace {
 
 constexpr int kCueChannel = 0;
+constexpr int kDeviceRate = 44100;
+constexpr int kRoundFrames = 1024;            // a mixing round: 23 ms at 44.1 kHz
 constexpr int kMusicVolume = MIX_MAX_VOLUME;  // the tunes are written to sit behind the cues
 constexpr const char* kDebianSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 constexpr std::uintmax_t kMaxTuneBytes = 4u << 20;
-
-std::atomic<SdlAudio*> g_device{nullptr};
 
 }  // namespace
 
@@ -54,14 +54,8 @@ SdlAudio::~SdlAudio() {
   if (opener_.joinable()) opener_.join();
   alive_.reset();
   if (!opened_) return;
-  Mix_HookMusicFinished(nullptr);
-  Mix_UnregisterEffect(MIX_CHANNEL_POST, &SdlAudio::CountMusicFrames);
-  g_device = nullptr;
-  CloseTune();
-  Mix_HaltChannel(-1);
-  for (const auto& [image, chunk] : chunks_)
-    Mix_FreeChunk(chunk);
-  Mix_CloseAudio();
+  if (awake_) Sleep();
+  synth_.reset();
   Mix_Quit();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();  // frees what SDL kept, hints too
@@ -74,13 +68,14 @@ void SdlAudio::Open() {
     SDL_Quit();
     return;
   }
-  if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+  if (Mix_OpenAudio(kDeviceRate, AUDIO_S16SYS, 2, kRoundFrames) != 0) {
     Say(std::string("no sound: ") + Mix_GetError());
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     SDL_Quit();
     return;
   }
   Mix_AllocateChannels(1);
+  awake_ = true;
   int rate = 0;
   Uint16 format = 0;
   int channels = 0;
@@ -95,17 +90,57 @@ void SdlAudio::Open() {
                     "SDL_SOUNDFONTS)"));
     return;
   }
-  Mix_SetSoundFonts(soundFont_.c_str());
-  if ((Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) == 0) {
-    Say(std::string("no music: ") + Mix_GetError());
+  // The synthesizer writes stereo 16-bit frames; another mix has no tunes.
+  if (format != AUDIO_S16SYS || channels != 2) {
+    Say("no music: the sound device does not take 16-bit stereo");
     return;
   }
   tunes_ = true;
-  Mix_VolumeMusic(kMusicVolume);
-  g_device = this;
-  Mix_HookMusicFinished(&SdlAudio::OnMusicFinished);
-  // After the music is mixed in each round, before the round is played.
-  Mix_RegisterEffect(MIX_CHANNEL_POST, &SdlAudio::CountMusicFrames, nullptr, nullptr);
+  Mix_HookMusic(&SdlAudio::MixTune, this);
+}
+
+bool SdlAudio::Wake() {
+  if (!Ready()) return false;
+  {
+    const std::lock_guard lock(tuneMutex_);
+    quietFrames_ = 0;
+    restAsked_ = false;
+  }
+  if (awake_) return true;
+  if (Mix_OpenAudio(frameRate_, AUDIO_S16SYS, 2, kRoundFrames) != 0) {
+    SayOnce(std::string("no sound: ") + Mix_GetError());
+    return false;
+  }
+  Mix_AllocateChannels(1);
+  {
+    const std::lock_guard lock(tuneMutex_);
+    ++wakes_;
+  }
+  if (tunes_) Mix_HookMusic(&SdlAudio::MixTune, this);
+  awake_ = true;
+  return true;
+}
+
+void SdlAudio::Sleep() {
+  Mix_HookMusic(nullptr, nullptr);
+  Mix_HaltChannel(-1);
+  // The cues are made again on waking, for the device as it then opens.
+  for (const auto& [image, chunk] : chunks_)
+    Mix_FreeChunk(chunk);
+  chunks_.clear();
+  Mix_CloseAudio();
+  awake_ = false;
+}
+
+void SdlAudio::RestIfStillQuiet(uint64_t wakes) {
+  if (!awake_) return;
+  {
+    const std::lock_guard lock(tuneMutex_);
+    // Something has sounded since it was asked, or it has rested and woken.
+    if (!restAsked_ || sounding_ || wakes != wakes_) return;
+  }
+  if (Mix_Playing(-1) != 0) return;
+  Sleep();
 }
 
 bool SdlAudio::Ready() {
@@ -118,7 +153,7 @@ bool SdlAudio::CanPlayTunes() {
 }
 
 bool SdlAudio::PlayCue(std::span<const unsigned char> wav) {
-  if (!Ready() || wav.empty()) return false;
+  if (wav.empty() || !Wake()) return false;
   Mix_Chunk*& chunk = chunks_[wav.data()];
   if (chunk == nullptr) {
     // A cut file plays what it has; SDL is not told of the bytes it lacks.
@@ -131,6 +166,16 @@ bool SdlAudio::PlayCue(std::span<const unsigned char> wav) {
   return Mix_PlayChannel(kCueChannel, chunk, 0) == kCueChannel;
 }
 
+std::string SdlAudio::MakeSynth() {
+  if (synth_ != nullptr) return {};
+  // Made and loaded before the mixer sees it: nothing waits on the lock meanwhile.
+  auto synth = std::make_unique<TuneSynth>(frameRate_);
+  if (std::string why = synth->LoadSoundFont(soundFont_); !why.empty()) return why;
+  const std::lock_guard lock(tuneMutex_);
+  synth_ = std::move(synth);
+  return {};
+}
+
 std::string SdlAudio::OpenTune(const std::string& path) {
   if (!CanPlayTunes()) return {};  // said once at start: the game plays without music
   // The tune open before sounds on, its last notes dying away, until this
@@ -139,6 +184,11 @@ std::string SdlAudio::OpenTune(const std::string& path) {
     CloseTune();
     return "Cannot play " + path + ": " + why;
   };
+  if (const std::string why = MakeSynth(); !why.empty()) {
+    tunes_ = false;
+    Say("no music: " + why);
+    return {};
+  }
   const PlainFile file = ReadPlainFile(path, kMaxTuneBytes);
   if (file.result == PlainRead::TooLarge) return refuse("too large for a tune");
   if (!file.ok()) return refuse(file.why.empty() ? "it cannot be read" : file.why);
@@ -146,52 +196,44 @@ std::string SdlAudio::OpenTune(const std::string& path) {
   // The player would take some broken files and then end at once; they are
   // turned away here instead, with a reason.
   if (const std::string problem = MidiProblem(tune); !problem.empty()) return refuse(problem);
-  Mix_Music* music =
-      Mix_LoadMUS_RW(SDL_RWFromConstMem(tune.data(), static_cast<int>(tune.size())), 1);
-  if (music == nullptr) return refuse(Mix_GetError());
   CloseTune();
-  music_ = music;
-  tune_ = std::move(tune);  // the buffer the player reads moves along
-  const double seconds = std::max(MidiEndSeconds(tune_).value_or(0), kShortestTuneMs / 1000.0);
+  const double seconds = std::max(MidiEndSeconds(tune).value_or(0), kShortestTuneMs / 1000.0);
+  const std::lock_guard lock(tuneMutex_);
+  tune_ = std::move(tune);
   tuneFrames_ = static_cast<int64_t>(
       std::ceil(std::min(seconds, static_cast<double>(INT32_MAX)) * frameRate_));
   return {};
 }
 
 void SdlAudio::PlayTune() {
-  if (music_ == nullptr) return;
+  if (!Wake()) return;
+  bool started = false;
   {
-    // Mixing rounds are counted only while music plays, so none is counted
-    // for this tune before it starts.
     const std::lock_guard lock(tuneMutex_);
+    if (synth_ == nullptr || tune_.empty()) return;
     ++playing_;
-    halting_ = false;
     endSaid_ = false;
     mixedFrames_ = 0;
     endFrames_ = tuneFrames_;
+    started = synth_->Start(tune_);
+    sounding_ = started;
+    if (!started) {
+      endSaid_ = true;
+      endFrames_ = -1;
+    }
   }
-  if (Mix_PlayMusic(music_, 0) == 0) return;
-  {
-    const std::lock_guard lock(tuneMutex_);
-    endSaid_ = true;
-    endFrames_ = -1;
-  }
-  if (onTuneEnd) onTuneEnd(TuneEnd::Failure);
+  if (!started && onTuneEnd) onTuneEnd(TuneEnd::Failure);
 }
 
 void SdlAudio::CloseTune() {
-  if (music_ == nullptr) return;
-  {
-    const std::lock_guard lock(tuneMutex_);
-    halting_ = true;  // the end this causes is not a tune played through
-  }
-  Mix_HaltMusic();
-  Mix_FreeMusic(music_);
-  music_ = nullptr;
+  const std::lock_guard lock(tuneMutex_);
+  if (synth_ == nullptr || !synth_->Playing()) return;
+  synth_->Stop();
+  sounding_ = false;
+  SayTuneEnded(TuneEnd::Aborted);  // unless it had played through already
 }
 
 void SdlAudio::SayTuneEnded(TuneEnd end) {
-  // With tuneMutex_ held.
   if (endSaid_) return;
   endSaid_ = true;
   endFrames_ = -1;
@@ -204,22 +246,40 @@ void SdlAudio::SayTuneEnded(TuneEnd end) {
   });
 }
 
-void SdlAudio::OnMusicFinished() {
-  // The player stopped the tune, or Mix_HaltMusic did: only hand the news on.
-  SdlAudio* device = g_device;
-  if (device == nullptr) return;
-  const std::lock_guard lock(device->tuneMutex_);
-  device->SayTuneEnded(device->halting_ ? TuneEnd::Aborted : TuneEnd::Successful);
+void SdlAudio::MixTune(void* self, unsigned char* stream, int length) {
+  // On the audio thread, into a round of silence, before the cue is mixed in.
+  auto& device = *static_cast<SdlAudio*>(self);
+  const std::lock_guard lock(device.tuneMutex_);
+  const int frames = length / device.frameBytes_;
+  device.AskToRestWhenQuiet(frames);
+  TuneSynth* synth = device.synth_.get();
+  if (synth == nullptr || !synth->Playing()) return;
+  const bool ringing = synth->MixInto(reinterpret_cast<int16_t*>(stream), frames);
+  if (device.endFrames_ >= 0) {
+    device.mixedFrames_ += frames;
+    if (device.mixedFrames_ >= device.endFrames_) device.SayTuneEnded(TuneEnd::Successful);
+  }
+  // Played through and died away: nothing more to synthesise until the next tune.
+  if (!ringing && device.endSaid_) {
+    synth->Stop();
+    device.sounding_ = false;
+  }
 }
 
-void SdlAudio::CountMusicFrames(int, void*, int length, void*) {
-  // On the audio thread, after the round's music has been mixed.
-  SdlAudio* device = g_device;
-  if (device == nullptr || Mix_PlayingMusic() == 0) return;
-  const std::lock_guard lock(device->tuneMutex_);
-  if (device->endFrames_ < 0) return;
-  device->mixedFrames_ += length / device->frameBytes_;
-  if (device->mixedFrames_ >= device->endFrames_) device->SayTuneEnded(TuneEnd::Successful);
+void SdlAudio::AskToRestWhenQuiet(int frames) {
+  // With tuneMutex_ held, on the audio thread, which holds SDL_mixer's lock already.
+  if (sounding_ || Mix_Playing(kCueChannel) != 0) {
+    quietFrames_ = 0;
+    return;
+  }
+  quietFrames_ += frames;
+  if (restAsked_ || quietFrames_ < static_cast<int64_t>(kRestMs) * frameRate_ / 1000) return;
+  restAsked_ = true;
+  std::weak_ptr<SdlAudio*> alive = alive_;
+  const uint64_t wakes = wakes_;
+  postToUi_([alive, wakes] {
+    if (const auto self = alive.lock()) (*self)->RestIfStillQuiet(wakes);
+  });
 }
 
 }  // namespace vexlor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -10,9 +11,9 @@
 #include <vector>
 
 #include "sound/audio_device.h"
+#include "sound/tune_synth.h"
 
 struct Mix_Chunk;
-typedef struct _Mix_Music Mix_Music;
 
 namespace vexlor {
 
@@ -21,22 +22,26 @@ namespace vexlor {
 std::string FindSoundFont();
 
 // The audio device on SDL2_mixer: one cue channel, and MIDI tunes through
-// FluidSynth with a General MIDI soundfont. Audio is opened on a thread of its
-// own as the device is made, so the window does not wait for it; the first
-// call that needs it waits for that. Without an audio device or a soundfont
-// the game is silent (or without music) and says so once on standard error.
-// One SdlAudio at a time per process.
+// FluidSynth (TuneSynth) mixed in under the cues. Audio is opened on a thread
+// of its own as the device is made, so the window does not wait for it; the
+// first call that needs it waits for that. The soundfont is loaded when the
+// first tune is opened. Without an audio device or a soundfont the game is
+// silent (or without music) and says so once on standard error. One SdlAudio
+// at a time per process.
+//
+// After kRestMs with no cue and no tune the device closes, and the next cue or
+// tune opens it again: a quiet game costs no audio thread.
 //
 // A tune has played through when the device has mixed as much of it as its
 // file lasts (MidiEndSeconds, at least kShortestTuneMs): the end is handed on
 // from the mixing round that reaches it, while the tune's last notes still
-// ring. FluidSynth's player would go on for seconds more, until every voice
-// has died away below hearing and then two more seconds for the reverb.
+// ring. They ring on until they have died away or another tune starts.
 class SdlAudio : public AudioDevice {
  public:
   // A tune file of no length, or nearly none, still plays this long, so that
   // such files do not have the device open tunes back to back.
   static constexpr int kShortestTuneMs = 1000;
+  static constexpr int kRestMs = 3000;
 
   // `postToUi` runs a function later on the user-interface thread; it is
   // called from the audio thread when a tune ends. The tunes play with the
@@ -57,34 +62,54 @@ class SdlAudio : public AudioDevice {
   // Whether audio is open (waits for the opening); and whether tunes can play.
   bool Ready();
   bool CanPlayTunes();
+  // Whether a tune is being mixed: from PlayTune until it is closed or its
+  // last notes have died away. Safe from any thread.
+  bool TuneSounding() const { return sounding_; }
+  // Whether the device is open now rather than resting.
+  bool Awake() const { return awake_; }
 
  private:
   void Open();
-  // Hands on the end of the tune playing, once, with tuneMutex_ held: on the
-  // audio thread, or on the user-interface thread inside Mix_HaltMusic.
+  // Opens the device again if it rests; false when it cannot be opened.
+  bool Wake();
+  void Sleep();
+  // Posted from the audio thread: closes the device if it has stayed quiet
+  // since, and has not rested and woken meanwhile (`wakes`).
+  void RestIfStillQuiet(uint64_t wakes);
+  // Counts a round without a cue or a tune; after kRestMs of them asks the
+  // user-interface thread to close the device. With tuneMutex_ held.
+  void AskToRestWhenQuiet(int frames);
+  // The synthesizer with its soundfont, made by the first tune; "" or why not.
+  std::string MakeSynth();
+  // Hands on the end of the tune playing, once; with tuneMutex_ held.
   void SayTuneEnded(TuneEnd end);
-  static void OnMusicFinished();
-  static void CountMusicFrames(int channel, void* stream, int length, void* data);
+  // SDL_mixer's music hook: the tune into the round, on the audio thread.
+  static void MixTune(void* self, unsigned char* stream, int length);
 
   std::function<void(std::function<void()>)> postToUi_;
   std::string soundFont_;
   std::thread opener_;
   bool opened_ = false;
+  bool awake_ = false;  // open now; user-interface thread only
   bool tunes_ = false;
   std::map<const unsigned char*, Mix_Chunk*> chunks_;  // by the image they were made from
-  Mix_Music* music_ = nullptr;
   std::vector<unsigned char> tune_;  // the open tune's file; the player reads it while it plays
   int64_t tuneFrames_ = 0;           // how many frames the open tune lasts
   int frameBytes_ = 4;               // the mixer's: bytes of one sample on every output channel
   int frameRate_ = 44100;            // and frames a second
-  // The tune playing, or the last one played; shared with the audio thread.
-  // Never held while calling into SDL_mixer, which takes its own lock first.
+  // The synthesizer and the tune playing, or the last one played; shared with
+  // the audio thread. tuneMutex_ is never held while calling into SDL_mixer,
+  // which holds its own lock while it calls MixTune.
   std::mutex tuneMutex_;
+  std::unique_ptr<TuneSynth> synth_;
   uint64_t playing_ = 0;     // counts PlayTune; an end of an earlier tune is not handed on
   int64_t mixedFrames_ = 0;  // how much of it has been mixed
   int64_t endFrames_ = -1;   // where it ends; -1 while no tune plays
-  bool halting_ = false;     // CloseTune is stopping it: the end it causes is not a play-through
   bool endSaid_ = true;      // its end has been handed on
+  int64_t quietFrames_ = 0;  // mixed since the last cue or tune sounded
+  bool restAsked_ = false;   // the user-interface thread has been asked to close the device
+  uint64_t wakes_ = 0;       // times the device has opened again after resting
+  std::atomic<bool> sounding_ = false;
   std::shared_ptr<SdlAudio*> alive_;  // posted calls find the device through this
 };
 

@@ -143,12 +143,13 @@ TEST_F(SdlDevice, AShortTunesEndIsHandedOnAsPlayedThroughAndAClosedOneAsAborted)
   EXPECT_EQ(ends.back(), TuneEnd::Aborted);
 }
 
-// Frames mixed in rounds during which music played, counted after the device's own count.
+// Frames mixed in rounds during which the tune sounded, counted after the device's own count.
 std::atomic<int64_t> g_musicFrames{0};
 std::atomic<int> g_frameBytes{4};
+std::atomic<SdlAudio*> g_audio{nullptr};
 
 void CountMusicRound(void*, Uint8*, int length) {
-  if (Mix_PlayingMusic() != 0) g_musicFrames += length / g_frameBytes;
+  if (g_audio.load()->TuneSounding()) g_musicFrames += length / g_frameBytes;
 }
 
 TEST(SdlTuneEnd, ComesFromTheMixingRoundThatReachesTheEndOfTrack) {
@@ -160,9 +161,10 @@ TEST(SdlTuneEnd, ComesFromTheMixingRoundThatReachesTheEndOfTrack) {
   PostBox box;
   SdlAudio audio([&](std::function<void()> call) {
     framesBefore = g_musicFrames;
-    stillPlaying = Mix_PlayingMusic() != 0;
+    stillPlaying = g_audio.load()->TuneSounding();
     box.Post(std::move(call));
   });
+  g_audio = &audio;
   ASSERT_TRUE(audio.CanPlayTunes());
   int rate = 0;
   Uint16 format = 0;
@@ -189,6 +191,17 @@ TEST(SdlTuneEnd, ComesFromTheMixingRoundThatReachesTheEndOfTrack) {
   EXPECT_TRUE(stillPlaying) << "the end waited for the player to stop";
   audio.CloseTune();  // the end has been said: stopping it now says no more
   EXPECT_TRUE(box.Empty());
+}
+
+TEST_F(SdlDevice, AQuietDeviceRestsAndTheNextCueWakesIt) {
+  const std::vector<unsigned char> cue = ReadFile(std::string(VEXLOR_SOUND_DIR) + "/Vexlor1.wav");
+  ASSERT_TRUE(audio_.PlayCue(cue));
+  // Asked from the audio thread once it has mixed kRestMs of silence.
+  ASSERT_TRUE(box_.RunPosted(std::chrono::seconds(30))) << "the device never asked to rest";
+  EXPECT_FALSE(audio_.Awake());
+  ASSERT_TRUE(audio_.PlayCue(cue));
+  EXPECT_TRUE(audio_.Awake());
+  EXPECT_EQ(Mix_Playing(-1), 1);
 }
 
 TEST_F(SdlDevice, ABrokenTuneFileGivesThePlayersMessage) {

@@ -1,0 +1,121 @@
+#include "sound/tune_synth.h"
+
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vexlor {
+namespace {
+
+// FluidSynth's gain for the tunes' level beside the cues (its default is 0.2).
+constexpr double kGain = 1.2;
+
+// The half-band filter: the samples between two synthesised ones are
+// sum(kTaps[k] * (s[m - k] + s[m + 1 + k])), a Blackman-windowed sinc.
+constexpr int kTapCount = 8;
+constexpr int kHistory = 2 * kTapCount - 1;
+
+std::array<float, kTapCount> MakeTaps() {
+  constexpr double kPi = 3.14159265358979323846;
+  std::array<float, kTapCount> taps{};
+  double sum = 0;
+  for (int k = 0; k < kTapCount; ++k) {
+    const double x = k + 0.5;  // distance from the midpoint, in synthesised samples
+    const double sinc = std::sin(kPi * x) / (kPi * x);
+    const double phase = kPi * (x + kTapCount) / kTapCount;  // 0..2 pi across the filter
+    const double window = 0.42 - 0.5 * std::cos(phase) + 0.08 * std::cos(2 * phase);
+    taps[static_cast<std::size_t>(k)] = static_cast<float>(sinc * window);
+    sum += 2 * sinc * window;
+  }
+  for (float& tap : taps)
+    tap = static_cast<float>(tap / sum);  // a steady level passes unchanged
+  return taps;
+}
+
+const std::array<float, kTapCount> kTaps = MakeTaps();
+
+int16_t Clipped(float sample) {
+  const float rounded = sample + (sample < 0 ? -0.5f : 0.5f);
+  return static_cast<int16_t>(std::clamp(rounded, -32768.0f, 32767.0f));
+}
+
+}  // namespace
+
+TuneSynth::TuneSynth(int deviceRate) {
+  // FluidSynth's chatter stays quiet; its errors go where it sends them.
+  for (int level : {FLUID_WARN, FLUID_INFO, FLUID_DBG})
+    fluid_set_log_function(level, nullptr, nullptr);
+  settings_ = new_fluid_settings();
+  fluid_settings_setnum(settings_, "synth.sample-rate", deviceRate / 2.0);
+  fluid_settings_setint(settings_, "synth.chorus.active", 0);
+  fluid_settings_setnum(settings_, "synth.gain", kGain);
+  fluid_settings_setint(settings_, "synth.threadsafe-api", 0);  // the device's lock guards it
+  synth_ = new_fluid_synth(settings_);
+}
+
+TuneSynth::~TuneSynth() {
+  Stop();
+  if (synth_ != nullptr) delete_fluid_synth(synth_);
+  if (settings_ != nullptr) delete_fluid_settings(settings_);
+}
+
+std::string TuneSynth::LoadSoundFont(const std::string& path) {
+  if (Loaded()) return {};
+  if (synth_ == nullptr) return "FluidSynth cannot start";
+  font_ = fluid_synth_sfload(synth_, path.c_str(), 1);
+  if (font_ < 0) return "the soundfont " + path + " cannot be loaded";
+  return {};
+}
+
+bool TuneSynth::Start(std::span<const unsigned char> midi) {
+  Stop();
+  if (!Loaded()) return false;
+  fluid_synth_system_reset(synth_);  // each tune begins from the General MIDI defaults
+  player_ = new_fluid_player(synth_);
+  if (player_ == nullptr || fluid_player_add_mem(player_, midi.data(), midi.size()) != FLUID_OK ||
+      fluid_player_play(player_) != FLUID_OK) {
+    Stop();
+    return false;
+  }
+  return true;
+}
+
+void TuneSynth::Stop() {
+  if (player_ == nullptr) return;
+  fluid_player_stop(player_);
+  delete_fluid_player(player_);
+  player_ = nullptr;
+  fluid_synth_all_sounds_off(synth_, -1);
+}
+
+bool TuneSynth::MixInto(int16_t* out, int frames) {
+  if (player_ == nullptr) return false;
+  const int half = frames / 2;
+  half_.resize(static_cast<std::size_t>(half) * 2);
+  fluid_synth_write_s16(synth_, half, half_.data(), 0, 2, half_.data(), 1, 2);
+  history_.resize(2 * kHistory, 0.0f);
+  work_.resize(static_cast<std::size_t>(kHistory + half));
+  for (int channel = 0; channel < 2; ++channel) {
+    float* past = history_.data() + channel * kHistory;
+    std::copy(past, past + kHistory, work_.begin());
+    for (int i = 0; i < half; ++i)
+      work_[static_cast<std::size_t>(kHistory + i)] =
+          half_[static_cast<std::size_t>(2 * i + channel)];
+    // Each synthesised sample, kTapCount - 1 late, then the one between it and the next.
+    for (int i = 0; i < half; ++i) {
+      const float* m = work_.data() + kTapCount - 1 + i;
+      float between = 0;
+      for (int k = 0; k < kTapCount; ++k)
+        between += kTaps[static_cast<std::size_t>(k)] * (m[-k] + m[1 + k]);
+      int16_t* pair = out + 4 * i + channel;
+      pair[0] = Clipped(pair[0] + *m);
+      pair[2] = Clipped(pair[2] + between);
+    }
+    std::copy(work_.end() - kHistory, work_.end(), past);
+  }
+  return fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING ||
+         fluid_synth_get_active_voice_count(synth_) > 0;
+}
+
+}  // namespace vexlor

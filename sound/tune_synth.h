@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+typedef struct _fluid_hashtable_t fluid_settings_t;
+typedef struct _fluid_synth_t fluid_synth_t;
+typedef struct _fluid_player_t fluid_player_t;
+
+namespace vexlor {
+
+// The tunes' synthesizer: FluidSynth with a General MIDI soundfont, one for
+// the life of the audio device, the soundfont loaded once, by the first tune.
+// It synthesises at half the device's rate, half the work, and doubles the
+// rate with a half-band filter that keeps the tunes flat to about 9 kHz (at
+// 44.1 kHz) and nothing above 11 kHz. Chorus is off: the tunes send nothing to it.
+//
+// Not thread-safe: the device calls it under a lock of its own.
+class TuneSynth {
+ public:
+  // Output: stereo, signed 16-bit, `deviceRate` frames a second.
+  explicit TuneSynth(int deviceRate);
+  ~TuneSynth();
+  TuneSynth(const TuneSynth&) = delete;
+  TuneSynth& operator=(const TuneSynth&) = delete;
+
+  // Loads the soundfont unless it is loaded already: "" when it is, else why
+  // not. Slow (megabytes read): done before the synthesizer is handed to the mixer.
+  std::string LoadSoundFont(const std::string& path);
+  bool Loaded() const { return font_ >= 0; }
+
+  // Starts `midi` from its beginning, cutting off whatever sounds; the bytes
+  // must outlive the tune. False when the player refuses the file.
+  bool Start(std::span<const unsigned char> midi);
+  // Silences the tune at once.
+  void Stop();
+  bool Playing() const { return player_ != nullptr; }
+
+  // Mixes `frames` (even) frames of the tune into `out` (stereo, interleaved),
+  // adding to what is there with clipping. False once the tune is over and
+  // its last notes have died away.
+  bool MixInto(int16_t* out, int frames);
+
+ private:
+  fluid_settings_t* settings_ = nullptr;
+  fluid_synth_t* synth_ = nullptr;
+  fluid_player_t* player_ = nullptr;
+  int font_ = -1;
+  std::vector<int16_t> half_;   // one round of synthesis at half the rate
+  std::vector<float> history_;  // per channel: the last synthesised samples the filter still reads
+  std::vector<float> work_;     // the filter's input: history, then the round
+};
+
+}  // namespace vexlor
