@@ -48,10 +48,15 @@ QRect MachineView::ToLogical(const QRect& device) const {
 }
 
 void MachineView::UpdateMachineRect(const QRect& rect) {
-  update(ToLogical(rect.translated(Origin())));
+  // Whatever changes before the next frame is repainted as one rectangle: a
+  // region of several would have the painter clip it span by span, handing
+  // each blink of a lamp to worker threads and waiting for them.
+  pending_ |= ToLogical(rect.translated(Origin()));
+  update(pending_);
 }
 
 void MachineView::paintEvent(QPaintEvent* event) {
+  pending_ = QRect();
   QPainter painter(this);
   const QRect machine(Origin(), surface_.size());
   // Black around the machine; the logical pixels wholly inside it are left to the picture.

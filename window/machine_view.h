@@ -47,6 +47,7 @@ class MachineView : public QWidget {
   const QImage& surface_;
   double ratio_ = 1;
   bool painted_ = false;
+  QRect pending_;  // the machine's changes since the last frame, in the view's pixels
 };
 
 }  // namespace vexlor

@@ -29,6 +29,7 @@ void MachineRenderer::SetArt(MachineArt art) {
   surface_.fill(Qt::black);
   scratch_ = {};
   counterExtent_ = {};
+  buttonShown_ = {};
 }
 
 int32_t MachineRenderer::Scale(int32_t designUnits) const {
@@ -50,6 +51,7 @@ void MachineRenderer::FormPaint() {
     painter.drawImage(0, 0, art_.background);
   }
   counterExtent_ = {};
+  buttonShown_ = {};
   for (int reel = 0; reel < kReelCount; ++reel)
     DrawReel(reel);
   DrawCredits();
@@ -233,6 +235,9 @@ void MachineRenderer::DrawCapturedReel(int reel, int dy) {
 
 void MachineRenderer::DrawButton(ButtonId id, bool lit) {
   const int index = id == ButtonId::BetOne ? 0 : (id == ButtonId::BetMax ? 1 : 2);
+  // The lamps blink several times a second for hours: one that stays as it is costs nothing.
+  if (buttonShown_[static_cast<std::size_t>(index)] == lit) return;
+  buttonShown_[static_cast<std::size_t>(index)] = lit;
   const QRect region = Scaled(art_.layoutWidth, design::kButtons[index]);
   {
     QPainter painter(&surface_);

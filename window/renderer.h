@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "engine/game_state.h"
 #include "engine/hooks.h"
@@ -83,7 +84,8 @@ class MachineRenderer : public DrawingHooks {
   QFont labelFont_;
   std::array<QImage, kReelCount> scratch_;  // each reel's window, kept for its stop bounce
   std::array<QRect, 4> counterExtent_{};    // where each counter drew last
-  bool payingShown_ = false;                // a win is being counted
+  std::array<std::optional<bool>, 3> buttonShown_{};  // whether each button is lit on the surface
+  bool payingShown_ = false;                          // a win is being counted
   int32_t shownWinnings_ = 0;
 };
 

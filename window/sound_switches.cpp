@@ -65,6 +65,9 @@ void SoundSwitches::Music1Click() {
 
 void SoundSwitches::Timer4Timer() {
   PollMusic(state_, sound_);
+  // Only the start of the first tune is ever left for it to do: once nothing
+  // waits, an idle game need not wake ten times a second for it.
+  if (state_.MusicTrack < kTuneStartMark) timer4_.stop();
 }
 
 void SoundSwitches::MediaPlayer1Notify(TuneEnd end) {
@@ -73,6 +76,7 @@ void SoundSwitches::MediaPlayer1Notify(TuneEnd end) {
 
 void SoundSwitches::StartUp() {
   StartMusicAtStartUp(state_, sound_, FileExistsOnDisk);
+  timer4_.start();  // the first tune waits for it
 }
 
 void SoundSwitches::Remember() const {
