@@ -38,6 +38,8 @@ void SetIdentity(GameState& state, std::string_view executablePath) {
 
   state.AboutName = kDefaultAboutName;
   state.WebPageName = std::string(kDefaultWebPageName);
+  static_assert(kDefaultVersionText.size() <= decltype(state.VersionText)::kMaxChars,
+                "the version box holds seven characters");
   state.VersionText = kDefaultVersionText;
   state.AssetPrefix = std::string(kDefaultAssetPrefix);
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "config/version.h"
 #include "engine/game_state.h"
 
 namespace vexlor {
@@ -10,7 +11,7 @@ namespace vexlor {
 inline constexpr std::string_view kApplicationTitle = "Vexlor Slots";
 inline constexpr std::string_view kDefaultAboutName = "Vexlor Slots";
 inline constexpr std::string_view kDefaultWebPageName = "vexlorslots";
-inline constexpr std::string_view kDefaultVersionText = "2.2";
+inline constexpr std::string_view kDefaultVersionText = kProgramVersion;
 inline constexpr std::string_view kDefaultAssetPrefix = "Vexlor";
 inline constexpr std::string_view kTestingFileName = "Testing.ini";
 

@@ -2,40 +2,49 @@
 // pay table. Prints the readable report, or with --json the figures per coin
 // count, or with --html the manual's "Odds and return" topic (--html-de: the
 // German manual's).
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <exception>
 #include <iostream>
-#include <string_view>
 
+#include "cli/command_line.h"
+#include "cli/language.h"
 #include "odds/odds.h"
 #include "odds/report.h"
 
-namespace {
-
-constexpr std::string_view kUsage = "usage: vexlorslots-math [--json | --html | --html-de]\n";
-
-}  // namespace
-
 int main(int argc, char** argv) {
-  if (argc > 2) {
-    std::cerr << kUsage;
-    return 2;
-  }
-  const std::string_view option = argc == 2 ? argv[1] : "";
-  if (option == "--help") {
-    std::cout << kUsage;
-    return 0;
-  }
-  if (!option.empty() && option != "--json" && option != "--html" && option != "--html-de") {
-    std::cerr << "vexlorslots-math: unknown option " << option << '\n' << kUsage;
-    return 2;
-  }
+  QCoreApplication app(argc, argv);
+  vexlor::InstallTranslations(
+      app, vexlor::ChosenLanguage([](const char* name) { return qEnvironmentVariable(name); }));
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QCoreApplication::translate(
+      "MathCommandLine",
+      "The exact odds of Vexlor Slots, counted from the game's own reels and pay table: "
+      "a readable report, or one of the forms below."));
+  const QCommandLineOption json(
+      QStringLiteral("json"),
+      QCoreApplication::translate("MathCommandLine", "The figures per coin count as JSON."));
+  const QCommandLineOption html(
+      QStringLiteral("html"),
+      QCoreApplication::translate("MathCommandLine",
+                                  "The manual's topic on the odds and return, as HTML."));
+  const QCommandLineOption htmlDe(
+      QStringLiteral("html-de"),
+      QCoreApplication::translate("MathCommandLine",
+                                  "The German manual's topic on the odds and return, as HTML."));
+  parser.addOptions({json, html, htmlDe});
+  if (const std::optional<int> status = vexlor::ReadCommandLine(parser)) return *status;
+  if (parser.isSet(json) + parser.isSet(html) + parser.isSet(htmlDe) > 1)
+    return vexlor::UsageError(
+        parser, QCoreApplication::translate("MathCommandLine",
+                                            "Give one of --json, --html and --html-de."));
   try {
     const vexlor::odds::GameOdds odds = vexlor::odds::ComputeOdds();
-    if (option == "--json") {
+    if (parser.isSet(json)) {
       vexlor::odds::WriteJson(std::cout, odds);
-    } else if (option == "--html") {
+    } else if (parser.isSet(html)) {
       vexlor::odds::WriteHtml(std::cout, odds);
-    } else if (option == "--html-de") {
+    } else if (parser.isSet(htmlDe)) {
       vexlor::odds::WriteHtml(std::cout, odds, vexlor::odds::ManualLanguage::kGerman);
     } else {
       vexlor::odds::WriteText(std::cout, odds);

@@ -35,7 +35,7 @@ TEST_F(Identity, ComesFromTheExecutablePathAndTheBuiltInNames) {
   EXPECT_EQ(state_.ExeStem, "vexlorslots");
   EXPECT_EQ(state_.AboutName, "Vexlor Slots");
   EXPECT_EQ(state_.WebPageName, "vexlorslots");
-  EXPECT_EQ(state_.VersionText, "2.2");
+  EXPECT_EQ(state_.VersionText, kProgramVersion);
   EXPECT_EQ(state_.AssetPrefix, "Vexlor");
   EXPECT_EQ(ManualMenuCaption(state_), "&Vexlor Slots Manual");
   EXPECT_EQ(ManualFilePath(state_), folder_.string() + "/vexlorslots.html");
@@ -66,7 +66,7 @@ TEST_F(Identity, TestingFileReplacesTheThreeNames) {
   EXPECT_EQ(state_.AboutName, std::string(30, 'A'));
   EXPECT_EQ(state_.WebPageName, "demo");
   EXPECT_EQ(ManualMenuCaption(state_), "&" + std::string(30, 'A') + " Manual");
-  EXPECT_EQ(state_.VersionText, "2.2");
+  EXPECT_EQ(state_.VersionText, kProgramVersion);
 }
 
 TEST_F(Identity, TestingFileKeysThatAreMissingKeepTheirValuesAndEmptyIsKept) {

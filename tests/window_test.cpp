@@ -10,10 +10,11 @@
 #include <fstream>
 #include <map>
 
+#include "cli/language.h"
 #include "config/profile.h"
+#include "config/version.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_window.h"
-#include "window/language.h"
 #include "window/layout.h"
 #include "window/machine_view.h"
 #include "window/message_text.h"
@@ -74,7 +75,10 @@ TEST(Startup, TestingFileRenamesTheWindowTheHelpMenuAndTheVersionBox) {
   EXPECT_EQ(form.CommandAction(Command::Manual)->text(), "&Night Owl Slots Manual");
   EXPECT_EQ(form.CommandAction(Command::WebLink)->text(), "&About Night Owl Slots");
   form.Version1Click();
-  EXPECT_EQ(window.Record().information, QStringList{"Night Owl Slots\r\n\r\nVersion:  2.2"});
+  // The version is the project's, the one --version prints.
+  EXPECT_EQ(window.Record().information,
+            QStringList{QStringLiteral("Night Owl Slots\r\n\r\nVersion:  ") +
+                        QString::fromLatin1(kProgramVersion.data())});
 }
 
 TEST(Language, TheLocaleChoosesGermanAsGettextWouldAndEverythingElseIsEnglish) {

@@ -61,6 +61,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Vexlor Slots, a three-reel slot machine played for credits.</source>
+        <translation>Vexlor Slots, ein Spielautomat mit drei Walzen, gespielt um Credits.</translation>
+    </message>
+    <message>
+        <source>Print the folders the game reads its files from and where it finds its manual, cues and tunes, then end: 0 when every file was found.</source>
+        <translation>Gibt die Ordner aus, aus denen das Spiel seine Dateien liest, und wo es Handbuch, Klänge und Melodien findet, und endet dann: mit 0, wenn jede Datei gefunden wurde.</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Back</source>
@@ -176,6 +191,29 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MathCommandLine</name>
+    <message>
+        <source>The exact odds of Vexlor Slots, counted from the game&apos;s own reels and pay table: a readable report, or one of the forms below.</source>
+        <translation>Die genauen Gewinnchancen von Vexlor Slots, aus den Walzen und dem Gewinnplan des Spiels gezählt: ein lesbarer Bericht oder eine der folgenden Formen.</translation>
+    </message>
+    <message>
+        <source>The figures per coin count as JSON.</source>
+        <translation>Die Zahlen je Münzenzahl als JSON.</translation>
+    </message>
+    <message>
+        <source>The manual&apos;s topic on the odds and return, as HTML.</source>
+        <translation>Das Kapitel des Handbuchs über Gewinnchancen und Auszahlung, als HTML.</translation>
+    </message>
+    <message>
+        <source>The German manual&apos;s topic on the odds and return, as HTML.</source>
+        <translation>Das Kapitel des deutschen Handbuchs über Gewinnchancen und Auszahlung, als HTML.</translation>
+    </message>
+    <message>
+        <source>Give one of --json, --html and --html-de.</source>
+        <translation>Nur eine der Optionen --json, --html und --html-de angeben.</translation>
     </message>
 </context>
 <context>

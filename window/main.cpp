@@ -1,11 +1,14 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <optional>
 #include <string_view>
 
+#include "cli/command_line.h"
+#include "cli/language.h"
 #include "config/identity.h"
 #include "config/standard_error.h"
 #include "window/environment.h"
 #include "window/game_files.h"
-#include "window/language.h"
 #include "window/machine_view.h"
 #include "window/message_text.h"
 #include "window/quit_signals.h"
@@ -13,17 +16,41 @@
 #include "window/single_game.h"
 #include "window/unit1.h"
 
+namespace {
+
+QString Language() {
+  return vexlor::ChosenLanguage([](const char* name) { return qEnvironmentVariable(name); });
+}
+
+// The command line, read before anything needs a display: a status to end
+// with at once (--help, --version, --files, a mistake), or nothing to play.
+std::optional<int> ReadGameCommandLine(int& argc, char* argv[]) {
+  QCoreApplication core(argc, argv);
+  vexlor::InstallTranslations(core, Language());
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QCoreApplication::translate(
+      "CommandLine", "Vexlor Slots, a three-reel slot machine played for credits."));
+  const QCommandLineOption files(
+      QStringLiteral("files"),
+      QCoreApplication::translate(
+          "CommandLine",
+          "Print the folders the game reads its files from and where it finds its manual, "
+          "cues and tunes, then end: 0 when every file was found."));
+  parser.addOption(files);
+  vexlor::AcceptWindowSystemOptions(parser);
+  if (const std::optional<int> status = vexlor::ReadCommandLine(parser)) return status;
+  if (parser.isSet(files))
+    return vexlor::PrintGameFiles(QCoreApplication::applicationFilePath().toStdString());
+  return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
   vexlor::HoldTerminationSignals();
-  // `vexlorslots --files` tells where the game finds its manual, cues and
-  // tunes, without opening a window.
-  if (argc == 2 && std::string_view(argv[1]) == "--files") {
-    const QCoreApplication core(argc, argv);
-    return vexlor::PrintGameFiles(QCoreApplication::applicationFilePath().toStdString());
-  }
+  if (const std::optional<int> status = ReadGameCommandLine(argc, argv)) return *status;
   QApplication app(argc, argv);
-  vexlor::InstallTranslations(
-      app, vexlor::ChosenLanguage([](const char* name) { return qEnvironmentVariable(name); }));
+  vexlor::InstallTranslations(app, Language());
   vexlor::SetSayTranslation([](std::string_view line) {
     return vexlor::TranslatedMessage(
                QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())))

@@ -7,8 +7,8 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "cli/language.h"
 #include "tools/shots/shots.h"
-#include "window/language.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "window/language.h"
+#include "cli/language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
