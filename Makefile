@@ -46,7 +46,8 @@ package:
 test:
 	@scripts/install-deps test
 	@$(MAKE) --no-print-directory format-check
-	cmake -S . -B $(TEST_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVEXLOR_SANITIZE=ON $(WITH_TESTS)
+	cmake -S . -B $(TEST_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DVEXLOR_SANITIZE=ON \
+	  -DVEXLOR_WERROR=ON $(WITH_TESTS)
 	cmake --build $(TEST_DIR)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
 	  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest $(CTEST_FLAGS)

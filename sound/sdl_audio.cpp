@@ -25,19 +25,50 @@ constexpr int kCueChannel = 0;
 constexpr int kDeviceRate = 44100;
 constexpr int kRoundFrames = 1024;            // a mixing round: 23 ms at 44.1 kHz
 constexpr int kMusicVolume = MIX_MAX_VOLUME;  // the tunes are written to sit behind the cues
-constexpr const char* kDebianSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+// Where Debian, then Fedora, then Arch install a General MIDI soundfont.
+constexpr const char* kKnownSoundFonts[] = {
+    "/usr/share/sounds/sf2/TimGM6mb.sf2",   "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+    "/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/soundfonts/default.sf2",
+    "/usr/share/soundfonts/FluidR3_GM.sf2",
+};
+constexpr std::string_view kDefaultDataDirs = "/usr/local/share:/usr/share";
 constexpr std::uintmax_t kMaxTuneBytes = 4u << 20;
 
 }  // namespace
 
-std::string FindSoundFont() {
-  std::error_code error;
-  const char* configured = std::getenv("SDL_SOUNDFONTS");
-  if (configured != nullptr && configured[0] != '\0') {
-    const std::string first = std::string(configured).substr(0, std::string(configured).find(':'));
-    if (std::filesystem::is_regular_file(first, error)) return first;
+std::vector<std::string> SoundFontCandidates(std::string_view sdlSoundFonts,
+                                             std::string_view xdgDataDirs) {
+  const auto split = [](std::string_view list, std::string_view separators) {
+    std::vector<std::string> entries;
+    while (!list.empty()) {
+      const std::size_t end = std::min(list.find_first_of(separators), list.size());
+      if (end > 0) entries.emplace_back(list.substr(0, end));
+      list.remove_prefix(std::min(end + 1, list.size()));
+    }
+    return entries;
+  };
+  std::vector<std::string> candidates = split(sdlSoundFonts, ":;");
+  for (const char* known : kKnownSoundFonts)
+    candidates.emplace_back(known);
+  const std::string_view dataDirs = xdgDataDirs.empty() ? kDefaultDataDirs : xdgDataDirs;
+  for (const std::string& folder : split(dataDirs, ":")) {
+    for (const char* name : {"default.sf2", "FluidR3_GM.sf2", "TimGM6mb.sf2"})
+      candidates.push_back(folder + "/soundfonts/" + name);
   }
-  return std::filesystem::is_regular_file(kDebianSoundFont, error) ? kDebianSoundFont : "";
+  return candidates;
+}
+
+std::string FindSoundFont() {
+  const auto env = [](const char* name) {
+    const char* value = std::getenv(name);
+    return std::string_view(value != nullptr ? value : "");
+  };
+  for (const std::string& candidate :
+       SoundFontCandidates(env("SDL_SOUNDFONTS"), env("XDG_DATA_DIRS"))) {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(candidate, error)) return candidate;
+  }
+  return "";
 }
 
 SdlAudio::SdlAudio(std::function<void(std::function<void()>)> postToUi, std::string soundFont)

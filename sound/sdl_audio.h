@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -17,8 +18,16 @@ struct Mix_Chunk;
 
 namespace vexlor {
 
-// The General MIDI soundfont the game plays its tunes with: $SDL_SOUNDFONTS
-// when set, else the one Debian's timgm6mb-soundfont installs. Empty when none exists.
+// Where a General MIDI soundfont may be, in order: each entry of
+// `sdlSoundFonts` (a list split at ':' and ';', as SDL_mixer reads
+// $SDL_SOUNDFONTS), the places Debian, Fedora and Arch install theirs, then
+// soundfonts/ (default.sf2, FluidR3_GM.sf2, TimGM6mb.sf2) under each folder of
+// `xdgDataDirs` (default /usr/local/share:/usr/share).
+std::vector<std::string> SoundFontCandidates(std::string_view sdlSoundFonts,
+                                             std::string_view xdgDataDirs);
+
+// The soundfont the game plays its tunes with: the first regular file of
+// SoundFontCandidates for this environment. Empty when none exists.
 std::string FindSoundFont();
 
 // The audio device on SDL2_mixer: one cue channel, and MIDI tunes through

@@ -213,5 +213,17 @@ TEST_F(SdlDevice, ABrokenTuneFileGivesThePlayersMessage) {
   EXPECT_EQ(message.rfind("Cannot play " + tune + ": ", 0), 0u) << message;
 }
 
+TEST(SoundFont, ThePlayersListComesFirstThenTheDistributionsThenEachDataFolder) {
+  const std::vector<std::string> listed = SoundFontCandidates("/a.sf2;/b.sf2:", "");
+  ASSERT_GT(listed.size(), 3u);
+  EXPECT_EQ(std::vector(listed.begin(), listed.begin() + 3),
+            (std::vector<std::string>{"/a.sf2", "/b.sf2", "/usr/share/sounds/sf2/TimGM6mb.sf2"}));
+  EXPECT_EQ(listed.back(), "/usr/share/soundfonts/TimGM6mb.sf2");  // the default XDG_DATA_DIRS
+  const std::vector<std::string> own = SoundFontCandidates("", "/opt/x::/y");
+  EXPECT_EQ(own.front(), "/usr/share/sounds/sf2/TimGM6mb.sf2");
+  EXPECT_EQ(own[own.size() - 6], "/opt/x/soundfonts/default.sf2");
+  EXPECT_EQ(own.back(), "/y/soundfonts/TimGM6mb.sf2");
+}
+
 }  // namespace
 }  // namespace vexlor
