@@ -16,12 +16,19 @@ bool IsFileEntry(const std::filesystem::path& path);
 
 // The file (IsFileEntry) in `folder` named `name` without regard to ASCII letter
 // case: the exact name when it exists, else the first match in name order.
+// A folder's names are listed once in the life of the process and kept.
 std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& folder,
                                                     std::string_view name);
 
-// The folders the game reads its files from, in order: `appDir` (the
-// executable's folder), then the installed data folder
-// appDir/../share/vexlorslots when that is an existing, other folder.
+// How many folder listings FindFileNoCase has made; ForgetFolderListings
+// drops those kept, for a caller that changes the names in a folder.
+std::size_t FolderListingsMade();
+void ForgetFolderListings();
+
+// The folders the game reads its files from, in order: the player's folder
+// (DefaultPlayerFolder) when it exists, `appDir` (the executable's folder),
+// then the installed data folder appDir/../share/vexlorslots; each folder
+// only once, and the last only when it exists.
 std::vector<std::filesystem::path> DataFolders(const std::filesystem::path& appDir);
 
 // The first file (IsFileEntry) `name` (exact case) in DataFolders(appDir); when

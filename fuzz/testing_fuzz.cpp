@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "config/file_lookup.h"
 #include "config/identity.h"
 #include "config/profile.h"
 #include "engine/game_state.h"
@@ -83,6 +84,7 @@ bool Clean(std::string_view value) {
 // name in the way, chosen from the input so that a replay does the same.
 void PlaceFile(const vexlor::fuzz::ScratchFolder& folder, std::string_view text) {
   folder.Clear();
+  vexlor::ForgetFolderListings();  // the folder's names change from one input to the next
   switch (std::hash<std::string_view>{}(text) % 4) {
     case 0:
       folder.Write("Testing.ini", text.data(), text.size());

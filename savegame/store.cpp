@@ -1,15 +1,12 @@
 #include "savegame/store.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <system_error>
-#include <vector>
 
+#include "config/player_folder.h"
 #include "config/profile.h"
 #include "savegame/store_integer.h"
 
@@ -35,24 +32,6 @@ constexpr std::array<CounterKey, 7> kCounterKeys = {{
     {"BonusPts", &GameState::BonusPts, 0},
     {"Nudges", &GameState::Nudges, 0},
 }};
-
-std::string Env(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? std::string(value) : std::string();
-}
-
-// The home folder the password database gives this user, or "" when it has none.
-std::string PasswordHome() {
-  const long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
-  std::vector<char> buffer(suggested > 0 ? static_cast<std::size_t>(suggested) : 16384);
-  passwd entry{};
-  passwd* found = nullptr;
-  if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 ||
-      found == nullptr || found->pw_dir == nullptr) {
-    return "";
-  }
-  return found->pw_dir;
-}
 
 StoreWriteError Refused(const GameStore& store) {
   if (store.file.empty()) return StoreWriteError(std::string(kNoStoreMessage));
@@ -111,26 +90,18 @@ void Load(GameState& state, const GameStore& store, const std::string& section) 
 
 fs::path StoreFolderFor(std::string_view dataHome, std::string_view home,
                         std::string_view passwordHome) {
-  // Only absolute folders count: a relative one would depend on where the game was started.
-  const auto absolute = [](std::string_view folder) {
-    return !folder.empty() && folder.front() == '/';
-  };
-  if (absolute(dataHome)) return fs::path(dataHome) / kStoreFolderName;
-  for (std::string_view candidate : {home, passwordHome}) {
-    if (absolute(candidate)) return fs::path(candidate) / ".local" / "share" / kStoreFolderName;
-  }
-  return {};
+  return PlayerFolderFor(dataHome, home, passwordHome);
 }
 
 fs::path DefaultStoreFolder() {
-  const fs::path folder = StoreFolderFor(Env("XDG_DATA_HOME"), Env("HOME"), "");
-  return folder.empty() ? StoreFolderFor("", "", PasswordHome()) : folder;
+  return DefaultPlayerFolder();
 }
 
 fs::path DefaultStateFolder() {
-  const std::string state = Env("XDG_STATE_HOME");
-  if (!state.empty() && state.front() == '/') return fs::path(state) / kStoreFolderName;
-  const fs::path store = StoreFolderFor("", Env("HOME"), PasswordHome());
+  const char* state = std::getenv("XDG_STATE_HOME");
+  if (state != nullptr && state[0] == '/') return fs::path(state) / kStoreFolderName;
+  const char* home = std::getenv("HOME");
+  const fs::path store = StoreFolderFor("", home != nullptr ? home : "", PasswordHome());
   // HOME/.local/share/vexlorslots -> HOME/.local/state/vexlorslots
   return store.empty() ? store : store.parent_path().parent_path() / "state" / kStoreFolderName;
 }

@@ -106,12 +106,16 @@ TEST(ErrorBox, AddsAFullStopOnlyWhenMissing) {
 
 TEST_F(Identity, FileLookupIgnoresLetterCaseAndPrefersTheExactName) {
   Write("TESTER.JPG", "a");
+  fs::create_directory(folder_ / "Bonus1.jpg");
   EXPECT_EQ(FindFileNoCase(folder_, "tester.jpg"), folder_ / "TESTER.JPG");
   Write("tester.jpg", "b");
   EXPECT_EQ(FindFileNoCase(folder_, "tester.jpg"), folder_ / "tester.jpg");
-  fs::create_directory(folder_ / "Bonus1.jpg");
   EXPECT_EQ(FindFileNoCase(folder_, "bonus1.jpg"), std::nullopt);
+  // A missing folder has no names, and a file made there later under its exact name is found.
   EXPECT_EQ(FindFileNoCase(folder_ / "missing", "x"), std::nullopt);
+  fs::create_directory(folder_ / "missing");
+  Write("missing/x", "c");
+  EXPECT_EQ(FindFileNoCase(folder_ / "missing", "x"), folder_ / "missing" / "x");
 }
 
 }  // namespace

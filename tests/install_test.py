@@ -15,6 +15,7 @@ until the timeout; its text goes to the standard error too).
 import configparser
 import os
 import re
+import shutil
 import struct
 import subprocess
 import sys
@@ -162,10 +163,14 @@ def game_environment(home):
 
 def check_files_found(prefix, env):
     program = os.path.join(prefix, "bin/vexlorslots")
+    # A cue of the player's own comes before the installed one.
+    player = os.path.join(env["HOME"], ".local/share/vexlorslots")
+    os.makedirs(player)
+    data = os.path.join(os.path.realpath(prefix), "share/vexlorslots")
+    shutil.copy(os.path.join(data, "Vexlor1.wav"), os.path.join(player, "vexlor1.WAV"))
     result = run([program, "--files"], env=env, timeout=START_TIMEOUT)
     print(result.stdout.strip())
     check(result.returncode == 0, f"--files: exit {result.returncode}: {result.stderr.strip()}")
-    data = os.path.join(os.path.realpath(prefix), "share/vexlorslots")
     folders, files = [], {}
     for line in result.stdout.splitlines():
         kind, _, path = line.partition(" ")
@@ -173,14 +178,18 @@ def check_files_found(prefix, env):
             folders.append(os.path.realpath(path))
         else:
             files.setdefault(kind, []).append(path)
-    check(folders == [os.path.realpath(os.path.join(prefix, "bin")), data],
+    check(folders == [os.path.realpath(player), os.path.realpath(os.path.join(prefix, "bin")), data],
           f"the game searches {folders}")
     counts = sorted((kind, len(paths)) for kind, paths in files.items())
     check(counts == [("cue", 9), ("manual", 1), ("tune", 5)], f"the game lists {counts}")
     for kind, paths in files.items():
         for path in paths:
-            check(os.path.dirname(os.path.realpath(path)) == data,
-                  f"the {kind} {path} is not read from {data}")
+            own = os.path.basename(path) == "vexlor1.WAV"
+            folder = os.path.realpath(player) if own else data
+            check(os.path.dirname(os.path.realpath(path)) == folder,
+                  f"the {kind} {path} is not read from {folder}")
+    check(any(os.path.basename(p) == "vexlor1.WAV" for p in files.get("cue", [])),
+          "the player's vexlor1.WAV is not used")
 
 
 def check_manual_pictures(prefix, manual):
