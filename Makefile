@@ -14,7 +14,7 @@ WITH_BENCH  := -DVEXLOR_BUILD_GAME=ON -DVEXLOR_BUILD_TESTS=OFF -DVEXLOR_BUILD_BE
 FUZZ_ONLY   := -DVEXLOR_BUILD_GAME=OFF -DVEXLOR_BUILD_TESTS=OFF -DVEXLOR_BUILD_BENCH=OFF \
                -DVEXLOR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
 
-.PHONY: all build run install package test bench fuzz format format-check clean
+.PHONY: all build run install uninstall package test bench fuzz format format-check clean
 
 all: build
 
@@ -28,7 +28,8 @@ run: build
 	./$(BUILD_DIR)/bin/vexlorslots
 
 # The game as a desktop application: the programs in PREFIX/bin, what they
-# read in PREFIX/share/vexlorslots, the menu entry, its icons and metainfo.
+# read in PREFIX/share/vexlorslots, the menu entry, its icons and metainfo,
+# the copyright and changelog in PREFIX/share/doc/vexlorslots.
 # Through sudo when PREFIX is not the user's to write.
 install: build
 	@mkdir -p "$(PREFIX)" 2>/dev/null || true; \
@@ -36,7 +37,30 @@ install: build
 	echo "$$sudo cmake --install $(BUILD_DIR) --prefix $(PREFIX)"; \
 	$$sudo cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
-# The same as a Debian package, vexlorslots_VERSION_ARCH.deb in BUILD_DIR.
+# Takes out what `make install` put in PREFIX, as BUILD_DIR/install_manifest.txt
+# lists it, and the folders that leaves empty up to PREFIX. Files the list
+# names outside PREFIX (another install's) are named and left.
+uninstall:
+	@manifest=$(BUILD_DIR)/install_manifest.txt; \
+	if [ ! -f "$$manifest" ]; then \
+	  echo "uninstall: no $$manifest: nothing was installed from $(BUILD_DIR)" >&2; exit 1; \
+	fi; \
+	prefix=$$(realpath -m "$(PREFIX)"); \
+	if [ "$$(id -u)" -eq 0 ] || [ -w "$$prefix" ]; then sudo=; else sudo=sudo; fi; \
+	while IFS= read -r file || [ -n "$$file" ]; do \
+	  case "$$file" in \
+	    "$$prefix"/*) ;; \
+	    *) echo "uninstall: $$file is not under $$prefix: left" >&2; continue ;; \
+	  esac; \
+	  echo "$$sudo rm -f $$file"; $$sudo rm -f "$$file"; \
+	  folder=$${file%/*}; \
+	  while [ "$$folder" != "$$prefix" ] && $$sudo rmdir "$$folder" 2>/dev/null; do \
+	    folder=$${folder%/*}; \
+	  done; \
+	done < "$$manifest"
+
+# The same as a Debian package, vexlorslots_VERSION_ARCH.deb in BUILD_DIR,
+# with the programs in /usr/games.
 package:
 	@scripts/install-deps package
 	@$(MAKE) --no-print-directory build

@@ -8,7 +8,9 @@ window appears or goes, the store file changes, the program ends); TIMEOUT
 only bounds a failed run.
 
   desktop_play.py tour GAME REPLAY_TOOL
-      Opens and closes every side window, bets and spins with the keys, takes
+      The machine window's class is the desktop entry's StartupWMClass, which
+      desktops match it to its entry and icon by. Then it
+      opens and closes every side window, bets and spins with the keys, takes
       holds, borrows once and leaves by File > Exit. Every spin's autosave must
       move the counters as its bet allows; the game stored at exit must hold
       the Spins, TotalBets and Borrowed that REPLAY_TOOL gets from the same
@@ -29,6 +31,7 @@ Exits 77 (skipped) when no X server can be started here.
 import itertools
 import json
 import os
+import re
 import signal
 import subprocess
 import sys
@@ -41,6 +44,8 @@ from x_desktop import (COUNTERS, TIMEOUT, TITLE, Desktop, Failure, Game, Skip,  
                        read_store, wait_for, write_store)
 
 SKIPPED = 77
+ENTRY = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "packaging",
+                     "org.vexlor.VexlorSlots.desktop")
 LINE_PAYS = [0, 5, 10, 12, 14, 18, 20, 50, 2500]
 BONUS_WON_STEPS = {0, 25, 50, 100, 250}  # what a round adds to BonusWon
 # Both games balance their books: Credits - Borrowed + TotalBets - BonusWon >= 0.
@@ -235,9 +240,22 @@ def replay(tool, start, log, folder):
     return json.loads(done.stdout)
 
 
+def check_window_class(desktop, game):
+    with open(ENTRY, encoding="utf-8") as f:
+        entry_class = re.search(r"^StartupWMClass=(.*)$", f.read(), re.MULTILINE)
+    if entry_class is None:
+        raise Failure(f"{ENTRY} names no StartupWMClass")
+    pattern = "^" + re.sub(r"[][.^$*+?(){}|\\]", r"\\\g<0>", entry_class[1]) + "$"  # POSIX ERE
+    found = desktop.xdotool("search", "--all", "--pid", game.process.pid, "--class", pattern,
+                            check=False).split()
+    if str(game.main) not in found:
+        raise Failure(f"the machine window's class is not {entry_class[1]!r}")
+
+
 def tour(desktop, folder, binary, tool):
     player = Player(start_game(desktop, binary, folder, "tour", TOUR_START))
     player.ready()
+    check_window_class(desktop, player.game)
     player.tour_side_windows()
     player.press("b")
     player.spin("Return")  # the one coin placed; on one line the meter is seldom wiped

@@ -5,14 +5,15 @@
 
 Installs BUILD_DIR with `CMAKE --install` into a fresh prefix, then checks
 that the desktop entry, the icons and the AppStream metainfo are there and
-agree with each other, that desktop-file-validate and appstreamcli accept them
-(each skipped with one line when not installed), that the installed program
+agree with each other (package_check.py validates them), that the copyright
+and the compressed changelog are in the documentation, that the installed program
 resolves its manual, cues and tunes into PREFIX/share/vexlorslots
 (`vexlorslots --files`), and that it starts offscreen, in a home of its own,
 up to its first frame without an error box (an error box would hold the start
 until the timeout; its text goes to the standard error too).
 """
 import configparser
+import gzip
 import os
 import re
 import shutil
@@ -120,7 +121,6 @@ def check_desktop_entry(prefix):
           f"Exec={fields.get('Exec')} is no installed program")
     check(fields.get("Icon") == APP_ID, f"Icon={fields.get('Icon')}, not {APP_ID}")
     check("Game" in fields.get("Categories", "").split(";"), "the entry is not in Game")
-    validate(["desktop-file-validate", path])
 
 
 def check_metainfo(prefix):
@@ -134,24 +134,20 @@ def check_metainfo(prefix):
     binary = root.findtext("provides/binary")
     check(binary is not None and os.path.isfile(os.path.join(prefix, "bin", binary)),
           f"metainfo names the program {binary}, which is not installed")
-    image = root.findtext("screenshots/screenshot/image") or ""
-    shot = os.path.join(prefix, "share/vexlorslots/manual", os.path.basename(image))
-    check(image.startswith("https://") and os.path.isfile(shot),
-          f"the screenshot {image} is not one the build made and installed")
-    validate(["appstreamcli", "validate", "--no-net", path])
+    # A screenshot only where one is published, and then of the manual's.
+    for image in root.findall("screenshots/screenshot/image"):
+        shot = os.path.join(prefix, "share/vexlorslots/manual", os.path.basename(image.text))
+        check(image.text.startswith("https://") and os.path.isfile(shot),
+              f"the screenshot {image.text} is not one the build made and installed")
 
 
-def validate(command):
-    try:
-        result = run(command)
-    except FileNotFoundError:
-        print(f"skipped: {command[0]} is not installed")
-        return
-    print(f"{' '.join(command[:-1])}: exit {result.returncode}")
-    output = (result.stdout + result.stderr).strip()
-    if output:
-        print(output)
-    check(result.returncode == 0, f"{command[0]} refuses {command[-1]}")
+def check_documentation(prefix):
+    doc = os.path.join(prefix, "share/doc/vexlorslots")
+    with open(os.path.join(doc, "copyright"), encoding="utf-8") as f:
+        check(f.readline().startswith("Format: https://www.debian.org/doc/packaging-manuals/"
+                                      "copyright-format/1.0/"), "the copyright is not machine-readable")
+    with gzip.open(os.path.join(doc, "changelog.gz"), "rt", encoding="utf-8") as f:
+        check(re.match(r"vexlorslots \([0-9.]+\) ", f.readline()), "the changelog starts with no version")
 
 
 def game_environment(home):
@@ -230,6 +226,7 @@ def main():
         check_icons(prefix)
         check_desktop_entry(prefix)
         check_metainfo(prefix)
+        check_documentation(prefix)
         for manual in ("vexlorslots.html", "vexlorslots.de.html"):
             if check(os.path.isfile(os.path.join(prefix, "share/vexlorslots", manual)),
                      f"no {manual} installed"):
