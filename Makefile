@@ -39,25 +39,26 @@ install: build
 
 # Takes out what `make install` put in PREFIX, as BUILD_DIR/install_manifest.txt
 # lists it, and the folders that leaves empty up to PREFIX. Files the list
-# names outside PREFIX (another install's) are named and left.
+# names outside PREFIX (another install's) are named and left, and it fails.
 uninstall:
 	@manifest=$(BUILD_DIR)/install_manifest.txt; \
 	if [ ! -f "$$manifest" ]; then \
 	  echo "uninstall: no $$manifest: nothing was installed from $(BUILD_DIR)" >&2; exit 1; \
 	fi; \
-	prefix=$$(realpath -m "$(PREFIX)"); \
+	prefix=$$(realpath -m "$(PREFIX)"); left=; \
 	if [ "$$(id -u)" -eq 0 ] || [ -w "$$prefix" ]; then sudo=; else sudo=sudo; fi; \
 	while IFS= read -r file || [ -n "$$file" ]; do \
 	  case "$$file" in \
 	    "$$prefix"/*) ;; \
-	    *) echo "uninstall: $$file is not under $$prefix: left" >&2; continue ;; \
+	    *) echo "uninstall: $$file is not under $$prefix: left" >&2; left=1; continue ;; \
 	  esac; \
-	  echo "$$sudo rm -f $$file"; $$sudo rm -f "$$file"; \
+	  echo "$${sudo:+sudo }rm -f $$file"; $$sudo rm -f "$$file"; \
 	  folder=$${file%/*}; \
 	  while [ "$$folder" != "$$prefix" ] && $$sudo rmdir "$$folder" 2>/dev/null; do \
 	    folder=$${folder%/*}; \
 	  done; \
-	done < "$$manifest"
+	done < "$$manifest"; \
+	if [ -n "$$left" ]; then echo "uninstall: $$manifest names another PREFIX" >&2; exit 1; fi
 
 # The same as a Debian package, vexlorslots_VERSION_ARCH.deb in BUILD_DIR,
 # with the programs in /usr/games.
