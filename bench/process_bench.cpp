@@ -55,7 +55,7 @@ Finished Run(const fs::path& program, const std::vector<std::string>& env) {
   if (child == 0) {
     for (const std::string& pair : env)
       putenv(const_cast<char*>(pair.c_str()));
-    std::freopen(errFile.c_str(), "w", stderr);
+    if (std::freopen(errFile.c_str(), "w", stderr) == nullptr) _exit(126);
     execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
