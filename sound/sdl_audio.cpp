@@ -23,7 +23,7 @@ namespace {
 
 constexpr int kCueChannel = 0;
 constexpr int kDeviceRate = 44100;
-constexpr int kRoundFrames = 1024;            // a mixing round: 23 ms at 44.1 kHz
+constexpr int kRoundFrames = 2048;            // a mixing round: 46 ms at 44.1 kHz
 constexpr int kMusicVolume = MIX_MAX_VOLUME;  // the tunes are written to sit behind the cues
 // Where Debian, then Fedora, then Arch install a General MIDI soundfont.
 constexpr const char* kKnownSoundFonts[] = {

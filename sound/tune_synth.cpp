@@ -49,6 +49,8 @@ TuneSynth::TuneSynth(int deviceRate) {
   settings_ = new_fluid_settings();
   fluid_settings_setnum(settings_, "synth.sample-rate", deviceRate / 2.0);
   fluid_settings_setint(settings_, "synth.chorus.active", 0);
+  // Only the instruments the tunes choose are read from the soundfont, not all of it.
+  fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
   fluid_settings_setnum(settings_, "synth.gain", kGain);
   fluid_settings_setint(settings_, "synth.threadsafe-api", 0);  // the device's lock guards it
   synth_ = new_fluid_synth(settings_);
@@ -92,19 +94,21 @@ void TuneSynth::Stop() {
 bool TuneSynth::MixInto(int16_t* out, int frames) {
   if (player_ == nullptr) return false;
   const int half = frames / 2;
-  half_.resize(static_cast<std::size_t>(half) * 2);
-  fluid_synth_write_s16(synth_, half, half_.data(), 0, 2, half_.data(), 1, 2);
   history_.resize(2 * kHistory, 0.0f);
-  work_.resize(static_cast<std::size_t>(kHistory + half));
+  work_.resize(2 * static_cast<std::size_t>(kHistory + half));
+  // Each channel's filter input: its history, then the round, in 16-bit units.
+  float* left = work_.data();
+  float* right = left + kHistory + half;
+  fluid_synth_write_float(synth_, half, left + kHistory, 0, 1, right + kHistory, 0, 1);
   for (int channel = 0; channel < 2; ++channel) {
+    float* input = channel == 0 ? left : right;
     float* past = history_.data() + channel * kHistory;
-    std::copy(past, past + kHistory, work_.begin());
-    for (int i = 0; i < half; ++i)
-      work_[static_cast<std::size_t>(kHistory + i)] =
-          half_[static_cast<std::size_t>(2 * i + channel)];
+    std::copy(past, past + kHistory, input);
+    std::transform(input + kHistory, input + kHistory + half, input + kHistory,
+                   [](float sample) { return sample * 32768.0f; });
     // Each synthesised sample, kTapCount - 1 late, then the one between it and the next.
     for (int i = 0; i < half; ++i) {
-      const float* m = work_.data() + kTapCount - 1 + i;
+      const float* m = input + kTapCount - 1 + i;
       float between = 0;
       for (int k = 0; k < kTapCount; ++k)
         between += kTaps[static_cast<std::size_t>(k)] * (m[-k] + m[1 + k]);
@@ -112,7 +116,7 @@ bool TuneSynth::MixInto(int16_t* out, int frames) {
       pair[0] = Clipped(pair[0] + *m);
       pair[2] = Clipped(pair[2] + between);
     }
-    std::copy(work_.end() - kHistory, work_.end(), past);
+    std::copy(input + half, input + half + kHistory, past);
   }
   return fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING ||
          fluid_synth_get_active_voice_count(synth_) > 0;

@@ -48,9 +48,8 @@ class TuneSynth {
   fluid_synth_t* synth_ = nullptr;
   fluid_player_t* player_ = nullptr;
   int font_ = -1;
-  std::vector<int16_t> half_;   // one round of synthesis at half the rate
   std::vector<float> history_;  // per channel: the last synthesised samples the filter still reads
-  std::vector<float> work_;     // the filter's input: history, then the round
+  std::vector<float> work_;     // per channel, the filter's input: history, then the round
 };
 
 }  // namespace vexlor
