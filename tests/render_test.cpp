@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/test_window.h"
+#include "window/artwork.h"
 #include "window/layout.h"
+#include "window/machine_art.h"
 
 namespace vexlor {
 namespace {
@@ -122,6 +124,31 @@ TEST_F(Render, DimmedPanelsAreDrawnIntoTheirRegionsAndLitOnesFromTheBackground) 
   Renderer().DrawTitlePanels(true);
   EXPECT_EQ(DifferentPixels(Surface(), background, title), 0);
   EXPECT_EQ(DifferentPixels(Surface(), background, QRect(221, 551, 436, 49)), 0);
+}
+
+TEST_F(Render, AFullRepaintAfterPlayShowsWhatItShowsOnAFreshSurface) {
+  for (const int32_t width : {800, 1920}) {
+    form_->LayoutForScreen(width);
+    AddLeverArt(Renderer().Art(), LoadBuiltInArtwork());
+    Renderer().FormPaint();
+    State().LineWon = {true, false, true};
+    Renderer().DrawPayingLines(true);
+    Renderer().DrawTitlePanels(false);
+    Renderer().DrawCoinSpot(false);
+    Renderer().DrawLever(0.6);
+    State().Credits = 1234567;
+    Renderer().DrawCredits();
+    Renderer().DrawWinnings(88);
+    Renderer().DrawHoldButton(true, 1);
+    Renderer().DrawLineLamp(2, true);
+    Renderer().DrawReelBlur(0, 17);
+    State().Credits = 7;
+    Renderer().FormPaint();
+    const QImage repainted = Surface().copy();
+    Renderer().SetArt(Renderer().Art());  // the same pictures on a fresh surface
+    Renderer().FormPaint();
+    EXPECT_EQ(DifferentPixels(Surface(), repainted, Surface().rect()), 0) << width;
+  }
 }
 
 }  // namespace

@@ -25,11 +25,12 @@ const std::array<QColor, kLineCount> kPayingColours = {QColor(255, 48, 48), QCol
 
 void MachineRenderer::SetArt(MachineArt art) {
   art_ = std::move(art);
-  surface_ = QImage(art_.background.size(), QImage::Format_RGB32);
-  surface_.fill(Qt::black);
+  // The surface starts as the background, sharing its pixels until the first drawing.
+  surface_ = art_.background.convertToFormat(QImage::Format_RGB32);
   scratch_ = {};
   counterExtent_ = {};
   buttonShown_ = {};
+  drawn_ = QRegion();
 }
 
 int32_t MachineRenderer::Scale(int32_t designUnits) const {
@@ -37,7 +38,23 @@ int32_t MachineRenderer::Scale(int32_t designUnits) const {
 }
 
 void MachineRenderer::Dirty(const QRect& rect) {
-  if (onDirty && !rect.isEmpty()) onDirty(rect);
+  if (rect.isEmpty()) return;
+  // A little wider than reported, for the anti-aliased edges of strokes and text.
+  drawn_ += rect.adjusted(-2, -2, 2, 2);
+  if (onDirty) onDirty(rect);
+}
+
+void MachineRenderer::LayBackground() {
+  // The reels and the buttons are drawn whole and opaque over their places next.
+  for (int reel = 0; reel < kReelCount; ++reel)
+    drawn_ -= ReelWindow(reel);
+  for (const DesignRect& button : design::kButtons)
+    drawn_ -= Scaled(art_.layoutWidth, button);
+  QPainter painter(&surface_);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  for (const QRect& rect : drawn_)
+    painter.drawImage(rect.topLeft(), art_.background, rect);
+  drawn_ = QRegion();
 }
 
 QRect MachineRenderer::ReelWindow(int reel) const {
@@ -46,14 +63,11 @@ QRect MachineRenderer::ReelWindow(int reel) const {
 }
 
 void MachineRenderer::FormPaint() {
-  {
-    QPainter painter(&surface_);
-    painter.drawImage(0, 0, art_.background);
-  }
+  LayBackground();
   counterExtent_ = {};
   buttonShown_ = {};
   for (int reel = 0; reel < kReelCount; ++reel)
-    DrawReel(reel);
+    PaintReel(reel);
   DrawCredits();
   DrawCoins();
   DrawHolds();
@@ -70,10 +84,15 @@ void MachineRenderer::FormPaint() {
   }
   DrawLogo();
   if (payingShown_) LightPayRows();
-  Dirty(surface_.rect());
+  if (onDirty) onDirty(surface_.rect());
 }
 
 void MachineRenderer::DrawReel(int reel) {
+  PaintReel(reel);
+  DrawPaylines();
+}
+
+void MachineRenderer::PaintReel(int reel) {
   const QRect window = ReelWindow(reel);
   const int cell = state_.CellSize;
   {
@@ -87,7 +106,6 @@ void MachineRenderer::DrawReel(int reel) {
     }
   }
   Dirty(window);
-  DrawPaylines();
 }
 
 void MachineRenderer::DrawReelBlur(int reel, int32_t offset) {
@@ -147,21 +165,23 @@ void MachineRenderer::DrawPaylines() {
       painter.fillRect(stroke, colours[static_cast<std::size_t>(line)]);
       dirty |= stroke;
     }
-    if (payingShown_) {
-      DrawPayingStrokes(painter, width);
-      dirty |= ReelWindow(0) | ReelWindow(kReelCount - 1);
-    }
+    if (payingShown_)
+      dirty |= DrawPayingStrokes(painter, width) | ReelWindow(0) | ReelWindow(kReelCount - 1);
   }
   Dirty(dirty);
 }
 
-void MachineRenderer::DrawPayingStrokes(QPainter& painter, int guideWidth) {
+QRect MachineRenderer::DrawPayingStrokes(QPainter& painter, int guideWidth) {
   const double width = std::max<double>(Scale(5), 3 * guideWidth);
+  const double reach = 1.1 * width + 1;  // the glow's round caps and sides
+  QRect drawn;
   painter.setRenderHint(QPainter::Antialiasing);
   for (int line = 0; line < kLineCount; ++line) {
     if (!state_.LineWon[static_cast<std::size_t>(line)]) continue;
     const GuideRun run = GuideOf(state_, line);
     const QLineF across(run.x0 + width, run.y + 0.5, run.x1 - width, run.y + 0.5);
+    drawn |=
+        QRectF(across.p1(), across.p2()).adjusted(-reach, -reach, reach, reach).toAlignedRect();
     const QColor colour = kPayingColours[static_cast<std::size_t>(line)];
     QColor glow = colour;
     glow.setAlpha(90);
@@ -174,6 +194,7 @@ void MachineRenderer::DrawPayingStrokes(QPainter& painter, int guideWidth) {
     painter.drawLine(across);
   }
   painter.setRenderHint(QPainter::Antialiasing, false);
+  return drawn;
 }
 
 void MachineRenderer::DrawPayingLines(bool shown) {
@@ -212,7 +233,8 @@ void MachineRenderer::LightPayRows() {
     painter.setBrush(fill);
     painter.setPen(QPen(kPayingColours[static_cast<std::size_t>(line)], 2.5 * unit));
     painter.drawRoundedRect(row, 8 * unit, 8 * unit);
-    Dirty(row.toAlignedRect().adjusted(-3, -3, 3, 3));
+    const int pen = static_cast<int>(std::ceil(1.25 * unit)) + 1;  // half the outline, and its edge
+    Dirty(row.toAlignedRect().adjusted(-pen, -pen, pen, pen));
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -34,7 +35,8 @@ class MachineRenderer : public DrawingHooks {
 
   std::function<void(const QRect&)> onDirty;
 
-  // The full repaint from the GameState.
+  // The full repaint from the GameState. The surface starts as the
+  // background, which is laid again only where anything has been drawn.
   void FormPaint();
   void Repaint() override { FormPaint(); }
 
@@ -68,10 +70,14 @@ class MachineRenderer : public DrawingHooks {
 
  private:
   enum Counter { kCredits, kCoins, kHolds, kWinnings };
+  // `rect` was drawn: the window repaints it, and the next full repaint lays
+  // the background there again.
   void Dirty(const QRect& rect);
+  void LayBackground();      // over everything drawn since the surface was the background
+  void PaintReel(int reel);  // the reel's symbols, without the guide lines over them
   void DrawPanel(const DesignRect& design, const QImage& dimmed, bool lit);
   void PaintHoldButton(bool lit, int reel);
-  void DrawPayingStrokes(QPainter& painter, int guideWidth);
+  QRect DrawPayingStrokes(QPainter& painter, int guideWidth);  // returns where it drew
   void LightPayRows();
   void DrawCounter(Counter counter, int32_t value, int x, bool green, bool rightAligned, int room);
   void DrawCounter(Counter counter, const design::Counter& place, int32_t value);
@@ -85,7 +91,8 @@ class MachineRenderer : public DrawingHooks {
   std::array<QImage, kReelCount> scratch_;  // each reel's window, kept for its stop bounce
   std::array<QRect, 4> counterExtent_{};    // where each counter drew last
   std::array<std::optional<bool>, 3> buttonShown_{};  // whether each button is lit on the surface
-  bool payingShown_ = false;                          // a win is being counted
+  QRegion drawn_;             // where the surface may differ from the background
+  bool payingShown_ = false;  // a win is being counted
   int32_t shownWinnings_ = 0;
 };
 
