@@ -26,8 +26,8 @@ QString ErrorText(const std::string& message) {
 TForm1::TForm1(WindowEnvironment env, QWidget* parent)
     : QMainWindow(parent),
       env_(std::move(env)),
-      audio_(env_.makeAudio ? env_.makeAudio() : std::make_unique<SilentAudio>()),
-      sound_(state_, *audio_,
+      audio_(env_.makeAudio),
+      sound_(state_, audio_,
              [this](const std::string& problem) { env_.error(ErrorText(problem)); }),
       random_(env_.seed),
       renderer_(state_),
@@ -40,7 +40,7 @@ TForm1::TForm1(WindowEnvironment env, QWidget* parent)
       fitter_(*this, *view_, state_, artwork_, renderer_, runner_, env_),
       lever_(renderer_, artwork_, env_),
       input_(state_, hooks_, runner_, renderer_, lever_),
-      switches_(state_, sound_, *audio_, env_.settingsFile),
+      switches_(state_, sound_, audio_, env_.settingsFile),
       side_(*this, state_, keeper_, sound_, artwork_, renderer_, random_, env_),
       focus_(*view_),
       parts_(*view_, state_, runner_, renderer_, input_, keeper_.Plays(), env_.locale) {
@@ -125,6 +125,7 @@ void TForm1::Timer1Timer() {
 
 void TForm1::OnFirstFrame() {
   // Made once the machine is up, so they cost the start nothing.
+  audio_.Open();
   setWindowIcon(GameIcon(artwork_));
   AddLeverArt(renderer_.Art(), artwork_);
 }

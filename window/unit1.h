@@ -14,6 +14,7 @@
 #include "window/game_keeper.h"
 #include "window/input_router.h"
 #include "window/lamp_animator.h"
+#include "window/later_audio.h"
 #include "window/lever.h"
 #include "window/machine_focus.h"
 #include "window/machine_parts.h"
@@ -109,7 +110,7 @@ class TForm1 : public QMainWindow {
 
   WindowEnvironment env_;
   GameState state_;
-  std::unique_ptr<AudioDevice> audio_;
+  LaterAudio audio_;  // opened once the first frame is up
   GameSound sound_;
   GameRandom random_;
   Artwork artwork_;
