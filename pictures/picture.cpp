@@ -1,5 +1,8 @@
 #include "pictures/picture.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QResource>
@@ -17,6 +20,18 @@ QByteArray Resource(const QString& path) {
   const QResource resource(path);
   if (!resource.isValid()) qFatal("built-in picture %s is missing", qPrintable(path));
   return resource.uncompressedData();
+}
+
+// The resource names of a built-in picture: as listed, then its masters.
+std::array<QString, 3> ResourceNames(Art art) {
+  const std::string_view named = ArtName(art);
+  const QString base = QStringLiteral(":/art/") +
+                       QString::fromLatin1(named.data(), static_cast<qsizetype>(named.size()));
+  const QString stem = base.left(base.lastIndexOf(QLatin1Char('.')));
+  const QString masterExtension =
+      base.endsWith(QLatin1String(".jpg")) ? QStringLiteral(".jpg") : QStringLiteral(".png");
+  return {base, stem + QStringLiteral("@2x") + masterExtension,
+          stem + QStringLiteral("@4x") + masterExtension};
 }
 
 QImage DecodeOther(const QByteArray& bytes) {
@@ -60,21 +75,32 @@ QImage ThroughMask(const QImage& picture, const QImage& mask) {
 }
 
 Picture Picture::BuiltIn(Art art) {
-  const std::string_view named = ArtName(art);
-  const QString name = QString::fromLatin1(named.data(), static_cast<qsizetype>(named.size()));
-  const QString base = QStringLiteral(":/art/") + name;
-  const int dot = static_cast<int>(base.lastIndexOf(QLatin1Char('.')));
-  const QString stem = base.left(dot);
-  const bool jpeg = base.endsWith(QLatin1String(".jpg"));
-  const QString masterExtension = jpeg ? QStringLiteral(".jpg") : QStringLiteral(".png");
+  const std::array<QString, 3> names = ResourceNames(art);
   Picture picture;
-  picture.jpeg_ = jpeg;
-  picture.listed_ = Resource(base);
-  picture.masters_ = {Resource(stem + QStringLiteral("@2x") + masterExtension),
-                      Resource(stem + QStringLiteral("@4x") + masterExtension)};
+  picture.jpeg_ = names[0].endsWith(QLatin1String(".jpg"));
+  picture.listed_ = Resource(names[0]);
+  picture.masters_ = {Resource(names[1]), Resource(names[2])};
   picture.size_ = SizeOf(picture.listed_);
-  if (picture.size_.isEmpty()) qFatal("built-in picture %s cannot be read", qPrintable(name));
+  if (picture.size_.isEmpty()) qFatal("built-in picture %s cannot be read", qPrintable(names[0]));
   return picture;
+}
+
+void ReleaseBuiltInPictures() {
+#ifdef MADV_DONTNEED
+  // Only whole pages of the pictures' bytes: what shares a page with them stays.
+  const auto page = static_cast<quintptr>(sysconf(_SC_PAGESIZE));
+  for (std::size_t art = 0; art < kArtNames.size(); ++art) {
+    for (const QString& name : ResourceNames(static_cast<Art>(art))) {
+      const QResource resource(name);
+      if (!resource.isValid() || resource.data() == nullptr) continue;
+      const auto start = reinterpret_cast<quintptr>(resource.data());
+      const quintptr from = (start + page - 1) / page * page;
+      const quintptr to = (start + static_cast<quintptr>(resource.size())) / page * page;
+      // The bytes are read-only and mapped from the program file, which keeps them.
+      if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+    }
+  }
+#endif
 }
 
 Picture Picture::FromImage(QImage image) {

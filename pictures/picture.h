@@ -52,6 +52,11 @@ class Picture {
   bool jpeg_ = false;
 };
 
+// Hands the pages of every built-in picture's encoded bytes back to the
+// system; they are read from the program file again when next decoded, so a
+// layout keeps in memory only the pictures made for it.
+void ReleaseBuiltInPictures();
+
 // `picture` drawn through `mask` (black = drawn, grey = partly drawn, white =
 // not) as one transparent picture of the picture's size.
 QImage ThroughMask(const QImage& picture, const QImage& mask);

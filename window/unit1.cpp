@@ -128,6 +128,7 @@ void TForm1::OnFirstFrame() {
   audio_.Open();
   setWindowIcon(GameIcon(artwork_));
   AddLeverArt(renderer_.Art(), artwork_);
+  ReleaseBuiltInPictures();
 }
 
 bool TForm1::MayRun(Command command) const {

@@ -65,6 +65,7 @@ void WindowFitter::LayoutForScreen(int32_t layoutWidth) {
   state_.ReelPitch = geometry.reelPitch;
   state_.BlurHeight = geometry.blurHeight;
   renderer_.SetArt(BuildMachineArt(artwork_, sheet, layoutWidth, geometry.stretchSheet));
+  ReleaseBuiltInPictures();
 
   QFont labels(QStringLiteral("DejaVu Sans"));
   const bool small = layoutWidth < 900;
