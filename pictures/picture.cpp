@@ -3,6 +3,8 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QResource>
@@ -87,19 +89,23 @@ Picture Picture::BuiltIn(Art art) {
 
 void ReleaseBuiltInPictures() {
 #ifdef MADV_DONTNEED
-  // Only whole pages of the pictures' bytes: what shares a page with them stays.
-  const auto page = static_cast<quintptr>(sysconf(_SC_PAGESIZE));
+  // The pictures lie together in the program's resources: one span from the
+  // first to the last, in whole pages, so what shares a page with them stays.
+  quintptr first = ~quintptr(0), last = 0;
   for (std::size_t art = 0; art < kArtNames.size(); ++art) {
     for (const QString& name : ResourceNames(static_cast<Art>(art))) {
       const QResource resource(name);
       if (!resource.isValid() || resource.data() == nullptr) continue;
       const auto start = reinterpret_cast<quintptr>(resource.data());
-      const quintptr from = (start + page - 1) / page * page;
-      const quintptr to = (start + static_cast<quintptr>(resource.size())) / page * page;
-      // The bytes are read-only and mapped from the program file, which keeps them.
-      if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+      first = std::min(first, start);
+      last = std::max(last, start + static_cast<quintptr>(resource.size()));
     }
   }
+  const auto page = static_cast<quintptr>(sysconf(_SC_PAGESIZE));
+  const quintptr from = (first + page - 1) / page * page;
+  const quintptr to = last / page * page;
+  // The bytes are read-only and mapped from the program file, which keeps them.
+  if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
 #endif
 }
 

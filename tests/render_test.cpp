@@ -151,5 +151,15 @@ TEST_F(Render, AFullRepaintAfterPlayShowsWhatItShowsOnAFreshSurface) {
   }
 }
 
+TEST_F(Render, ALayoutMadeAgainOnceItsPicturesWereHandedBackLooksTheSame) {
+  form_->LayoutForScreen(1386);
+  Renderer().FormPaint();
+  const QImage first = Surface().copy();
+  form_->LayoutForScreen(800);  // each layout hands the pictures' pages back
+  form_->LayoutForScreen(1386);
+  Renderer().FormPaint();
+  EXPECT_EQ(DifferentPixels(Surface(), first, Surface().rect()), 0);
+}
+
 }  // namespace
 }  // namespace vexlor
