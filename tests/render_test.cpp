@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include "tests/support/test_window.h"
 #include "window/artwork.h"
 #include "window/layout.h"
@@ -159,6 +161,35 @@ TEST_F(Render, ALayoutMadeAgainOnceItsPicturesWereHandedBackLooksTheSame) {
   form_->LayoutForScreen(1386);
   Renderer().FormPaint();
   EXPECT_EQ(DifferentPixels(Surface(), first, Surface().rect()), 0);
+}
+
+TEST_F(Render, TheLeverCutToWhatItShowsDrawsEveryFrameAsItsWholePicturesDo) {
+  form_->LayoutForScreen(1920);
+  AddLeverArt(Renderer().Art(), LoadBuiltInArtwork());
+  const MachineArt cut = Renderer().Art();
+  // The same pictures as large as the lever's region again.
+  const auto whole = [&cut](const QImage& part, QPoint at) {
+    QImage image(cut.leverRegion.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter(&image).drawImage(at - cut.leverRegion.topLeft(), part);
+    return image;
+  };
+  MachineArt uncut = cut;
+  uncut.leverArm = whole(cut.leverArm, cut.leverRegion.topLeft() + QPoint(cut.leverArmLeft, 0));
+  uncut.leverArmLeft = 0;
+  uncut.leverHub = whole(cut.leverHub, cut.leverHubAt);
+  uncut.leverHubAt = cut.leverRegion.topLeft();
+  EXPECT_LT(cut.leverHub.width() * cut.leverHub.height(),
+            uncut.leverHub.width() * uncut.leverHub.height() / 2);
+  for (const double pull : {0.1, 0.45, 1.0}) {
+    Renderer().SetArt(cut);
+    Renderer().DrawLever(pull);
+    const QImage drawn = Surface().copy(cut.leverRegion);
+    Renderer().SetArt(uncut);
+    Renderer().DrawLever(pull);
+    EXPECT_EQ(DifferentPixels(Surface(), drawn, cut.leverRegion, -cut.leverRegion.topLeft()), 0)
+        << pull;
+  }
 }
 
 }  // namespace

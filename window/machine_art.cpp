@@ -37,6 +37,18 @@ std::array<QImage, 2> Halves(const Picture& picture, QSize from, QSize target) {
   return {parts[0], parts[1]};
 }
 
+// The smallest rectangle holding every pixel of `image` that is not wholly transparent.
+QRect Shown(const QImage& image) {
+  QRect shown;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (qAlpha(line[x]) != 0) shown |= QRect(x, y, 1, 1);
+    }
+  }
+  return shown;
+}
+
 // Every picture of a layout is one job; the jobs share nothing but the
 // artwork they read, so they may run side by side.
 std::vector<std::function<void()>> Jobs(MachineArt& art, const Artwork& artwork,
@@ -199,8 +211,20 @@ void AddLeverArt(MachineArt& art, const Artwork& artwork) {
   if (artwork.backgroundReplaced || !art.leverArm.isNull()) return;
   const QSize size = art.leverRegion.size();
   art.leverBackdrop = At(artwork.leverBackdrop, size);
-  art.leverArm = At(artwork.leverArm, size);
-  art.leverHub = At(artwork.leverHub, size);
+  const QImage arm =
+      At(artwork.leverArm, size).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  const QImage hub =
+      At(artwork.leverHub, size).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  // The arm is squashed as it is drawn: it keeps its rows, and two clear
+  // columns either side for the smoothing to reach into.
+  const QRect armShown = Shown(arm);
+  const int left = std::max(0, armShown.left() - 2);
+  const int right = std::min(arm.width() - 1, armShown.right() + 2);
+  art.leverArmLeft = left;
+  art.leverArm = armShown.isEmpty() ? arm : arm.copy(left, 0, right - left + 1, arm.height());
+  const QRect hubShown = Shown(hub);
+  art.leverHubAt = art.leverRegion.topLeft() + hubShown.topLeft();
+  art.leverHub = hub.copy(hubShown);
 }
 
 }  // namespace vexlor

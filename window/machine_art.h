@@ -35,7 +35,11 @@ struct MachineArt {
   Digits digits;
   // The pull lever over leverRegion: backdrop, arm and hub; null until
   // AddLeverArt, and on a replaced background that these would not match.
+  // Arm and hub are cut to what they show: the arm to its columns, which
+  // start leverArmLeft pixels into the region, the hub to leverHubAt.
   QImage leverBackdrop, leverArm, leverHub;
+  int leverArmLeft = 0;
+  QPoint leverHubAt;
   QRect leverRegion;
   QPoint leverPivot;  // the hub's centre, which the arm turns about, in machine pixels
 };

@@ -348,7 +348,8 @@ void MachineRenderer::DrawLever(double pull) {
   const auto down = [&](double y) { return pivot.y() + (y - pivot.y()) * squash; };
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(region.topLeft(), art_.leverBackdrop);
-  painter.drawImage(QRectF(region.left(), down(region.top()), region.width(),
+  const int armLeft = region.left() + art_.leverArmLeft;
+  painter.drawImage(QRectF(armLeft, down(region.top()), art_.leverArm.width(),
                            down(region.top() + region.height()) - down(region.top())),
                     art_.leverArm);
   const QPointF knob(Scale(design::kLeverKnob.x), Scale(design::kLeverKnob.y));
@@ -358,9 +359,9 @@ void MachineRenderer::DrawLever(double pull) {
   round.addEllipse(ball.translated(0, down(knob.y()) - knob.y()));
   painter.setClipPath(round);
   painter.drawImage(ball.translated(0, down(knob.y()) - knob.y()), art_.leverArm,
-                    ball.translated(-region.topLeft()));
+                    ball.translated(-armLeft, -region.top()));
   painter.setClipping(false);
-  painter.drawImage(region.topLeft(), art_.leverHub);
+  painter.drawImage(art_.leverHubAt, art_.leverHub);
   Dirty(region);
 }
 
