@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/run_probe.h"
 
 #include <sys/resource.h>
@@ -37,26 +38,26 @@ long PeakKib() {
 }  // namespace
 
 void ArmRunProbes(MachineView& view) {
-  // The game's own work of the first frame runs first, as it does unmeasured.
-  std::function<void()> game = view.onFirstPaint;
   if (qEnvironmentVariableIntValue("VEXLOR_EXIT_AFTER_FIRST_FRAME") == 1) {
-    view.onFirstPaint = [game] {
-      if (game) game();
-      QTimer::singleShot(0, [] { std::_Exit(0); });
-    };
+    view.onFirstPaint = [] { QTimer::singleShot(0, [] { std::_Exit(0); }); };
     return;
   }
   const int seconds = qEnvironmentVariableIntValue("VEXLOR_IDLE_SECONDS");
   if (seconds < 1 || seconds > kLongestIdleSeconds) return;
+  // The game's own work after its first frame runs as it does unmeasured, and
+  // the idle seconds are counted from when it is done.
+  std::function<void()> game = view.onFirstPaint;
   view.onFirstPaint = [game, seconds] {
-    if (game) game();
-    const long cpuAtFrame = CpuMs();
     const long peakAtFrame = PeakKib();
-    QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, [=] {
-      std::fprintf(stderr, "idle: seconds=%d cpu-ms=%ld first-frame-peak-kib=%ld peak-kib=%ld\n",
-                   seconds, CpuMs() - cpuAtFrame, peakAtFrame, PeakKib());
-      std::fflush(stderr);
-      std::_Exit(0);
+    if (game) game();
+    QTimer::singleShot(0, [=] {
+      const long cpuAtStart = CpuMs();
+      QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, [=] {
+        std::fprintf(stderr, "idle: seconds=%d cpu-ms=%ld first-frame-peak-kib=%ld peak-kib=%ld\n",
+                     seconds, CpuMs() - cpuAtStart, peakAtFrame, PeakKib());
+        std::fflush(stderr);
+        std::_Exit(0);
+      });
     });
   };
 }
