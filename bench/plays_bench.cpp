@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The other half of an autosave since the game keeps its last plays: the
 // plays file beside the store, replaced whole with a full list of 100 plays
 // and flushed to disk, on the disk the benchmark runs from (its working folder).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game as a whole process on a real display (DISPLAY, with a window
 // manager): start-up against a bare Qt window, and the CPU and memory of the
 // game left alone for 30 seconds after its first frame, with and without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a spin of the reels lasts in the real window with the real clock
 // and the event loop, against its floor of 47 ticks of 25 ms: what the player
 // waits for, including every frame drawn and shown on the way.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the game's start-up: a bare Qt main window with a menu
 // bar and a painted client area, maximised as the game is, ending as soon as
 // its first frame is painted.

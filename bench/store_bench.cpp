@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of storing the game: one autosave of the current game into a store
 // that holds all nine sections, flushed to disk, on the disk the benchmark
 // runs from (its working folder).

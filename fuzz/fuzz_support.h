@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the file-reading harnesses share: a folder that stands for the
 // executable's folder, and a check that stops the run when it fails.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Differential check of the stored-integer reader against std::from_chars.
 #include <charconv>
 #include <cstdint>

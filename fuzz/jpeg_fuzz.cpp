@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacement pictures: the input is a JPEG file beside the executable. It is
 // decoded as the game decodes pictures (whole, and shrunk on decoding to
 // cover a size a layout asks for), and loaded the way a replacement file is

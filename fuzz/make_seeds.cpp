@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpora of the file harnesses and the stand-in picture of
 // jpeg_fuzz into a fuzz/ folder (the source tree's by default):
 //   vexlor_fuzz_seeds [FUZZ_DIR]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MIDI tune files through the music loader: the input is written as the first
 // tune of the rotation beside a stand-in executable and played the way the
 // game plays a tune (GameSound::PlayTune: the device opens it, refusing a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last plays' file: the input is the file beside the store, read the way
 // the game reads it at start-up. Whatever it holds, a file that is taken
 // gives at most the plays kept, each one a spin can give, and writes back as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI layer on arbitrary file contents: reading never fails, and setting
 // keys gives a file in which they read back as set while the keys of other
 // sections keep their values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz harness over every file of a corpus folder, without fuzzing.
 #include <cstdint>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Testing.ini as the identity reader finds and reads it: the input is the
 // file's contents, written beside a stand-in executable under one of the
 // letter cases the lookup must accept. Whatever the file holds, the read

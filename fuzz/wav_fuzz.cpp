@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WAV cue files through the cue loader: the input is written as the reel-stop,
 // count, coin and win cues beside a stand-in executable, read the way the game
 // reads them (the first two whole at start-up, the others on first play) and

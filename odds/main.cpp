@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vexlorslots-math: the game's exact odds from the engine's own reels and
 // pay table. Prints the readable report, or with --json the figures per coin
 // count, or with --html the manual's "Odds and return" topic (--html-de: the

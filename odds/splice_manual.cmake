@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the manual with the odds topic of vexlorslots-math put in place of its
 # marker comment. Called with -DMATH=<program> -DIN=<manual> -DOUT=<built manual>,
 # and -DTOPIC_OPTION=--html-de for the German manual (--html when not given).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/game_sound.h"
 
 #include "config/file_lookup.h"

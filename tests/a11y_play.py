@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The built game as a screen reader finds it on the accessibility bus.
 
   a11y_play.py GAME

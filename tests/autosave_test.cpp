@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current game reaches the store: after every settled spin and new game,
 // with its unspun coins, and when the game is ended at any moment, by the
 // close box, File > Exit or a termination signal, whatever window is open.

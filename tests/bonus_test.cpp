@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bonus round window, on its own and from a spin of the real machine.
 #include <gtest/gtest.h>
 

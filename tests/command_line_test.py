@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Both programs read their command line without a display: --help and
 --version on standard output with status 0, a mistake on standard error with
 the usage and status 2. Arguments: VERSION GAME MATH."""

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The built game on a private X desktop, played through its keys and menus.
 
 Xvfb (the display number chosen by the server and told through -displayfd)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged files beside the executable, and a machine without sound: the game
 // starts, says what it could not use, and plays with its own pictures and cues.
 #include <gtest/gtest.h>

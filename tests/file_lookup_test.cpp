@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the game reads its files: the player's folder first, then beside the
 // executable, then in the installed data folder PREFIX/share/vexlorslots next
 // to PREFIX/bin.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The payoff chart, F1 help with its contexts and the links to the manual,
 // through the real machine window.
 #include <gtest/gtest.h>

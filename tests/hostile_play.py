@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The built game started as a careless or hostile user might start it.
 
   hostile_play.py SCENARIO GAME, SCENARIO one of

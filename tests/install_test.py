@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The built game installed into a temporary prefix, as a desktop sees it.
 
   install_test.py CMAKE BUILD_DIR

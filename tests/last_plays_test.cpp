@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last plays: kept in their own file beside the store after every spin,
 // and shown newest first in the Last Plays window under a chart of the credits.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's manuals, English and German, as built beside the executable: the topics the game's
 // windows open by help context are there, its links and pictures lead
 // somewhere, and its HTML is what the help window's browser can show.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The distribution's own checkers on the game's desktop files and package.
 
   package_check.py desktop ENTRY        desktop-file-validate

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machine window on screens of every size and scale: fitted whole, laid
 // out in device pixels, grown on large layouts, and the lever and hold keys.
 #include <gtest/gtest.h>

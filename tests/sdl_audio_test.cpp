@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SDL2_mixer device on SDL's dummy driver: the shipped cues and tunes
 // decode, a new cue cuts off the old, and a tune's end is handed on.
 #include "sound/sdl_audio.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved-game slots, borrowing and statistics, through the real machine
 // window; modal windows are answered by actions queued before they open.
 #include <gtest/gtest.h>

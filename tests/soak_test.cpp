@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long session on the real machine window: thousands of spins with random
 // bets, holds, bonus rounds and side windows, from a fixed seed. The books
 // must balance after every spin, and neither the heap nor the process grows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machine's cues and music rotation over a recording audio device.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A store the game cannot write or cannot read whole, through the real machine
 // window: the player is told, play goes on, and nothing stored or played is lost.
 #include <gtest/gtest.h>

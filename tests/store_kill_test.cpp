@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves that are killed, crashed or raced by a second copy of the game. Every
 // verdict here follows from what the writers reported through a pipe, never
 // from how long anything took.

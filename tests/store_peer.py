@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Peer check of the saved-game store against Python's own INI reader.
 
 1. The game's store code writes random games; configparser must read the same

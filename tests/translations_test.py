@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every message of every translation is translated, with the placeholders
 (%1 … %9, %n) of its English source, and keeps its menu access letter."""
 import pathlib

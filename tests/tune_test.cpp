@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tunes as MIDI files, read back by a reader of the test's own, and the
 // notation of the tune sources.
 #include <gtest/gtest.h>

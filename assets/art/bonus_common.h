@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Shared geometry of the bonus round's pictures (assets/art/bonus_*.cpp):

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bonus stage's lettering: a marquee sign with "BONUS ROUND" over the
 // stage, and the neon "PICK A TOKEN" line under it.
 #include <QRadialGradient>

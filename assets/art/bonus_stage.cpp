@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 640 x 480 bonus stage: an indigo backdrop with a sunburst, the heading
 // sign, a spotlight on each of five plinths, and the glossy stage floor.
 #include <QRadialGradient>

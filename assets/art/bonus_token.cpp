@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bonus round's prize token: a gilded jewel capsule on a pedestal, drawn
 // closed, with its lid lifting on a crack of light, and open in a burst of
 // light; and the mask that cuts it out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 800 x 600 background: every part of the machine put together, and the
 // dimmed panels and the lever's layers cut from the same drawing so they line
 // up with it exactly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machine's body: the dark room, the cabinet shell with its chrome rails,
 // the counter console, the button column, the pull lever and the grilles.
 #include <QRadialGradient>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's controls: Spin, Bet One and Bet Max, the hold buttons, and the
 // frames of the bonus meter.
 #include <QRadialGradient>

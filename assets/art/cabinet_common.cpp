@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing helpers shared by the cabinet pictures: fonts and text outlines,
 // soft glows, metal gradients, rings, seats and bulbs.
 #include <QRadialGradient>

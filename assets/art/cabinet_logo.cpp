@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The publisher's logo: a casino chip over a gold-framed VEXLOR plaque, and
 // its mask.
 #include <QRadialGradient>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts that flash after a win: the title marquee, the name plate and the
 // "$1" coin spot, each drawn lit or dim from one function so the two states
 // line up pixel for pixel.

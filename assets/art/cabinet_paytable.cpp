@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pay table on the left of the machine: three of a kind on a lit line,
 // with the symbols taken from the symbol sheet.
 #include <QRadialGradient>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reel frame: the dark reel panel with gold window bezels, the hold seats,
 // the rule plate under the reels, and the payline lamps drawn into it.
 #include <QRadialGradient>

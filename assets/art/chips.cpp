@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The borrow window's casino chips: a coloured body with ivory edge inserts,
 // a dashed ring, and the amount on an ivory inlay.
 #include <QRadialGradient>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LED counter digits: seven-segment figures with pointed segment ends and a
 // faint glow, stored with 16 colours at the listed size and in full colour in
 // the masters. The small ones stand upright so their two-pixel segments stay

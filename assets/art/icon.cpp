@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop icon: the logo's chip, large enough to stand alone in a menu.
 #include <QPainterPathStroker>
 #include <QRadialGradient>

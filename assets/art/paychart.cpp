@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The payoff chart: a reference card in the machine's colours, with its title
 // over the panels of pays and notes, in a gold frame.
 #include <QRadialGradient>

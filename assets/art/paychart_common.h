@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Shared layout and helpers of the payoff chart (assets/art/paychart*.cpp): a

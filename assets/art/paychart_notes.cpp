@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart's right column: how the bonus round opens, the rules of a spin,
 // and what the badges on the symbols do.
 #include <algorithm>

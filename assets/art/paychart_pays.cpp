@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart's left panel: the eight three-of-a-kind wins, three cells of the
 // symbol and its multiplier on each row, the three WILD globes at the top.
 #include <QTransform>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart's body text: words flowed into lines, some picked out in colour.
 #include <QFontMetricsF>
 #include <QPainterPath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The golden bell and the garden symbols: clover, grapes and cherries.
 #include <QLinearGradient>
 #include <QRadialGradient>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cut symbols: the cyan diamond, the magenta star and the BAR plate.
 #include <QLinearGradient>
 #include <QPolygonF>

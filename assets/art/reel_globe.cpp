@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WILD globe: a glossy blue planet in a gold bezel with a gold banner.
 #include <QLinearGradient>
 #include <QRadialGradient>

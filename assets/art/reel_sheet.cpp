@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The symbol sheet and the motion blur of a spinning reel.
 #include <QLinearGradient>
 #include <QRadialGradient>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // n / d rounded to nearest by one multiplication and shift, for 0 <= n <= 255 * d

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mechanical cues: reel stop, coin, reset buzz and count tick.
 #include <cmath>
 #include <numbers>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The musical cues: fanfare, ding, chimes and the win jingle.
 #include "assets/sounds/sounds.h"
 

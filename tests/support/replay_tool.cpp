@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays a logged sequence of inputs on the machine window in this process, as
 // the desktop test played them on the real program, and prints the counters
 // stored when the game is left, as JSON. The desktop test compares the two.

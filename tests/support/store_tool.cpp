@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes and reads stores for the peer check against Python's configparser.
 //   store_tool write FILE SEED   saves random games into all nine sections
 //   store_tool read FILE         loads all nine sections

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private X desktop for the game: Xvfb, openbox, and the game driven by xdotool.
 
 Every wait here is for an event (a display number, a window shown or gone,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the game's built-in pictures into a folder, in the sizes and file
 // kinds the game loads: vexlor_artgen OUTDIR [--preview]
 // or the desktop icon: vexlor_artgen --icons OUTDIR writes icon-N.png for N in

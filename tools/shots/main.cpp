@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vexlor_shots OUTDIR [LANGUAGE]: plays the game offscreen, in English or in
 // LANGUAGE ("de"), and writes the screenshots of the player's manual into
 // OUTDIR/manual, once as "name.png" and once at twice the size as

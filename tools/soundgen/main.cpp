@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the game's cues and tunes: vexlor_soundgen OUTDIR [SOURCES]
 // SOURCES is the folder of tune files, assets/sounds of this source tree
 // unless given.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reads the tune notation of assets/sounds (described in its README.md) into a Song.
