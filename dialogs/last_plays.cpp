@@ -32,12 +32,6 @@ constexpr std::array<const char*, 8> kHeaders = {
 constexpr std::array<QRgb, kLineCount> kLineColours = {0xd0e02020, 0xd02060ff, 0xd020b040};
 constexpr std::array<int, kLineCount> kLineRow = {1, 0, 2};  // row of the window a line runs along
 
-QString Grouped(const QLocale& locale, int64_t value) {
-  QLocale grouped = locale;
-  grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
-  return grouped.toString(static_cast<qlonglong>(value));
-}
-
 QString TimeText(const QLocale& locale, int64_t time) {
   const QDateTime at = QDateTime::fromSecsSinceEpoch(time);
   const QString clock = at.time().toString(QStringLiteral("HH:mm:ss"));
@@ -55,7 +49,7 @@ QString HoldsText(const Play& play) {
 
 QString PrizeText(const QLocale& locale, const Play& play) {
   if (!play.bonusRound) return QStringLiteral("-");
-  return play.bonusPrize > 0 ? Grouped(locale, play.bonusPrize)
+  return play.bonusPrize > 0 ? CountText(locale, play.bonusPrize)
                              : QCoreApplication::translate("LastPlays", "none");
 }
 
@@ -64,11 +58,11 @@ std::array<QString, kHeaders.size()> RowTexts(const QLocale& locale, const Play&
   return {TimeText(locale, play.time),
           QString::number(play.coins),
           QString(),
-          Grouped(locale, play.linePay),
+          CountText(locale, play.linePay),
           HoldsText(play),
           QStringLiteral("%1 \u2192 %2").arg(play.bonusBefore).arg(play.bonusAfter),
           PrizeText(locale, play),
-          Grouped(locale, play.credits)};
+          CountText(locale, play.credits)};
 }
 
 QString NoteFor(const PlayHistory& history) {

@@ -22,9 +22,7 @@ namespace {
 constexpr int kBadged = 8;  // a badged cell's sheet index over its symbol's
 
 QString Count(int64_t value) {
-  QLocale locale;
-  locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
-  return locale.toString(static_cast<qlonglong>(value));
+  return CountText(QLocale(), value);
 }
 
 // The symbols in pay table order, as the reels and the pay table show them.
@@ -52,6 +50,12 @@ std::optional<SpecialCell> BadgeOf(int sheetIndex) {
 }
 
 }  // namespace
+
+QString CountText(const QLocale& locale, int64_t value) {
+  QLocale grouped = locale;
+  grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
+  return grouped.toString(static_cast<qlonglong>(value));
+}
 
 QString CellWords(int sheetIndex) {
   const QString symbol = SymbolName(sheetIndex % kBadged);

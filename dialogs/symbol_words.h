@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -11,6 +12,9 @@ namespace vexlor {
 
 // What a screen reader says for the machine's symbols, lines and rules, in the
 // player's language.
+
+// A count as `locale` writes it, thousands grouped: "1,116".
+QString CountText(const QLocale& locale, int64_t value);
 
 // A cell of the symbol sheet (0..15: the symbol, plus 8 for its badged
 // picture), with what the badge does: "Bell (2 bonus points)".

@@ -248,10 +248,4 @@ void DrawnParts::Announce(int index) {
   Send(index, QAccessible::Alert);
 }
 
-QString CountText(const QLocale& locale, int64_t value) {
-  QLocale grouped = locale;
-  grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
-  return grouped.toString(static_cast<qlonglong>(value));
-}
-
 }  // namespace vexlor

@@ -66,7 +66,4 @@ class DrawnParts : public QObject {
   std::vector<DrawnPart> sent_;
 };
 
-// A count as the player's locale writes it, thousands grouped: "1,116".
-QString CountText(const QLocale& locale, int64_t value);
-
 }  // namespace vexlor

@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "bonus/unit2.h"
+#include "dialogs/symbol_words.h"
 
 namespace vexlor {
 
