@@ -196,8 +196,10 @@ TEST_F(Play, IdleChaseNeverLightsTheSameButtonTwiceRunning) {
 }
 
 TEST_F(Play, AWinFlashesThePanelsAndBlinksItsLinesUntilTheNextSpin) {
+  form_->LayoutForScreen(800);
+  const QImage background = form_->Surface().copy();  // laid out afresh: the whole background
+  form_->Renderer().FormPaint();
   SpinUntil(true);
-  const QImage& background = form_->Renderer().Art().background;
   const QRect title = Scaled(800, design::kTitlePanel);
   const QRect plate = Scaled(800, design::kNamePlate);
   for (int tick = 0; tick < 4; ++tick) {

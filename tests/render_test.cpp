@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <functional>
 
 #include "tests/support/test_window.h"
 #include "window/artwork.h"
@@ -21,6 +22,7 @@ class Render : public ::testing::Test {
   void SetUp() override {
     form_ = &window_.Open();
     form_->LayoutForScreen(800);
+    background_ = Surface().copy();  // a fresh surface is the whole background
     form_->Renderer().FormPaint();
   }
   GameState& State() { return form_->State(); }
@@ -29,6 +31,7 @@ class Render : public ::testing::Test {
 
   TestWindow window_;
   TForm1* form_ = nullptr;
+  QImage background_;
 };
 
 TEST_F(Render, CounterThatLosesDigitsLeavesNoneBehindAndZeroShowsOneDigit) {
@@ -75,10 +78,9 @@ int LampPixelsChanged(const QImage& surface, const QImage& background, int top, 
 TEST_F(Render, ABetOfTwoLightsTheMiddleAndTopLampsOnly) {
   State().CoinsBet = 2;
   Renderer().FormPaint();
-  const QImage& background = Renderer().Art().background;
-  EXPECT_GT(LampPixelsChanged(Surface(), background, 377, 386), 100);  // middle
-  EXPECT_GT(LampPixelsChanged(Surface(), background, 301, 308), 100);  // top
-  EXPECT_EQ(LampPixelsChanged(Surface(), background, 453, 462), 0);    // bottom stays dark
+  EXPECT_GT(LampPixelsChanged(Surface(), background_, 377, 386), 100);  // middle
+  EXPECT_GT(LampPixelsChanged(Surface(), background_, 301, 308), 100);  // top
+  EXPECT_EQ(LampPixelsChanged(Surface(), background_, 453, 462), 0);    // bottom stays dark
 }
 
 TEST_F(Render, BonusMeterShowsTheFrameOfItsPointsAndAFullMeterAbove12) {
@@ -120,21 +122,74 @@ TEST_F(Render, HeldReelIsLeftAloneDuringASpinWhileItsGuideLinesAreRedrawn) {
 }
 
 TEST_F(Render, DimmedPanelsAreDrawnIntoTheirRegionsAndLitOnesFromTheBackground) {
-  const QImage& background = Renderer().Art().background;
   const QRect title(247, 98, 302, 143);
   Renderer().DrawTitlePanels(false);
-  EXPECT_GT(DifferentPixels(Surface(), background, title), 1000);
+  EXPECT_GT(DifferentPixels(Surface(), background_, title), 1000);
   Renderer().DrawTitlePanels(true);
-  EXPECT_EQ(DifferentPixels(Surface(), background, title), 0);
-  EXPECT_EQ(DifferentPixels(Surface(), background, QRect(221, 551, 436, 49)), 0);
+  EXPECT_EQ(DifferentPixels(Surface(), background_, title), 0);
+  EXPECT_EQ(DifferentPixels(Surface(), background_, QRect(221, 551, 436, 49)), 0);
 }
 
-TEST_F(Render, AFullRepaintAfterPlayShowsWhatItShowsOnAFreshSurface) {
+// Plays with every part of the machine: bets of one to three coins, spins
+// until two have paid, holds, a pull of the lever, the idle lamp chase.
+void PlayEverything(TestWindow& window, const QPoint& knob) {
+  TForm1& form = window.Form();
+  for (int coin = 0; coin < 3; ++coin)
+    window.Key(Qt::Key_B);
+  window.Key(Qt::Key_Space);
+  for (int spin = 0, wins = 0, holds = 0; spin < 200 && (wins < 2 || holds < 1); ++spin) {
+    form.State().Credits = 1000;
+    form.State().BonusPts = 0;  // no bonus round
+    window.Key(Qt::Key_M);
+    if (form.Hooks().TimerEnabled(LampTimer::Timer3)) {
+      ++wins;
+      for (int tick = 0; tick < 3; ++tick) {
+        form.Timer3Timer();
+        form.Timer8Timer();
+      }
+    } else if (form.State().HoldsOpen) {
+      ++holds;
+      form.Timer7Timer();
+      window.Key(Qt::Key_1);
+      window.Key(Qt::Key_3);
+    }
+  }
+  form.State().LastBet = 2;
+  window.Press(knob);
+  for (int tick = 0; tick < 4; ++tick) {
+    form.Timer2Timer();
+    form.Timer5Timer();
+  }
+}
+
+TEST_F(Render, PlayDrawsOnlyOverTheBackgroundKeptAndAFullRepaintLooksAsOnAFreshSurface) {
+  form_->Timer1Timer();
+  form_->NewGame1Click();
   for (const int32_t width : {800, 1920}) {
     form_->LayoutForScreen(width);
     AddLeverArt(Renderer().Art(), LoadBuiltInArtwork());
     Renderer().FormPaint();
-    State().LineWon = {true, false, true};
+    // Anything drawn but the reels and the buttons, drawn whole over their
+    // places, must be where the background is kept, to be cleared again.
+    QRegion opaque;
+    for (int reel = 0; reel < kReelCount; ++reel)
+      opaque += QRect(State().ReelLeft + reel * State().ReelPitch, State().ReelTop,
+                      State().CellSize, 3 * State().CellSize);
+    for (const design::Rect& button : design::kButtons)
+      opaque += Scaled(width, button);
+    QRegion uncleared;
+    const std::function<void(const QRect&)> show = Renderer().onDirty;
+    Renderer().onDirty = [&](const QRect& rect) {
+      if (rect != Surface().rect())
+        uncleared += QRegion(rect) - opaque - Renderer().Background().Region();
+      if (show) show(rect);
+    };
+    PlayEverything(window_, QPoint(ScaleBy(width, design::kLeverKnob.x),
+                                   ScaleBy(width, design::kLeverKnob.y)));
+    State().BonusPts = kBonusPointsForRound;
+    Renderer().DrawBonusMeter();
+    EXPECT_GT(State().Spins, 3) << width;
+    State().LineWon = {true, true, true};
     Renderer().DrawPayingLines(true);
     Renderer().DrawTitlePanels(false);
     Renderer().DrawCoinSpot(false);
@@ -147,8 +202,14 @@ TEST_F(Render, AFullRepaintAfterPlayShowsWhatItShowsOnAFreshSurface) {
     Renderer().DrawReelBlur(0, 17);
     State().Credits = 7;
     Renderer().FormPaint();
+    Renderer().onDirty = show;
+    EXPECT_TRUE(uncleared.isEmpty())
+        << width << ": drawn where nothing clears it, within " << uncleared.boundingRect().x()
+        << "," << uncleared.boundingRect().y() << " " << uncleared.boundingRect().width() << "x"
+        << uncleared.boundingRect().height();
     const QImage repainted = Surface().copy();
-    Renderer().SetArt(Renderer().Art());  // the same pictures on a fresh surface
+    form_->LayoutForScreen(width);  // the same pictures on a fresh surface
+    AddLeverArt(Renderer().Art(), LoadBuiltInArtwork());
     Renderer().FormPaint();
     EXPECT_EQ(DifferentPixels(Surface(), repainted, Surface().rect()), 0) << width;
   }
@@ -167,7 +228,8 @@ TEST_F(Render, ALayoutMadeAgainOnceItsPicturesWereHandedBackLooksTheSame) {
 TEST_F(Render, TheLeverCutToWhatItShowsDrawsEveryFrameAsItsWholePicturesDo) {
   form_->LayoutForScreen(1920);
   AddLeverArt(Renderer().Art(), LoadBuiltInArtwork());
-  const MachineArt cut = Renderer().Art();
+  MachineArt cut = Renderer().Art();
+  cut.background = Surface().copy();  // the surface took the background over
   // The same pictures as large as the lever's region again.
   const auto whole = [&cut](const QImage& part, QPoint at) {
     QImage image(cut.leverRegion.size(), QImage::Format_ARGB32_Premultiplied);

@@ -18,7 +18,7 @@ namespace vexlor {
 // plain copy.
 struct MachineArt {
   int32_t layoutWidth = 0;
-  QImage background;  // the whole machine, layout size
+  QImage background;  // the whole machine, layout size; null once the renderer took it
   bool ledWindows =
       false;           // the background is the built-in one, with LED windows drawn for the layout
   QImage blurStrip;    // the blur strip at layout scale

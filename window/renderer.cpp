@@ -2,7 +2,6 @@
 #include "window/renderer.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
@@ -26,8 +25,12 @@ const std::array<QColor, kLineCount> kPayingColours = {QColor(255, 48, 48), QCol
 
 void MachineRenderer::SetArt(MachineArt art) {
   art_ = std::move(art);
-  // The surface starts as the background, sharing its pixels until the first drawing.
+  // The surface starts as the background, sharing its pixels, and keeps the
+  // only whole copy: of the background itself just the pieces that anything
+  // is drawn over are kept, to clear it again.
   surface_ = art_.background.convertToFormat(QImage::Format_RGB32);
+  art_.background = QImage();
+  background_ = BackgroundPieces(surface_, DrawnOverBackground());
   scratch_ = {};
   counterExtent_ = {};
   buttonShown_ = {};
@@ -45,17 +48,47 @@ void MachineRenderer::Dirty(const QRect& rect) {
   if (onDirty) onDirty(rect);
 }
 
+QRegion MachineRenderer::DrawnOpaque() const {
+  QRegion opaque;
+  for (int reel = 0; reel < kReelCount; ++reel)
+    opaque += ReelWindow(reel);
+  for (const DesignRect& button : design::kButtons)
+    opaque += Scaled(art_.layoutWidth, button);
+  return opaque;
+}
+
 void MachineRenderer::LayBackground() {
   // The reels and the buttons are drawn whole and opaque over their places next.
-  for (int reel = 0; reel < kReelCount; ++reel)
-    drawn_ -= ReelWindow(reel);
-  for (const DesignRect& button : design::kButtons)
-    drawn_ -= Scaled(art_.layoutWidth, button);
+  drawn_ -= DrawnOpaque();
   QPainter painter(&surface_);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   for (const QRect& rect : drawn_)
-    painter.drawImage(rect.topLeft(), art_.background, rect);
+    background_.Draw(painter, rect);
   drawn_ = QRegion();
+}
+
+QRegion MachineRenderer::DrawnOverBackground() const {
+  const int32_t width = art_.layoutWidth;
+  const auto scaled = [width](const DesignRect& rect) { return Scaled(width, rect); };
+  QRegion over = PaylinesReach() + art_.leverRegion + MeterPlace() + scaled(design::kBonusMeterBox);
+  // The counters, their blanks and labels, as deep as the digits reach.
+  const QRect console = scaled(design::kCounterConsole);
+  over += console;
+  over +=
+      QRect(console.left(), Scale(design::kCounterTop), console.width(), art_.digits.cell.height());
+  for (const DesignRect& lamps : design::kLampRows)
+    over += scaled(lamps);
+  for (const DesignRect& hold : design::kHoldButtons)
+    over += scaled(hold) | QRect(scaled(hold).topLeft(), art_.hold[0].size());
+  for (const DesignRect& panel : {design::kTitlePanel, design::kNamePlate, design::kCoinSpot})
+    over += scaled(panel);
+  over += QRect(QPoint(Scale(design::kLogoAt.x), Scale(design::kLogoAt.y)), art_.logo.size());
+  if (art_.ledWindows) over += PayRowsReach();
+  // As wide as Dirty() takes what is drawn, for anti-aliased edges.
+  QRegion margined;
+  for (const QRect& rect : over)
+    margined += rect.adjusted(-2, -2, 2, 2);
+  return margined - DrawnOpaque();
 }
 
 QRect MachineRenderer::ReelWindow(int reel) const {
@@ -150,39 +183,68 @@ GuideRun GuideOf(const GameState& state, int line) {
   return {x0, x1, rows[static_cast<std::size_t>(line)]};
 }
 
+// One pixel wide up to a layout of 1600; beyond, as wide as the machine grows.
+int GuideWidth(int32_t layoutWidth) {
+  return std::max(1, static_cast<int>(std::lround(GrowthFactor(layoutWidth))));
+}
+QRect GuideStroke(const GuideRun& run, int width) {
+  return QRect(run.x0, run.y - (width - 1) / 2, run.x1 - run.x0, width);
+}
+
+// The paying stroke along a guide line, and where it draws with its glow's round caps and sides.
+QLineF PayingAcross(const GuideRun& run, double width) {
+  return QLineF(run.x0 + width, run.y + 0.5, run.x1 - width, run.y + 0.5);
+}
+QRect PayingReach(const GuideRun& run, double width) {
+  const double reach = 1.1 * width + 1;
+  const QLineF across = PayingAcross(run, width);
+  return QRectF(across.p1(), across.p2()).adjusted(-reach, -reach, reach, reach).toAlignedRect();
+}
+
 }  // namespace
 
 void MachineRenderer::DrawPaylines() {
-  // One pixel wide up to a layout of 1600; beyond, as wide as the machine grows.
-  const int width = std::max(1, static_cast<int>(std::lround(GrowthFactor(art_.layoutWidth))));
-  const int above = (width - 1) / 2;
-  QRect dirty;
+  const int width = GuideWidth(art_.layoutWidth);
+  std::array<QRect, kLineCount> drawn;
   {
     QPainter painter(&surface_);
     const std::array<QColor, kLineCount> colours = {kGuideRed, kGuideBlue, kGuideGreen};
-    for (int line = 0; line < kLineCount; ++line) {
-      const GuideRun run = GuideOf(state_, line);
-      const QRect stroke(run.x0, run.y - above, run.x1 - run.x0, width);
-      painter.fillRect(stroke, colours[static_cast<std::size_t>(line)]);
-      dirty |= stroke;
+    for (std::size_t line = 0; line < kLineCount; ++line) {
+      drawn[line] = GuideStroke(GuideOf(state_, static_cast<int>(line)), width);
+      painter.fillRect(drawn[line], colours[line]);
     }
-    if (payingShown_)
-      dirty |= DrawPayingStrokes(painter, width) | ReelWindow(0) | ReelWindow(kReelCount - 1);
+    if (payingShown_) {
+      DrawPayingStrokes(painter);
+      for (std::size_t line = 0; line < kLineCount; ++line) {
+        if (state_.LineWon[line])
+          drawn[line] |= PayingReach(GuideOf(state_, static_cast<int>(line)), PayingWidth());
+      }
+    }
   }
-  Dirty(dirty);
+  // Line by line: between the lines the bezel between the reels stays untouched.
+  for (const QRect& line : drawn)
+    Dirty(line);
 }
 
-QRect MachineRenderer::DrawPayingStrokes(QPainter& painter, int guideWidth) {
-  const double width = std::max<double>(Scale(5), 3 * guideWidth);
-  const double reach = 1.1 * width + 1;  // the glow's round caps and sides
-  QRect drawn;
+QRegion MachineRenderer::PaylinesReach() const {
+  QRegion reach;
+  for (int line = 0; line < kLineCount; ++line) {
+    const GuideRun run = GuideOf(state_, line);
+    reach += GuideStroke(run, GuideWidth(art_.layoutWidth)) | PayingReach(run, PayingWidth());
+  }
+  return reach;
+}
+
+double MachineRenderer::PayingWidth() const {
+  return std::max<double>(Scale(5), 3 * GuideWidth(art_.layoutWidth));
+}
+
+void MachineRenderer::DrawPayingStrokes(QPainter& painter) {
+  const double width = PayingWidth();
   painter.setRenderHint(QPainter::Antialiasing);
   for (int line = 0; line < kLineCount; ++line) {
     if (!state_.LineWon[static_cast<std::size_t>(line)]) continue;
-    const GuideRun run = GuideOf(state_, line);
-    const QLineF across(run.x0 + width, run.y + 0.5, run.x1 - width, run.y + 0.5);
-    drawn |=
-        QRectF(across.p1(), across.p2()).adjusted(-reach, -reach, reach, reach).toAlignedRect();
+    const QLineF across = PayingAcross(GuideOf(state_, line), width);
     const QColor colour = kPayingColours[static_cast<std::size_t>(line)];
     QColor glow = colour;
     glow.setAlpha(90);
@@ -195,7 +257,6 @@ QRect MachineRenderer::DrawPayingStrokes(QPainter& painter, int guideWidth) {
     painter.drawLine(across);
   }
   painter.setRenderHint(QPainter::Antialiasing, false);
-  return drawn;
 }
 
 void MachineRenderer::DrawPayingLines(bool shown) {
@@ -208,12 +269,38 @@ void MachineRenderer::DrawPayingLines(bool shown) {
   for (int reel = 0; reel < kReelCount; ++reel)
     DrawReel(reel);
   if (!art_.ledWindows) return;  // a replaced background has no pay table of ours
-  const QRect table = Scaled(art_.layoutWidth, design::kPayTable);
+  const QRect rows = PayRowsReach();
   {
     QPainter painter(&surface_);
-    painter.drawImage(table.topLeft(), art_.background, table);
+    background_.Draw(painter, rows);
   }
-  Dirty(table);
+  Dirty(rows);
+}
+
+namespace {
+
+// The pay table's row of `symbol` at a layout, and where lighting it draws:
+// half its outline, and the outline's edge, beyond it.
+QRectF PayRow(int32_t layoutWidth, int symbol) {
+  const double unit = static_cast<double>(layoutWidth) / kDesignWidth;
+  return QRectF(unit * (design::kPayTable.left + design::kPayRowInset),
+                unit * (design::kPayRowTop + symbol * design::kPayRowHeight),
+                unit * (design::kPayTable.width() - 2 * design::kPayRowInset),
+                unit * (design::kPayRowHeight - design::kPayRowGap));
+}
+QRect PayRowReach(int32_t layoutWidth, int symbol) {
+  const double unit = static_cast<double>(layoutWidth) / kDesignWidth;
+  const int pen = static_cast<int>(std::ceil(1.25 * unit)) + 1;
+  return PayRow(layoutWidth, symbol).toAlignedRect().adjusted(-pen, -pen, pen, pen);
+}
+
+}  // namespace
+
+QRect MachineRenderer::PayRowsReach() const {
+  QRect reach;
+  for (int symbol = 0; symbol < kSymbolCount; ++symbol)
+    reach |= PayRowReach(art_.layoutWidth, symbol);
+  return reach;
 }
 
 void MachineRenderer::LightPayRows() {
@@ -225,17 +312,13 @@ void MachineRenderer::LightPayRows() {
     if (!state_.LineWon[static_cast<std::size_t>(line)]) continue;
     const int symbol = PayingSymbolOf(state_, line);
     if (symbol < 0) continue;
-    const QRectF row(unit * (design::kPayTable.left + design::kPayRowInset),
-                     unit * (design::kPayRowTop + symbol * design::kPayRowHeight),
-                     unit * (design::kPayTable.width() - 2 * design::kPayRowInset),
-                     unit * (design::kPayRowHeight - design::kPayRowGap));
+    const QRectF row = PayRow(art_.layoutWidth, symbol);
     QColor fill = kPayingColours[static_cast<std::size_t>(line)];
     fill.setAlpha(70);
     painter.setBrush(fill);
     painter.setPen(QPen(kPayingColours[static_cast<std::size_t>(line)], 2.5 * unit));
     painter.drawRoundedRect(row, 8 * unit, 8 * unit);
-    const int pen = static_cast<int>(std::ceil(1.25 * unit)) + 1;  // half the outline, and its edge
-    Dirty(row.toAlignedRect().adjusted(-pen, -pen, pen, pen));
+    Dirty(PayRowReach(art_.layoutWidth, symbol));
   }
 }
 
@@ -289,80 +372,6 @@ void MachineRenderer::DrawLineLamp(int line, bool lit) {
     QPainter painter(&surface_);
     painter.drawImage(region.topLeft(), art_.lamps[line][lit ? 1 : 0]);
   }
-  Dirty(region);
-}
-
-void MachineRenderer::DrawPanel(const DesignRect& design, const QImage& dimmed, bool lit) {
-  const QRect region = Scaled(art_.layoutWidth, design);
-  {
-    QPainter painter(&surface_);
-    if (lit) {
-      painter.drawImage(region.topLeft(), art_.background, region);  // the background's own look
-    } else {
-      painter.drawImage(region.topLeft(), dimmed);
-    }
-  }
-  Dirty(region);
-}
-
-void MachineRenderer::DrawTitlePanel(bool lit) {
-  DrawPanel(design::kTitlePanel, art_.dimTitle, lit);
-}
-void MachineRenderer::DrawNamePlate(bool lit) {
-  DrawPanel(design::kNamePlate, art_.dimNamePlate, lit);
-}
-void MachineRenderer::DrawCoinSpot(bool lit) {
-  DrawPanel(design::kCoinSpot, art_.dimCoinSpot, lit);
-}
-
-void MachineRenderer::DrawTitlePanels(bool lit) {
-  DrawTitlePanel(lit);
-  DrawNamePlate(lit);
-}
-
-void MachineRenderer::DrawLogo() {
-  const QRect region(QPoint(Scale(design::kLogoAt.x), Scale(design::kLogoAt.y)), art_.logo.size());
-  {
-    QPainter painter(&surface_);
-    painter.drawImage(region.topLeft(), art_.logo);
-  }
-  Dirty(region);
-}
-
-bool MachineRenderer::CanDrawLever() const {
-  return !art_.leverArm.isNull();
-}
-
-void MachineRenderer::DrawLever(double pull) {
-  const QRect region = art_.leverRegion;
-  if (region.isEmpty()) return;
-  QPainter painter(&surface_);
-  if (pull <= 0 || !CanDrawLever()) {
-    painter.drawImage(region.topLeft(), art_.background, region);  // at rest, as drawn
-    Dirty(region);
-    return;
-  }
-  // Pulled toward the player the rod turns about the hub and looks shorter;
-  // the ball on its end stays round.
-  const double squash = 1.0 - 0.8 * std::min(pull, 1.0);
-  const QPointF pivot = art_.leverPivot;
-  const auto down = [&](double y) { return pivot.y() + (y - pivot.y()) * squash; };
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(region.topLeft(), art_.leverBackdrop);
-  const int armLeft = region.left() + art_.leverArmLeft;
-  painter.drawImage(QRectF(armLeft, down(region.top()), art_.leverArm.width(),
-                           down(region.top() + region.height()) - down(region.top())),
-                    art_.leverArm);
-  const QPointF knob(Scale(design::kLeverKnob.x), Scale(design::kLeverKnob.y));
-  const double radius = Scale(design::kLeverKnobRadius + 3);
-  const QRectF ball(knob.x() - radius, knob.y() - radius, 2 * radius, 2 * radius);
-  QPainterPath round;
-  round.addEllipse(ball.translated(0, down(knob.y()) - knob.y()));
-  painter.setClipPath(round);
-  painter.drawImage(ball.translated(0, down(knob.y()) - knob.y()), art_.leverArm,
-                    ball.translated(-armLeft, -region.top()));
-  painter.setClipping(false);
-  painter.drawImage(art_.leverHubAt, art_.leverHub);
   Dirty(region);
 }
 

@@ -12,6 +12,7 @@
 
 #include "engine/game_state.h"
 #include "engine/hooks.h"
+#include "window/background_pieces.h"
 #include "window/machine_art.h"
 
 class QPainter;
@@ -26,12 +27,16 @@ class MachineRenderer : public DrawingHooks {
  public:
   explicit MachineRenderer(const GameState& state) : state_(state) {}
 
-  // A new layout: the pictures for it and a fresh surface of the machine's size.
+  // A new layout: the pictures for it and a fresh surface of the machine's
+  // size. The surface takes the art's background over, as the only whole copy.
   void SetArt(MachineArt art);
   void SetLabelFont(const QFont& font) { labelFont_ = font; }
   const QImage& Surface() const { return surface_; }
   const MachineArt& Art() const { return art_; }
   MachineArt& Art() { return art_; }
+  // What is kept of the background: whatever is drawn outside these pieces,
+  // but for the reels and buttons, could never be cleared again.
+  const BackgroundPieces& Background() const { return background_; }
   int32_t Scale(int32_t designUnits) const override;
 
   std::function<void(const QRect&)> onDirty;
@@ -74,20 +79,27 @@ class MachineRenderer : public DrawingHooks {
   // `rect` was drawn: the window repaints it, and the next full repaint lays
   // the background there again.
   void Dirty(const QRect& rect);
-  void LayBackground();      // over everything drawn since the surface was the background
-  void PaintReel(int reel);  // the reel's symbols, without the guide lines over them
+  void LayBackground();         // over everything drawn since the surface was the background
+  QRegion DrawnOpaque() const;  // the reels and buttons: drawn whole, never cleared
+  QRegion DrawnOverBackground() const;  // where anything else may ever be drawn
+  QRegion PaylinesReach() const;        // the guide lines and the paying strokes along them
+  void PaintReel(int reel);             // the reel's symbols, without the guide lines over them
   void DrawPanel(const DesignRect& design, const QImage& dimmed, bool lit);
   void PaintHoldButton(bool lit, int reel);
-  QRect DrawPayingStrokes(QPainter& painter, int guideWidth);  // returns where it drew
+  double PayingWidth() const;
+  void DrawPayingStrokes(QPainter& painter);
   void LightPayRows();
+  QRect PayRowsReach() const;  // where lighting any row of the pay table draws
   void DrawCounter(Counter counter, int32_t value, int x, bool green, bool rightAligned, int room);
   void DrawCounter(Counter counter, const design::Counter& place, int32_t value);
   void DrawLabel(const design::Label& label);
+  QRect MeterPlace() const;  // where the bonus meter's frames are drawn
   QRect ReelWindow(int reel) const;
 
   const GameState& state_;
-  MachineArt art_;
+  MachineArt art_;  // its background handed to the surface
   QImage surface_;
+  BackgroundPieces background_;
   QFont labelFont_;
   std::array<QImage, kReelCount> scratch_;  // each reel's window, kept for its stop bounce
   std::array<QRect, 4> counterExtent_{};    // where each counter drew last

@@ -40,7 +40,7 @@ void MachineRenderer::DrawCoins() {
   {
     QPainter painter(&surface_);
     if (art_.ledWindows) {
-      painter.drawImage(blank.topLeft(), art_.background, blank);
+      background_.Draw(painter, blank);
     } else {
       painter.fillRect(blank, Qt::black);
     }
@@ -75,7 +75,7 @@ void MachineRenderer::DrawLabel(const design::Label& label) {
   const QRect box =
       QRect(left, top, width, metrics.height()).adjusted(-1, -1, 1, 1).intersected(surface_.rect());
   QPainter painter(&surface_);
-  painter.drawImage(box.topLeft(), art_.background, box);
+  background_.Draw(painter, box);
   painter.setFont(labelFont_);
   painter.setPen(Qt::white);
   painter.drawText(QPoint(left, top + metrics.ascent()), text);
@@ -93,17 +93,21 @@ void MachineRenderer::DrawWinningsLabel() {
   DrawLabel(design::kWinningsLabel);
 }
 
+QRect MachineRenderer::MeterPlace() const {
+  // Below 800 the frames are squeezed into the box; from 800 on they keep their size in its middle.
+  const QRect box = Scaled(art_.layoutWidth, design::kBonusMeterBox);
+  if (art_.layoutWidth < kDesignWidth) return box;
+  const QSize size = art_.meterFrame;
+  return QRect(box.left() + (box.width() - size.width()) / 2,
+               box.top() + (box.height() - size.height()) / 2, size.width(), size.height());
+}
+
 void MachineRenderer::DrawBonusMeter() {
   // A count outside the meter's range is drawn at its nearest end.
   const int frame = kBonusPointsForRound - std::clamp(state_.BonusPts, 0, kBonusPointsForRound);
   const QSize size = art_.meterFrame;
   const QRect source(QPoint(0, size.height() * frame), size);
-  const QRect box = Scaled(art_.layoutWidth, design::kBonusMeterBox);
-  QRect target = box;
-  if (art_.layoutWidth >= kDesignWidth) {
-    target = QRect(box.left() + (box.width() - size.width()) / 2,
-                   box.top() + (box.height() - size.height()) / 2, size.width(), size.height());
-  }
+  const QRect target = MeterPlace();
   {
     QPainter painter(&surface_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
