@@ -2,6 +2,7 @@
 #include "window/background_pieces.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace vexlor {
 
@@ -16,10 +17,14 @@ BackgroundPieces::BackgroundPieces(const QImage& background, const QRegion& wher
 }
 
 void BackgroundPieces::Draw(QPainter& painter, const QRect& rect) const {
-  for (const Piece& piece : pieces_) {
-    const QRect part = piece.rect.intersected(rect);
+  // The pieces come in bands from the top down, as a region holds its
+  // rectangles: only those of the bands across `rect` are looked at.
+  auto piece = std::lower_bound(pieces_.begin(), pieces_.end(), rect.top(),
+                                [](const Piece& p, int top) { return p.rect.bottom() < top; });
+  for (; piece != pieces_.end() && piece->rect.top() <= rect.bottom(); ++piece) {
+    const QRect part = piece->rect.intersected(rect);
     if (part.isEmpty()) continue;
-    painter.drawImage(part.topLeft(), piece.image, part.translated(-piece.rect.topLeft()));
+    painter.drawImage(part.topLeft(), piece->image, part.translated(-piece->rect.topLeft()));
   }
 }
 
