@@ -20,6 +20,10 @@ void SetSayTranslation(std::function<std::string(std::string_view)> translate) {
   Translation() = std::move(translate);
 }
 
+const std::function<std::string(std::string_view)>& SayTranslation() {
+  return Translation();
+}
+
 void Say(std::string_view english) {
   const std::string line = Translation() ? Translation()(english) : std::string(english);
   std::fprintf(stderr, "vexlorslots: %.*s\n", static_cast<int>(line.size()), line.data());

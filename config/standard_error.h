@@ -13,6 +13,8 @@ void Say(std::string_view line);
 
 // Puts every later line of Say into the player's language.
 void SetSayTranslation(std::function<std::string(std::string_view)> translate);
+// The translation set, or an empty function.
+const std::function<std::string(std::string_view)>& SayTranslation();
 
 // Say, unless the same line was said before in this run.
 void SayOnce(std::string_view line);

@@ -178,9 +178,16 @@ def check_files_found(prefix, env):
     check(folders == [os.path.realpath(player), os.path.realpath(os.path.join(prefix, "bin")), data],
           f"the game searches {folders}")
     counts = sorted((kind, len(paths)) for kind, paths in files.items())
-    check(counts == [("cue", 9), ("manual", 1), ("tune", 5)], f"the game lists {counts}")
+    check(counts == [("audio", 1), ("cue", 9), ("manual", 1), ("tune", 5)],
+          f"the game lists {counts}")
+    module = files.get("audio", ["?"])[0]
+    check(os.path.isfile(module) and
+          os.path.realpath(module).startswith(os.path.realpath(prefix) + os.sep),
+          f"the audio module {module} is not the installed one")
     for kind, paths in files.items():
         for path in paths:
+            if kind == "audio":
+                continue
             own = os.path.basename(path) == "vexlor1.WAV"
             folder = os.path.realpath(player) if own else data
             check(os.path.dirname(os.path.realpath(path)) == folder,
@@ -200,7 +207,8 @@ def check_manual_pictures(prefix, manual):
 
 def check_start(prefix, env):
     program = os.path.join(prefix, "bin/vexlorslots")
-    env = dict(env, VEXLOR_EXIT_AFTER_FIRST_FRAME="1")
+    # A second after its first frame the game has loaded its audio module.
+    env = dict(env, VEXLOR_IDLE_SECONDS="1")
     try:
         result = run([program], env=env, timeout=START_TIMEOUT)
     except subprocess.TimeoutExpired as e:
@@ -208,7 +216,8 @@ def check_start(prefix, env):
         check(False, f"no first frame within {START_TIMEOUT} s: {stderr or ''}".strip())
         return
     check(result.returncode == 0, f"start: exit {result.returncode}: {result.stderr.strip()}")
-    check("Cannot" not in result.stderr, f"start: {result.stderr.strip()}")
+    check("Cannot" not in result.stderr and "no sound" not in result.stderr,
+          f"start: {result.stderr.strip()}")
 
 
 def main():

@@ -71,8 +71,8 @@
         <translation>Vexlor Slots, ein Spielautomat mit drei Walzen, gespielt um Credits.</translation>
     </message>
     <message>
-        <source>Print the folders the game reads its files from and where it finds its manual, cues and tunes, then end: 0 when every file was found.</source>
-        <translation>Gibt die Ordner aus, aus denen das Spiel seine Dateien liest, und wo es Handbuch, Klänge und Melodien findet, und endet dann: mit 0, wenn jede Datei gefunden wurde.</translation>
+        <source>Print the folders the game reads its files from and where it finds its manual, cues, tunes and audio module, then end: 0 when every file was found.</source>
+        <translation>Gibt die Ordner aus, aus denen das Spiel seine Dateien liest, und wo es Handbuch, Klänge, Melodien und Audiomodul findet, und endet dann: mit 0, wenn jede Datei gefunden wurde.</translation>
     </message>
 </context>
 <context>
@@ -376,6 +376,14 @@
     <message>
         <source>no music: %1</source>
         <translation>keine Musik: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not the game&apos;s audio module</source>
+        <translation>%1 ist nicht das Audiomodul des Spiels</translation>
+    </message>
+    <message>
+        <source>%1 is the audio module of version %2, not of this game&apos;s %3</source>
+        <translation>%1 ist das Audiomodul der Version %2, nicht der Version %3 dieses Spiels</translation>
     </message>
     <message>
         <source>no General MIDI soundfont (install timgm6mb-soundfont, or set SDL_SOUNDFONTS)</source>

@@ -19,7 +19,7 @@
 #include "config/standard_error.h"
 #include "dialogs/game_style.h"
 #include "savegame/store.h"
-#include "sound/sdl_audio.h"
+#include "sound/audio_module.h"
 #include "window/clock_timers.h"
 #include "window/message_text.h"
 
@@ -116,8 +116,8 @@ WindowEnvironment SystemEnvironment() {
     OpenBox(QMessageBox::Critical, text);
   };
   env.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-  env.makeAudio = [] {
-    return std::make_unique<SdlAudio>([](std::function<void()> call) {
+  env.makeAudio = [appDir = std::filesystem::path(env.executablePath.toStdString()).parent_path()] {
+    return LoadAudioDevice(appDir, [](std::function<void()> call) {
       QMetaObject::invokeMethod(qApp, std::move(call), Qt::QueuedConnection);
     });
   };

@@ -7,6 +7,7 @@
 #include "config/file_lookup.h"
 #include "config/identity.h"
 #include "dialogs/help_window.h"
+#include "sound/audio_module.h"
 #include "sound/game_sound.h"
 #include "sound/music.h"
 
@@ -25,6 +26,7 @@ std::vector<GameFile> LocateGameFiles(const GameState& state) {
   SetMusicFiles(tunes);
   for (const std::string& tune : tunes.MusicFiles)
     add("tune", tune);
+  add("audio", AudioModulePath(state.AppDir));
   return files;
 }
 

@@ -10,12 +10,12 @@ namespace vexlor {
 
 // A file the game ships and reads, where the game reads it.
 struct GameFile {
-  std::string kind;  // "manual", "cue" or "tune"
+  std::string kind;  // "manual", "cue", "tune" or "audio" (the sound module)
   std::string path;
   bool found = false;
 };
 
-// The manual, the nine cues and the five tunes as the game resolves them for
+// The manual, the nine cues, the five tunes and the audio module as the game resolves them for
 // `state`'s identity (after SetIdentity and ReadTestingConfig).
 std::vector<GameFile> LocateGameFiles(const GameState& state);
 

@@ -36,7 +36,7 @@ std::optional<int> ReadGameCommandLine(int& argc, char* argv[]) {
       QCoreApplication::translate(
           "CommandLine",
           "Print the folders the game reads its files from and where it finds its manual, "
-          "cues and tunes, then end: 0 when every file was found."));
+          "cues, tunes and audio module, then end: 0 when every file was found."));
   parser.addOption(files);
   vexlor::AcceptWindowSystemOptions(parser);
   if (const std::optional<int> status = vexlor::ReadCommandLine(parser)) return status;

@@ -42,6 +42,8 @@ constexpr std::array kForms = {
     QT_TRANSLATE_NOOP("Message", "the game could not be stored in %1; it is kept whole in %2"),
     QT_TRANSLATE_NOOP("Message", "no sound: %1"),
     QT_TRANSLATE_NOOP("Message", "no music: %1"),
+    QT_TRANSLATE_NOOP("Message", "%1 is not the game's audio module"),
+    QT_TRANSLATE_NOOP("Message", "%1 is the audio module of version %2, not of this game's %3"),
     QT_TRANSLATE_NOOP("Message",
                       "no General MIDI soundfont (install timgm6mb-soundfont, or set "
                       "SDL_SOUNDFONTS)"),

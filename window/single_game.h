@@ -4,14 +4,15 @@
 #include <QObject>
 #include <filesystem>
 #include <functional>
+#include <string>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace vexlor {
 
 // One running game per store. The first start holds a lock on STORE.running
 // for as long as it runs (the system drops it when the process ends, however
-// it ends, so a crashed game never blocks the next start) and answers on a
+// it ends, so a crashed game never blocks the next start) and listens on a
 // local socket named after the store. A later start finds the lock taken,
 // asks the running game to come to the front and does not play.
 class SingleGame : public QObject {
@@ -27,8 +28,13 @@ class SingleGame : public QObject {
   std::function<void()> onRaise;  // a later start asked this game to come to the front
 
  private:
+  void Listen(const std::string& socketPath);
+  void Answer();  // every start that has asked since
+
   int lock_ = -1;
-  QLocalServer* server_ = nullptr;  // owned as a child
+  int listening_ = -1;
+  std::string socketPath_;            // removed again when this game ends
+  QSocketNotifier* asked_ = nullptr;  // owned as a child
 };
 
 }  // namespace vexlor
