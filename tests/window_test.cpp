@@ -14,6 +14,7 @@
 #include "cli/language.h"
 #include "config/profile.h"
 #include "config/version.h"
+#include "tests/support/recording_audio.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_window.h"
 #include "window/layout.h"
@@ -176,6 +177,28 @@ TEST(Startup, TheSoundAndMusicSwitchesAreRememberedBetweenRuns) {
   EXPECT_TRUE(again.State().MusicOn);
   QAction* sound = again.menuBar()->actions()[1]->menu()->actions()[0];
   EXPECT_FALSE(sound->isChecked());
+  again.Music1Click();
+
+  // With both off, the first frame leaves the audio device unmade until
+  // music is switched on, which then plays at once.
+  std::ofstream(window.Folder() / "Vexlor0.mid") << "MThd";
+  int devicesMade = 0;
+  testing::RecordingAudio* device = nullptr;
+  window.Env().makeAudio = [&devicesMade, &device] {
+    ++devicesMade;
+    auto made = std::make_unique<testing::RecordingAudio>();
+    device = made.get();
+    return made;
+  };
+  TForm1& quiet = window.Open();
+  quiet.LayoutForScreen(800);
+  quiet.Timer1Timer();
+  quiet.View()->onFirstPaint();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(devicesMade, 0);
+  quiet.Music1Click();
+  ASSERT_EQ(devicesMade, 1);
+  EXPECT_EQ(device->Count("play"), 1);
 }
 
 TEST(Pictures, ReplacementsOfAnotherSizeAreUsedAtTheirOwnSize) {

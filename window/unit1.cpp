@@ -125,8 +125,9 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::OnFirstFrame() {
-  // Made once the machine is up, so they cost the start nothing.
-  audio_.Open();
+  // Made once the machine is up, so they cost the start nothing; with sound and
+  // music off, the audio device waits until something is to be heard.
+  if (state_.SoundOn || state_.MusicOn) audio_.Open();
   setWindowIcon(GameIcon(artwork_));
   AddLeverArt(renderer_.Art(), artwork_);
   ReleaseBuiltInPictures();
