@@ -10,7 +10,9 @@
 namespace vexlor {
 namespace {
 
-constexpr int64_t kFrameMs = 16;  // about sixty frames a second
+// Forty frames a second, in step with the reels' ticks: while the reels start
+// turning, the lever and the reels are drawn into one frame of the window.
+constexpr int64_t kFrameMs = 25;
 
 double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
   const QPointF ab = b - a;
