@@ -35,6 +35,7 @@ void MachineRenderer::SetArt(MachineArt art) {
   counterExtent_ = {};
   buttonShown_ = {};
   drawn_ = QRegion();
+  drawnLately_.clear();
 }
 
 int32_t MachineRenderer::Scale(int32_t designUnits) const {
@@ -44,8 +45,20 @@ int32_t MachineRenderer::Scale(int32_t designUnits) const {
 void MachineRenderer::Dirty(const QRect& rect) {
   if (rect.isEmpty()) return;
   // A little wider than reported, for the anti-aliased edges of strokes and text.
-  drawn_ += rect.adjusted(-2, -2, 2, 2);
+  // Most frames report the same few rectangles again: they are kept once, and
+  // joined into the region only when many different ones have gathered.
+  const QRect wider = rect.adjusted(-2, -2, 2, 2);
+  if (std::find(drawnLately_.begin(), drawnLately_.end(), wider) == drawnLately_.end()) {
+    if (drawnLately_.size() >= kDrawnLately) JoinDrawnLately();
+    drawnLately_.push_back(wider);
+  }
   if (onDirty) onDirty(rect);
+}
+
+void MachineRenderer::JoinDrawnLately() {
+  for (const QRect& rect : drawnLately_)
+    drawn_ += rect;
+  drawnLately_.clear();
 }
 
 QRegion MachineRenderer::DrawnOpaque() const {
@@ -59,6 +72,7 @@ QRegion MachineRenderer::DrawnOpaque() const {
 
 void MachineRenderer::LayBackground() {
   // The reels and the buttons are drawn whole and opaque over their places next.
+  JoinDrawnLately();
   drawn_ -= DrawnOpaque();
   QPainter painter(&surface_);
   painter.setCompositionMode(QPainter::CompositionMode_Source);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "engine/game_state.h"
 #include "engine/hooks.h"
@@ -104,8 +105,11 @@ class MachineRenderer : public DrawingHooks {
   std::array<QImage, kReelCount> scratch_;  // each reel's window, kept for its stop bounce
   std::array<QRect, 4> counterExtent_{};    // where each counter drew last
   std::array<std::optional<bool>, 3> buttonShown_{};  // whether each button is lit on the surface
-  QRegion drawn_;             // where the surface may differ from the background
-  bool payingShown_ = false;  // a win is being counted
+  void JoinDrawnLately();                             // into drawn_
+  static constexpr std::size_t kDrawnLately = 32;
+  QRegion drawn_;                   // where the surface may differ from the background,
+  std::vector<QRect> drawnLately_;  // with these, each once (at most kDrawnLately)
+  bool payingShown_ = false;        // a win is being counted
   int32_t shownWinnings_ = 0;
 };
 
