@@ -288,7 +288,7 @@ def spin_until_round(desktop, folder, binary, pyatspi):
         if play(game, pyatspi, listener, first=attempt == 1):
             game.process.send_signal(signal.SIGTERM)  # stores the game and ends
             if game.await_end() != 0:
-                raise Failure(f"the game ended with {game.process.returncode}")
+                raise Failure(f"the game ended with {game.process.returncode}:\n{game.said()}")
             game.check_clean_log()
             return
         game.process.kill()

@@ -48,6 +48,11 @@ std::optional<int> ReadGameCommandLine(int& argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Named no session bus, the D-Bus library would start one when the sound
+  // library first connects, forking the threaded game to do it; the game goes
+  // without a bus instead, as its desktop gave it none.
+  if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
   vexlor::HoldTerminationSignals();
   if (const std::optional<int> status = ReadGameCommandLine(argc, argv)) return *status;
   QApplication app(argc, argv);

@@ -174,6 +174,10 @@ def game_env(base, home, platform="xcb"):
                XDG_STATE_HOME=os.path.join(home, "state"), XDG_RUNTIME_DIR=runtime,
                SDL_AUDIODRIVER="dummy", QT_QPA_PLATFORM=platform,
                LSAN_OPTIONS=f"suppressions={suppressions}:print_suppressions=0")
+    # Whole stacks for what a leak report names: Qt's own libraries have no
+    # frame pointers, and the quick unwinder stops at their first frame.
+    options = env.get("ASAN_OPTIONS", "")
+    env["ASAN_OPTIONS"] = (options + ":" if options else "") + "fast_unwind_on_malloc=0"
     for name in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "VEXLOR_EXIT_AFTER_FIRST_FRAME"):
         env.pop(name, None)
     return env
@@ -223,7 +227,10 @@ class Game:
                         self.alive, timeout)
 
     def await_gone(self, window):
-        wait_for(f"window {window} to close", lambda: window not in self.windows(), self.alive)
+        try:
+            wait_for(f"window {window} to close", lambda: window not in self.windows(), self.alive)
+        except TimedOut as e:
+            raise Failure(f"{e}; the game said:\n{self.said()}") from None
 
     def size(self, window):
         out = self.desktop.xdotool("getwindowgeometry", "--shell", window, check=False)
@@ -256,7 +263,7 @@ class Game:
                 break
             except TimedOut:
                 if time.monotonic() > deadline:
-                    raise Failure("the machine never took input")
+                    raise Failure(f"the machine never took input; the game said:\n{self.said()}")
         try:
             self.keys(box, "Escape")
             self.await_gone(box)
