@@ -18,6 +18,11 @@ constexpr int kPolyphony = 128;
 constexpr int kTapCount = 8;
 constexpr int kHistory = 2 * kTapCount - 1;
 
+// The synthesizer renders this many of its frames at a time (0.37 s at 22.05
+// kHz): its voices and reverb stay warm in the cache through a batch instead
+// of being fetched again every mixing round.
+constexpr int kBatchFrames = 8192;
+
 std::array<float, kTapCount> MakeTaps() {
   constexpr double kPi = 3.14159265358979323846;
   std::array<float, kTapCount> taps{};
@@ -94,23 +99,22 @@ void TuneSynth::Stop() {
   delete_fluid_player(player_);
   player_ = nullptr;
   fluid_synth_all_sounds_off(synth_, -1);
+  for (std::vector<float>& channel : ahead_)
+    channel.clear();
+  read_ = 0;
 }
 
 bool TuneSynth::MixInto(int16_t* out, int frames) {
   if (player_ == nullptr) return false;
   const int half = frames / 2;
-  history_.resize(2 * kHistory, 0.0f);
-  work_.resize(2 * static_cast<std::size_t>(kHistory + half));
-  // Each channel's filter input: its history, then the round, in 16-bit units.
-  float* left = work_.data();
-  float* right = left + kHistory + half;
-  fluid_synth_write_float(synth_, half, left + kHistory, 0, 1, right + kHistory, 0, 1);
+  if (ahead_[0].size() < kHistory) {
+    for (std::vector<float>& channel : ahead_)
+      channel.assign(kHistory, 0.0f);
+  }
+  if (Ahead() < half) RenderAhead(std::max(half, kBatchFrames / half * half), half);
   for (int channel = 0; channel < 2; ++channel) {
-    float* input = channel == 0 ? left : right;
-    float* past = history_.data() + channel * kHistory;
-    std::copy(past, past + kHistory, input);
-    std::transform(input + kHistory, input + kHistory + half, input + kHistory,
-                   [](float sample) { return sample * 32768.0f; });
+    // The filter's input: the samples it still reads from the last round, then this round's.
+    const float* input = ahead_[channel].data() + read_;
     // Each synthesised sample, kTapCount - 1 late, then the one between it and the next.
     for (int i = 0; i < half; ++i) {
       const float* m = input + kTapCount - 1 + i;
@@ -121,10 +125,36 @@ bool TuneSynth::MixInto(int16_t* out, int frames) {
       pair[0] = Clipped(pair[0] + *m);
       pair[2] = Clipped(pair[2] + between);
     }
-    std::copy(input + half, input + half + kHistory, past);
   }
-  return fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING ||
+  read_ += static_cast<std::size_t>(half);
+  return Ahead() > 0 || fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING ||
          fluid_synth_get_active_voice_count(synth_) > 0;
+}
+
+int TuneSynth::Ahead() const {
+  return static_cast<int>(ahead_[0].size() - read_) - kHistory;
+}
+
+void TuneSynth::RenderAhead(int count, int piece) {
+  // What was read goes; the filter's history and what is left stay in front.
+  for (std::vector<float>& channel : ahead_) {
+    channel.erase(channel.begin(), channel.begin() + static_cast<std::ptrdiff_t>(read_));
+    channel.resize(channel.size() + static_cast<std::size_t>(count));
+  }
+  read_ = 0;
+  const std::size_t from = ahead_[0].size() - static_cast<std::size_t>(count);
+  // In the pieces a mixing round asks for: the player's notes start at the
+  // beginning of the piece they fall in, so the pieces' length is part of the sound.
+  for (int done = 0; done < count; done += piece) {
+    const int now = std::min(piece, count - done);
+    fluid_synth_write_float(synth_, now, ahead_[0].data() + from + done, 0, 1,
+                            ahead_[1].data() + from + done, 0, 1);
+  }
+  for (std::vector<float>& channel : ahead_) {
+    std::transform(channel.begin() + static_cast<std::ptrdiff_t>(from), channel.end(),
+                   channel.begin() + static_cast<std::ptrdiff_t>(from),
+                   [](float sample) { return sample * 32768.0f; });
+  }
 }
 
 }  // namespace vexlor

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -49,8 +50,13 @@ class TuneSynth {
   fluid_synth_t* synth_ = nullptr;
   fluid_player_t* player_ = nullptr;
   int font_ = -1;
-  std::vector<float> history_;  // per channel: the last synthesised samples the filter still reads
-  std::vector<float> work_;     // per channel, the filter's input: history, then the round
+  int Ahead() const;  // synthesised frames not yet mixed
+  void RenderAhead(int count, int piece);
+
+  // Per channel, in 16-bit units: the synthesised samples the filter still reads
+  // (its history), then those rendered ahead; read_ is where the next round starts.
+  std::array<std::vector<float>, 2> ahead_;
+  std::size_t read_ = 0;
 };
 
 }  // namespace vexlor

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/machine_view.h"
 
+#include <QAbstractEventDispatcher>
 #include <QHelpEvent>
 #include <QImage>
 #include <QKeyEvent>
@@ -15,6 +16,15 @@ MachineView::MachineView(const QImage& surface, QWidget* parent)
     : QWidget(parent), surface_(surface) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
+  // What changed is painted when the event loop has nothing more to do, just
+  // before it waits: all that a moment's timers, keys and clicks drew makes one
+  // frame, and no event has to be posted (and the loop woken) to ask for it.
+  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+          &MachineView::PaintPending);
+}
+
+void MachineView::PaintPending() {
+  if (!pending_.isEmpty()) repaint(pending_);
 }
 
 void MachineView::SetDevicePixelRatio(double ratio) {
@@ -49,11 +59,10 @@ QRect MachineView::ToLogical(const QRect& device) const {
 }
 
 void MachineView::UpdateMachineRect(const QRect& rect) {
-  // Whatever changes before the next frame is repainted as one rectangle: a
+  // Whatever changes before the next frame is painted as one rectangle: a
   // region of several would have the painter clip it span by span, handing
   // each blink of a lamp to worker threads and waiting for them.
   pending_ |= ToLogical(rect.translated(Origin()));
-  update(pending_);
 }
 
 void MachineView::paintEvent(QPaintEvent* event) {

@@ -24,8 +24,10 @@ class MachineView : public QWidget {
   QPoint Origin() const;
   // The logical position in the view of a machine pixel (for pointer input).
   QPoint ToView(QPoint machine) const;
-  // Asks for a repaint of a rectangle of the machine (machine pixels).
+  // Asks for a repaint of a rectangle of the machine (machine pixels), made
+  // once the event loop is about to wait.
   void UpdateMachineRect(const QRect& rect);
+  void PaintPending();
 
   std::function<void(Qt::MouseButton, QPoint)> onPress;  // machine coordinates
   std::function<void(int key)> onKey;
