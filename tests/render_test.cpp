@@ -8,6 +8,7 @@
 #include "window/artwork.h"
 #include "window/layout.h"
 #include "window/machine_art.h"
+#include "window/machine_view.h"
 
 namespace vexlor {
 namespace {
@@ -253,6 +254,31 @@ TEST_F(Render, TheLeverCutToWhatItShowsDrawsEveryFrameAsItsWholePicturesDo) {
     EXPECT_EQ(DifferentPixels(Surface(), drawn, cut.leverRegion, -cut.leverRegion.topLeft()), 0)
         << pull;
   }
+}
+
+TEST(Frame, ChangesFarApartArePaintedApartAndNoneIsLeftOut) {
+  std::vector<QRect> frame;
+  const std::vector<QRect> reels = {
+      {100, 100, 140, 400}, {250, 100, 140, 400}, {400, 100, 140, 400}};
+  for (const QRect& reel : reels)
+    AddToFrame(frame, reel);
+  EXPECT_EQ(frame, std::vector<QRect>{QRect(100, 100, 440, 400)});
+  const QRect lever(900, 0, 60, 300);
+  AddToFrame(frame, lever);
+  EXPECT_EQ(frame.size(), 2u) << "the lever and the reels copied as one rectangle";
+  std::vector<QRect> all = reels;
+  all.push_back(lever);
+  for (const QRect lamp : {QRect(0, 0, 10, 10), QRect(500, 600, 10, 10), QRect(1200, 50, 10, 10),
+                           QRect(50, 900, 10, 10)}) {
+    AddToFrame(frame, lamp);
+    all.push_back(lamp);
+  }
+  EXPECT_LE(frame.size(), 4u);
+  QRegion painted;
+  for (const QRect& rect : frame)
+    painted += rect;
+  for (const QRect& rect : all)
+    EXPECT_TRUE(painted.contains(rect)) << rect.x() << "," << rect.y() << " left out";
 }
 
 }  // namespace

@@ -8,9 +8,46 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
 
 namespace vexlor {
+namespace {
+
+constexpr std::size_t kFrameRects = 4;
+
+qint64 Area(const QRect& rect) {
+  return static_cast<qint64>(rect.width()) * rect.height();
+}
+
+}  // namespace
+
+void AddToFrame(std::vector<QRect>& frame, QRect rect) {
+  if (rect.isEmpty()) return;
+  // Joined with a rectangle of the frame where the two together cover little
+  // more than each alone (the three reels, a button and its neighbour); kept
+  // apart where they lie far from each other (the reels and the lever).
+  for (std::size_t i = 0; i < frame.size();) {
+    const QRect joined = frame[i].united(rect);
+    if (Area(joined) * 4 <= (Area(frame[i]) + Area(rect)) * 5) {
+      rect = joined;
+      frame.erase(frame.begin() + static_cast<std::ptrdiff_t>(i));
+      i = 0;
+    } else {
+      ++i;
+    }
+  }
+  if (frame.size() == kFrameRects) {
+    // Too many apart: the new one joins the rectangle it adds least to.
+    auto nearest =
+        std::min_element(frame.begin(), frame.end(), [&](const QRect& a, const QRect& b) {
+          return Area(a.united(rect)) - Area(a) < Area(b.united(rect)) - Area(b);
+        });
+    rect = nearest->united(rect);
+    frame.erase(nearest);
+  }
+  frame.push_back(rect);
+}
 
 MachineView::MachineView(const QImage& surface, QWidget* parent)
     : QWidget(parent), surface_(surface) {
@@ -24,7 +61,11 @@ MachineView::MachineView(const QImage& surface, QWidget* parent)
 }
 
 void MachineView::PaintPending() {
-  if (!pending_.isEmpty()) repaint(pending_);
+  if (pending_.empty()) return;
+  QRegion frame;
+  for (const QRect& rect : pending_)
+    frame += rect;
+  repaint(frame);
 }
 
 void MachineView::SetDevicePixelRatio(double ratio) {
@@ -59,14 +100,11 @@ QRect MachineView::ToLogical(const QRect& device) const {
 }
 
 void MachineView::UpdateMachineRect(const QRect& rect) {
-  // Whatever changes before the next frame is painted as one rectangle: a
-  // region of several would have the painter clip it span by span, handing
-  // each blink of a lamp to worker threads and waiting for them.
-  pending_ |= ToLogical(rect.translated(Origin()));
+  AddToFrame(pending_, ToLogical(rect.translated(Origin())));
 }
 
 void MachineView::paintEvent(QPaintEvent* event) {
-  pending_ = QRect();
+  pending_.clear();
   QPainter painter(this);
   const QRect machine(Origin(), surface_.size());
   // Black around the machine; the logical pixels wholly inside it are left to the picture.
@@ -84,6 +122,9 @@ void MachineView::paintEvent(QPaintEvent* event) {
     // Device pixels of the machine onto device pixels of the window, one to one.
     const QRectF target(shown.x() / ratio_, shown.y() / ratio_, shown.width() / ratio_,
                         shown.height() / ratio_);
+    // Clipped to this rectangle alone, the picture is copied row by row;
+    // clipped to the whole region it would be blended span by span.
+    painter.setClipRect(area);
     painter.drawImage(target, surface_, shown.translated(-machine.topLeft()));
   }
   if (!painted_) {

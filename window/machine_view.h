@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 class QImage;
 
@@ -12,6 +13,10 @@ namespace vexlor {
 // centred on black, and hands presses and keys on in machine coordinates.
 // The picture holds device pixels and is shown one to one, so the machine is
 // as sharp on a scaled display as on any other.
+// Adds `rect` to the rectangles of a frame, at most four: joined with those
+// it lies close to, kept apart from those far away.
+void AddToFrame(std::vector<QRect>& frame, QRect rect);
+
 class MachineView : public QWidget {
   Q_OBJECT
  public:
@@ -50,7 +55,8 @@ class MachineView : public QWidget {
   const QImage& surface_;
   double ratio_ = 1;
   bool painted_ = false;
-  QRect pending_;  // the machine's changes since the last frame, in the view's pixels
+  // The machine's changes since the last frame, in the view's pixels.
+  std::vector<QRect> pending_;
 };
 
 }  // namespace vexlor
