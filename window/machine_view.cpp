@@ -123,8 +123,10 @@ void MachineView::paintEvent(QPaintEvent* event) {
     const QRectF target(shown.x() / ratio_, shown.y() / ratio_, shown.width() / ratio_,
                         shown.height() / ratio_);
     // Clipped to this rectangle alone, the picture is copied row by row;
-    // clipped to the whole region it would be blended span by span.
-    painter.setClipRect(area);
+    // clipped to the whole region it would be blended span by span. At a
+    // ratio that is not whole the rectangle's edges fall between device
+    // pixels, and only the region's own clip is sure to meet its neighbours.
+    if (ratio_ == std::floor(ratio_)) painter.setClipRect(area);
     painter.drawImage(target, surface_, shown.translated(-machine.topLeft()));
   }
   if (!painted_) {
