@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
+#include <QtTest/QTest>
 #include <functional>
 
 #include "tests/support/test_window.h"
@@ -254,6 +258,37 @@ TEST_F(Render, TheLeverCutToWhatItShowsDrawsEveryFrameAsItsWholePicturesDo) {
     EXPECT_EQ(DifferentPixels(Surface(), drawn, cut.leverRegion, -cut.leverRegion.topLeft()), 0)
         << pull;
   }
+}
+
+TEST(Frame, WhatOneMomentChangesIsPaintedAsOneFrameOnceTheLoopWaits) {
+  QImage surface(400, 300, QImage::Format_RGB32);
+  surface.fill(Qt::darkBlue);
+  MachineView view(surface);
+  std::vector<QRegion> frames;
+  struct Watch : QObject {
+    std::vector<QRegion>* frames;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Paint)
+        frames->push_back(static_cast<QPaintEvent*>(event)->region());
+      return false;
+    }
+  } watch;
+  watch.frames = &frames;
+  view.installEventFilter(&watch);
+  view.resize(surface.size());
+  view.show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !frames.empty(); })) << "never painted whole";
+  frames.clear();
+  view.UpdateMachineRect(QRect(10, 10, 20, 20));
+  view.UpdateMachineRect(QRect(300, 200, 20, 20));
+  // One pass of a waiting loop: it paints before it would wait, then quits.
+  QEventLoop loop;
+  QTimer::singleShot(0, &loop, &QEventLoop::quit);
+  loop.exec();
+  ASSERT_EQ(frames.size(), 1u) << "the changes were not painted as one frame";
+  EXPECT_TRUE(frames[0].contains(QRect(10, 10, 20, 20)));
+  EXPECT_TRUE(frames[0].contains(QRect(300, 200, 20, 20)));
+  EXPECT_FALSE(frames[0].contains(QPoint(150, 100))) << "what lies between was painted too";
 }
 
 TEST(Frame, ChangesFarApartArePaintedApartAndNoneIsLeftOut) {
