@@ -84,6 +84,9 @@ bool TuneSynth::Start(std::span<const unsigned char> midi) {
   Stop();
   if (!Loaded()) return false;
   fluid_synth_system_reset(synth_);  // each tune begins from the General MIDI defaults
+  for (std::vector<float>& channel : ahead_)
+    channel.assign(kHistory, 0.0f);  // the filter starts from silence
+  read_ = 0;
   player_ = new_fluid_player(synth_);
   if (player_ == nullptr || fluid_player_add_mem(player_, midi.data(), midi.size()) != FLUID_OK ||
       fluid_player_play(player_) != FLUID_OK) {
@@ -107,10 +110,6 @@ void TuneSynth::Stop() {
 bool TuneSynth::MixInto(int16_t* out, int frames) {
   if (player_ == nullptr) return false;
   const int half = frames / 2;
-  if (ahead_[0].size() < kHistory) {
-    for (std::vector<float>& channel : ahead_)
-      channel.assign(kHistory, 0.0f);
-  }
   if (Ahead() < half) RenderAhead(std::max(half, kBatchFrames / half * half), half);
   for (int channel = 0; channel < 2; ++channel) {
     // The filter's input: the samples it still reads from the last round, then this round's.

@@ -5,7 +5,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
-#include <QtTest/QTest>
 #include <functional>
 
 #include "tests/support/test_window.h"
@@ -265,24 +264,27 @@ TEST(Frame, WhatOneMomentChangesIsPaintedAsOneFrameOnceTheLoopWaits) {
   surface.fill(Qt::darkBlue);
   MachineView view(surface);
   std::vector<QRegion> frames;
+  QEventLoop loop;
   struct Watch : QObject {
     std::vector<QRegion>* frames;
+    QEventLoop* loop;
     bool eventFilter(QObject*, QEvent* event) override {
-      if (event->type() == QEvent::Paint)
-        frames->push_back(static_cast<QPaintEvent*>(event)->region());
+      if (event->type() != QEvent::Paint) return false;
+      frames->push_back(static_cast<QPaintEvent*>(event)->region());
+      loop->quit();
       return false;
     }
   } watch;
   watch.frames = &frames;
+  watch.loop = &loop;
   view.installEventFilter(&watch);
   view.resize(surface.size());
   view.show();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !frames.empty(); })) << "never painted whole";
+  loop.exec();  // until the first paint, of the whole view
   frames.clear();
   view.UpdateMachineRect(QRect(10, 10, 20, 20));
   view.UpdateMachineRect(QRect(300, 200, 20, 20));
   // One pass of a waiting loop: it paints before it would wait, then quits.
-  QEventLoop loop;
   QTimer::singleShot(0, &loop, &QEventLoop::quit);
   loop.exec();
   ASSERT_EQ(frames.size(), 1u) << "the changes were not painted as one frame";

@@ -9,14 +9,14 @@ class QImage;
 
 namespace vexlor {
 
-// The main window's client area: shows the retained picture of the machine,
-// centred on black, and hands presses and keys on in machine coordinates.
-// The picture holds device pixels and is shown one to one, so the machine is
-// as sharp on a scaled display as on any other.
 // Adds `rect` to the rectangles of a frame, at most four: joined with those
 // it lies close to, kept apart from those far away.
 void AddToFrame(std::vector<QRect>& frame, QRect rect);
 
+// The main window's client area: shows the retained picture of the machine,
+// centred on black, and hands presses and keys on in machine coordinates.
+// The picture holds device pixels and is shown one to one, so the machine is
+// as sharp on a scaled display as on any other.
 class MachineView : public QWidget {
   Q_OBJECT
  public:
@@ -32,7 +32,6 @@ class MachineView : public QWidget {
   // Asks for a repaint of a rectangle of the machine (machine pixels), made
   // once the event loop is about to wait.
   void UpdateMachineRect(const QRect& rect);
-  void PaintPending();
 
   std::function<void(Qt::MouseButton, QPoint)> onPress;  // machine coordinates
   std::function<void(int key)> onKey;
@@ -48,6 +47,7 @@ class MachineView : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void PaintPending();  // the changes gathered, as one frame
   QRect ToDevice(const QRect& logical) const;
   QRect ToLogical(const QRect& device) const;
   QPoint ToMachine(QPointF logical) const;
