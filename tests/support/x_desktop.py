@@ -230,7 +230,18 @@ class Game:
         try:
             wait_for(f"window {window} to close", lambda: window not in self.windows(), self.alive)
         except TimedOut as e:
-            raise Failure(f"{e}; the game said:\n{self.said()}") from None
+            name = self.desktop.xdotool("getwindowname", window, check=False).strip()
+            raise Failure(f"{e} (\"{name}\"); the game said:\n{self.said()}\n"
+                          f"its threads:\n{self.stacks()}") from None
+
+    def stacks(self):
+        """Where each of the game's threads is, when gdb is at hand, to tell a hang from a slow run."""
+        try:
+            return subprocess.run(["gdb", "-p", str(self.process.pid), "-batch", "-ex",
+                                   "thread apply all bt 16"], stdout=subprocess.PIPE,
+                                  stderr=subprocess.STDOUT, text=True, timeout=60).stdout
+        except (OSError, subprocess.TimeoutExpired) as e:
+            return f"(no stacks: {e})"
 
     def size(self, window):
         out = self.desktop.xdotool("getwindowgeometry", "--shell", window, check=False)
