@@ -3,8 +3,10 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
@@ -17,6 +19,7 @@
 #include "tests/support/recording_audio.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_window.h"
+#include "window/environment.h"
 #include "window/layout.h"
 #include "window/machine_view.h"
 #include "window/message_text.h"
@@ -141,6 +144,25 @@ TEST(Language, AGermanStartShowsGermanMenusKeysAndMessages) {
             "vexlorslots.ini kann nicht geschrieben werden: sie ist kein INI-Text, und die Datei "
             "bleibt, wie sie ist.");
   EXPECT_EQ(TranslatedMessage("not a known message"), "not a known message");
+}
+
+TEST(Boxes, ABoxAskedForAgainWhileItIsUpIsNotStackedOverIt) {
+  QMainWindow game;
+  game.show();
+  const WindowEnvironment env = SystemEnvironment();
+  const auto shown = [&game] {
+    int count = 0;
+    for (const QMessageBox* box : game.findChildren<QMessageBox*>())
+      count += box->isVisible() ? 1 : 0;
+    return count;
+  };
+  env.information(QStringLiteral("Nothing is bet."));  // Spin pressed twice in a moment
+  env.information(QStringLiteral("Nothing is bet."));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(shown(), 1);
+  env.information(QStringLiteral("Something else."));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(shown(), 2);
 }
 
 TEST(OneGamePerStore, ALaterStartForTheStoreRaisesTheFirstAndAnotherStoreRunsBeside) {

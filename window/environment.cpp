@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <chrono>
 
 #include "config/identity.h"
@@ -46,16 +47,26 @@ QWidget* GameWindow() {
   return nullptr;
 }
 
+// Whether a box saying `text` is up: a key pressed twice before the first
+// box could take the keys asks for the same box twice.
+bool BoxShows(const QWidget& game, const QString& text) {
+  const QList<QMessageBox*> boxes = game.findChildren<QMessageBox*>();
+  return std::any_of(boxes.begin(), boxes.end(), [&text](const QMessageBox* box) {
+    return box->isVisible() && box->text() == text;
+  });
+}
+
 // Opens a box over whatever window is in front, once the event loop runs: a
 // box asked for while the game starts shows over the machine. Boxes asked for
-// once the game has closed are not shown. Texts built in English by the
-// Qt-free parts are shown in the player's language.
+// once the game has closed are not shown, nor one that a box still up says
+// already. Texts built in English by the Qt-free parts are shown in the
+// player's language.
 void OpenBox(QMessageBox::Icon icon, const QString& text) {
   QString shown = TranslatedMessage(text);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // texts break lines with CR LF
   QTimer::singleShot(0, qApp, [icon, shown] {
     QWidget* game = GameWindow();
-    if (game == nullptr) return;
+    if (game == nullptr || BoxShows(*game, shown)) return;
     QWidget* over = QApplication::activeModalWidget();
     auto* box = new QMessageBox(icon, Title(), shown, QMessageBox::Ok, over ? over : game);
     box->setAttribute(Qt::WA_DeleteOnClose);
