@@ -2,6 +2,7 @@
 #include "sound/midi.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -90,6 +91,7 @@ class TrackReader {
         for (std::size_t i = 0; i < dataBytes; ++i) {
           if (data_[at_ + i] >= 0x80) return false;
         }
+        if (kind == 0xC0) programs_.set(data_[at_]);
         at_ += dataBytes;
       }
     }
@@ -99,6 +101,7 @@ class TrackReader {
   // The tick of the last event read, and the tempo changes met: (tick, microseconds a quarter).
   uint64_t EndTick() const { return tick_; }
   const std::vector<std::pair<uint64_t, uint32_t>>& Tempos() const { return tempos_; }
+  const std::bitset<128>& Programs() const { return programs_; }
 
  private:
   // A variable-length number of at most four bytes, within the chunk.
@@ -136,6 +139,7 @@ class TrackReader {
   std::size_t at_ = 0;
   uint64_t tick_ = 0;
   std::vector<std::pair<uint64_t, uint32_t>> tempos_;
+  std::bitset<128> programs_;
 };
 
 // What the tracks hold for the tune's length: the ticks a quarter note, the
@@ -145,6 +149,7 @@ struct Timing {
   uint16_t division = 0;
   std::vector<std::tuple<uint64_t, int, uint32_t>> tempos;  // (tick, track, microseconds a quarter)
   uint64_t endTick = 0;
+  std::bitset<128> programs;
 };
 
 // MidiProblem's verdict; with `timing`, also what the tune's length needs.
@@ -174,6 +179,7 @@ std::string Examine(std::span<const unsigned char> bytes, Timing* timing) {
         for (const auto& [tick, micros] : reader.Tempos())
           timing->tempos.emplace_back(tick, found, micros);
         timing->endTick = std::max(timing->endTick, reader.EndTick());
+        timing->programs |= reader.Programs();
         timing->division = division;
       }
       ++found;
@@ -207,6 +213,13 @@ std::optional<double> MidiEndSeconds(std::span<const unsigned char> bytes) {
     perQuarter = micros;
   }
   return seconds + static_cast<double>(timing.endTick - from) * perQuarter / timing.division / 1e6;
+}
+
+std::bitset<128> MidiPrograms(std::span<const unsigned char> bytes) {
+  Timing timing;
+  Examine(bytes, &timing);
+  timing.programs.set(0);  // every channel starts on program 0, the drums on kit 0
+  return timing.programs;
 }
 
 }  // namespace vexlor

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <bitset>
 #include <optional>
 #include <span>
 #include <string>
@@ -19,5 +20,9 @@ std::string MidiProblem(std::span<const unsigned char> bytes);
 // event), timed by the tempo changes of all tracks (120 beats a minute before
 // the first). Nothing when MidiProblem finds a fault.
 std::optional<double> MidiEndSeconds(std::span<const unsigned char> bytes);
+
+// The programs a sound file's channels choose, 0 among them (where every
+// channel starts), read as far as MidiProblem finds no fault.
+std::bitset<128> MidiPrograms(std::span<const unsigned char> bytes);
 
 }  // namespace vexlor

@@ -198,11 +198,15 @@ bool SdlAudio::PlayCue(std::span<const unsigned char> wav) {
   return Mix_PlayChannel(kCueChannel, chunk, 0) == kCueChannel;
 }
 
-std::string SdlAudio::MakeSynth() {
-  if (synth_ != nullptr) return {};
+std::string SdlAudio::MakeSynth(const std::bitset<128>& programs) {
+  if (synth_ != nullptr) {
+    // A few presets more, when the tune chooses programs the others did not.
+    const std::lock_guard lock(tuneMutex_);
+    return synth_->LoadPrograms(soundFont_, programs);
+  }
   // Made and loaded before the mixer sees it: nothing waits on the lock meanwhile.
   auto synth = std::make_unique<TuneSynth>(frameRate_);
-  if (std::string why = synth->LoadSoundFont(soundFont_); !why.empty()) return why;
+  if (std::string why = synth->LoadPrograms(soundFont_, programs); !why.empty()) return why;
   const std::lock_guard lock(tuneMutex_);
   synth_ = std::move(synth);
   return {};
@@ -216,11 +220,6 @@ std::string SdlAudio::OpenTune(const std::string& path) {
     CloseTune();
     return "Cannot play " + path + ": " + why;
   };
-  if (const std::string why = MakeSynth(); !why.empty()) {
-    tunes_ = false;
-    Say("no music: " + why);
-    return {};
-  }
   const PlainFile file = ReadPlainFile(path, kMaxTuneBytes);
   if (file.result == PlainRead::TooLarge) return refuse("too large for a tune");
   if (!file.ok()) return refuse(file.why.empty() ? "it cannot be read" : file.why);
@@ -228,6 +227,12 @@ std::string SdlAudio::OpenTune(const std::string& path) {
   // The player would take some broken files and then end at once; they are
   // turned away here instead, with a reason.
   if (const std::string problem = MidiProblem(tune); !problem.empty()) return refuse(problem);
+  if (const std::string why = MakeSynth(MidiPrograms(tune)); !why.empty()) {
+    CloseTune();
+    tunes_ = false;
+    Say("no music: " + why);
+    return {};
+  }
   CloseTune();
   const double seconds = std::max(MidiEndSeconds(tune).value_or(0), kShortestTuneMs / 1000.0);
   const std::lock_guard lock(tuneMutex_);

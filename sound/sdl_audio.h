@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -89,8 +90,9 @@ class SdlAudio : public AudioDevice {
   // Counts a round without a cue or a tune; after kRestMs of them asks the
   // user-interface thread to close the device. With tuneMutex_ held.
   void AskToRestWhenQuiet(int frames);
-  // The synthesizer with its soundfont, made by the first tune; "" or why not.
-  std::string MakeSynth();
+  // The synthesizer with the soundfont's presets of `programs`, made by the
+  // first tune, added to by the next; "" or why not.
+  std::string MakeSynth(const std::bitset<128>& programs);
   // Hands on the end of the tune playing, once; with tuneMutex_ held.
   void SayTuneEnded(TuneEnd end);
   // SDL_mixer's music hook: the tune into the round, on the audio thread.

@@ -5,6 +5,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <map>
+#include <mutex>
+#include <string_view>
+
+#include "sound/soundfont_cut.h"
 
 namespace vexlor {
 namespace {
@@ -42,6 +48,71 @@ std::array<float, kTapCount> MakeTaps() {
 
 const std::array<float, kTapCount> kTaps = MakeTaps();
 
+// FluidSynth reads soundfonts through these: a name that the cuts loaded
+// are known by opens that cut, any other a file.
+std::mutex cutsLock;
+std::map<std::string, const SoundFontCut*, std::less<>> cuts;
+uint64_t cutsMade = 0;
+
+struct OpenFont {
+  const SoundFontCut* cut = nullptr;  // null for a file read as it is
+  std::FILE* file = nullptr;
+  uint64_t at = 0;
+};
+
+void* OpenFontFile(const char* name) {
+  OpenFont font;
+  {
+    const std::lock_guard lock(cutsLock);
+    const auto known = cuts.find(std::string_view(name));
+    if (known != cuts.end()) font.cut = known->second;
+  }
+  font.file = std::fopen(font.cut != nullptr ? font.cut->path.c_str() : name, "rb");
+  if (font.file == nullptr) return nullptr;
+  return new OpenFont(font);  // FluidSynth's until it closes it
+}
+
+int ReadFont(void* buffer, fluid_long_long_t count, void* handle) {
+  auto& font = *static_cast<OpenFont*>(handle);
+  auto* out = static_cast<unsigned char*>(buffer);
+  if (count < 0) return FLUID_FAILED;
+  const auto bytes = static_cast<uint64_t>(count);
+  if (font.cut == nullptr)
+    return std::fread(out, 1, bytes, font.file) == bytes ? FLUID_OK : FLUID_FAILED;
+  if (!font.cut->Read(font.file, font.at, out, bytes)) return FLUID_FAILED;
+  font.at += bytes;
+  return FLUID_OK;
+}
+
+int SeekFont(void* handle, fluid_long_long_t offset, int origin) {
+  auto& font = *static_cast<OpenFont*>(handle);
+  if (font.cut == nullptr) return fseeko(font.file, offset, origin) == 0 ? FLUID_OK : FLUID_FAILED;
+  const int64_t base = origin == SEEK_SET   ? 0
+                       : origin == SEEK_CUR ? static_cast<int64_t>(font.at)
+                                            : static_cast<int64_t>(font.cut->Size());
+  if (base + offset < 0) return FLUID_FAILED;
+  font.at = static_cast<uint64_t>(base + offset);
+  return FLUID_OK;
+}
+
+fluid_long_long_t TellFont(void* handle) {
+  const auto& font = *static_cast<OpenFont*>(handle);
+  if (font.cut == nullptr) return ftello(font.file);
+  return static_cast<fluid_long_long_t>(font.at);
+}
+
+int CloseFont(void* handle) {
+  const auto* font = static_cast<OpenFont*>(handle);
+  std::fclose(font->file);
+  delete font;
+  return FLUID_OK;
+}
+
+void Forget(const SoundFontCut& cut) {
+  const std::lock_guard lock(cutsLock);
+  std::erase_if(cuts, [&cut](const auto& known) { return known.second == &cut; });
+}
+
 int16_t Clipped(float sample) {
   const float rounded = sample + (sample < 0 ? -0.5f : 0.5f);
   return static_cast<int16_t>(std::clamp(rounded, -32768.0f, 32767.0f));
@@ -64,19 +135,52 @@ TuneSynth::TuneSynth(int deviceRate) {
   fluid_settings_setnum(settings_, "synth.gain", kGain);
   fluid_settings_setint(settings_, "synth.threadsafe-api", 0);  // the device's lock guards it
   synth_ = new_fluid_synth(settings_);
+  if (synth_ == nullptr) return;
+  fluid_sfloader_t* loader = new_fluid_defsfloader(settings_);
+  if (loader == nullptr) return;
+  fluid_sfloader_set_callbacks(loader, OpenFontFile, ReadFont, SeekFont, TellFont, CloseFont);
+  fluid_synth_add_sfloader(synth_, loader);  // the synthesizer's from now on
 }
 
 TuneSynth::~TuneSynth() {
   Stop();
   if (synth_ != nullptr) delete_fluid_synth(synth_);
   if (settings_ != nullptr) delete_fluid_settings(settings_);
+  for (const std::unique_ptr<SoundFontCut>& cut : cuts_)
+    Forget(*cut);
 }
 
-std::string TuneSynth::LoadSoundFont(const std::string& path) {
-  if (Loaded()) return {};
+std::string TuneSynth::LoadPrograms(const std::string& path, const std::bitset<128>& programs) {
+  const std::bitset<128> missing = programs & ~programs_;
+  if (missing.none()) return {};
   if (synth_ == nullptr) return "FluidSynth cannot start";
+  std::optional<SoundFontCut> cut = CutSoundFont(path, missing);
+  if (!cut && !cuts_.empty()) {
+    // The soundfont has none of them: the synthesizer falls back on other
+    // presets as it would with the whole soundfont.
+    programs_ |= missing;
+    return {};
+  }
+  if (cut) {
+    cuts_.push_back(std::make_unique<SoundFontCut>(std::move(*cut)));
+    std::string name;
+    {
+      const std::lock_guard lock(cutsLock);
+      name = "vexlor-cut-" + std::to_string(++cutsMade);
+      cuts.emplace(name, cuts_.back().get());
+    }
+    if (const int font = fluid_synth_sfload(synth_, name.c_str(), 1); font >= 0) {
+      font_ = font;
+      programs_ |= missing;
+      return {};
+    }
+    Forget(*cuts_.back());
+    cuts_.pop_back();
+    if (!cuts_.empty()) return "the soundfont " + path + " cannot be loaded";
+  }
   font_ = fluid_synth_sfload(synth_, path.c_str(), 1);
   if (font_ < 0) return "the soundfont " + path + " cannot be loaded";
+  programs_.set();
   return {};
 }
 

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -12,6 +14,8 @@ typedef struct _fluid_synth_t fluid_synth_t;
 typedef struct _fluid_player_t fluid_player_t;
 
 namespace vexlor {
+
+struct SoundFontCut;
 
 // The tunes' synthesizer: FluidSynth with a General MIDI soundfont, one for
 // the life of the audio device, the soundfont loaded once, by the first tune.
@@ -28,9 +32,13 @@ class TuneSynth {
   TuneSynth(const TuneSynth&) = delete;
   TuneSynth& operator=(const TuneSynth&) = delete;
 
-  // Loads the soundfont unless it is loaded already: "" when it is, else why
-  // not. Slow (megabytes read): done before the synthesizer is handed to the mixer.
-  std::string LoadSoundFont(const std::string& path);
+  // Loads the presets of `programs` from the soundfont at `path`, those not
+  // loaded yet: "" when they are, else why not. Only the presets a tune can
+  // choose are loaded, each program in every bank, so that the synthesizer
+  // keeps their tables alone (a soundfont that cannot be cut is loaded
+  // whole). The first load reads the most: done before the synthesizer is
+  // handed to the mixer.
+  std::string LoadPrograms(const std::string& path, const std::bitset<128>& programs);
   bool Loaded() const { return font_ >= 0; }
 
   // Starts `midi` from its beginning, cutting off whatever sounds; the bytes
@@ -49,8 +57,10 @@ class TuneSynth {
   fluid_settings_t* settings_ = nullptr;
   fluid_synth_t* synth_ = nullptr;
   fluid_player_t* player_ = nullptr;
-  int font_ = -1;
-  int Ahead() const;  // synthesised frames not yet mixed
+  int font_ = -1;                                    // the last soundfont or cut loaded
+  std::bitset<128> programs_;                        // those whose presets are loaded
+  std::vector<std::unique_ptr<SoundFontCut>> cuts_;  // read again as samples are needed
+  int Ahead() const;                                 // synthesised frames not yet mixed
   void RenderAhead(int count, int piece);
 
   // Per channel, in 16-bit units: the synthesised samples the filter still reads

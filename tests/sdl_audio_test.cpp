@@ -6,7 +6,9 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <bitset>
 #include <chrono>
 #include <condition_variable>
 #include <fstream>
@@ -14,6 +16,8 @@
 #include <mutex>
 #include <thread>
 
+#include "sound/midi.h"
+#include "sound/soundfont_cut.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/wav_file.h"
 
@@ -224,6 +228,50 @@ TEST(SoundFont, ThePlayersListComesFirstThenTheDistributionsThenEachDataFolder) 
   EXPECT_EQ(own.front(), "/usr/share/sounds/sf2/TimGM6mb.sf2");
   EXPECT_EQ(own[own.size() - 6], "/opt/x/soundfonts/default.sf2");
   EXPECT_EQ(own.back(), "/y/soundfonts/TimGM6mb.sf2");
+}
+
+TEST(SoundFont, ACutToTheTunesProgramsSoundsAsTheWholeSoundFontAndHoldsAThirdOfItsPresets) {
+  const std::string font = FindSoundFont();
+  ASSERT_FALSE(font.empty()) << "no soundfont for the tunes";
+  // The same soundfont with a chunk after its presets: it cannot be cut, and is loaded whole.
+  testing::TempFolder folder;
+  const std::string whole = (folder.path() / "whole.sf2").string();
+  std::vector<unsigned char> bytes = ReadFile(font);
+  const uint32_t riff = static_cast<uint32_t>(bytes.size() + 12 - 8);
+  for (int shift = 0; shift < 32; shift += 8)
+    bytes[4 + shift / 8] = static_cast<unsigned char>(riff >> shift);
+  for (char c : std::string_view("LIST\4\0\0\0more", 12))
+    bytes.push_back(static_cast<unsigned char>(c));
+  std::ofstream(whole, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  ASSERT_FALSE(CutSoundFont(whole, std::bitset<128>().set()));
+
+  TuneSynth cut(44100), all(44100);
+  std::bitset<128> chosen;
+  // Two tunes one after the other: the second adds the programs the first did not choose.
+  for (const char* name : {"/Vexlor0.mid", "/Vexlor4.mid"}) {
+    const std::vector<unsigned char> tune = ReadFile(std::string(VEXLOR_SOUND_DIR) + name);
+    chosen |= MidiPrograms(tune);
+    ASSERT_EQ(cut.LoadPrograms(font, MidiPrograms(tune)), "");
+    ASSERT_EQ(all.LoadPrograms(whole, MidiPrograms(tune)), "");
+    ASSERT_TRUE(cut.Start(tune) && all.Start(tune));
+    std::vector<int16_t> fromCut(2048 * 2), fromAll(2048 * 2);
+    bool heard = false;
+    for (int round = 0; round < 100; ++round) {  // 4.6 s
+      std::fill(fromCut.begin(), fromCut.end(), 0);
+      std::fill(fromAll.begin(), fromAll.end(), 0);
+      cut.MixInto(fromCut.data(), 2048);
+      all.MixInto(fromAll.data(), 2048);
+      ASSERT_EQ(fromCut, fromAll) << name << ", round " << round;
+      heard =
+          heard || std::any_of(fromCut.begin(), fromCut.end(), [](int16_t s) { return s != 0; });
+    }
+    EXPECT_TRUE(heard) << name;
+  }
+  const std::optional<SoundFontCut> kept = CutSoundFont(font, chosen);
+  ASSERT_TRUE(kept);
+  EXPECT_LT(kept->presets.size() * 3, ReadFile(font).size() - kept->fileBytes);
 }
 
 }  // namespace
