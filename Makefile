@@ -102,7 +102,7 @@ clean:
 	rm -rf $(BUILD_DIR) $(TEST_DIR) $(BENCH_DIR) $(FUZZ_DIR)
 
 FUZZ_SECONDS ?= 60
-FUZZ_HARNESSES := profile_fuzz integer_fuzz testing_fuzz plays_fuzz jpeg_fuzz wav_fuzz midi_fuzz
+FUZZ_HARNESSES := profile_fuzz integer_fuzz testing_fuzz plays_fuzz jpeg_fuzz wav_fuzz midi_fuzz soundfont_fuzz
 
 # Fuzzes every harness of fuzz/ for FUZZ_SECONDS each, one after the other, one
 # process each, starting from the seed corpus in fuzz/corpus (new finds stay in
@@ -115,7 +115,7 @@ fuzz:
 	  case $$h in \
 	    jpeg_fuzz) flags="-max_len=16384 -timeout=60" ;; \
 	    wav_fuzz) flags="-max_len=8192 -timeout=60" ;; \
-	    midi_fuzz) flags="-max_len=4096 -timeout=60" ;; \
+	    midi_fuzz|soundfont_fuzz) flags="-max_len=4096 -timeout=60" ;; \
 	    *) flags="" ;; \
 	  esac; \
 	  mkdir -p $(FUZZ_DIR)/corpus/$$h && cp -n fuzz/corpus/$$h/* $(FUZZ_DIR)/corpus/$$h/ ; \

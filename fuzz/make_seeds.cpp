@@ -227,6 +227,66 @@ void MidiSeeds(const fs::path& folder) {
   SaveDamaged(folder, "seed-format0", ".mid", handWritten, {40}, {21, 29, 42, 50, 56});
 }
 
+// ---- Soundfonts ------------------------------------------------------------
+
+std::string Le(uint32_t value, int bytes) {
+  std::string out;
+  for (int i = 0; i < bytes; ++i)
+    out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+  return out;
+}
+
+std::string Name(const std::string& name) {
+  return name + std::string(20 - name.size(), '\0');
+}
+
+// A SoundFont 2 file of one looped sine sample: a piano (program 0), a drum
+// kit (bank 128) and an organ (program 16, with a global zone and a
+// modulator), on four instruments, one of them used by no preset.
+std::string SmallSoundFont() {
+  std::string samples;
+  for (int i = 0; i < 246; ++i)  // 200 of the sine, then the 46 silent ones the standard asks
+    samples += Le(static_cast<uint16_t>(i < 200 ? std::lround(8000 * std::sin(i * 0.1257)) : 0), 2);
+  const auto phdr = [](const char* name, int program, int bank, int bag) {
+    return Name(name) + Le(program, 2) + Le(bank, 2) + Le(bag, 2) + std::string(12, '\0');
+  };
+  const auto pair = [](int a, int b) { return Le(a, 2) + Le(b, 2); };
+  const std::string modulator = Le(0x0081, 2) + Le(17, 2) + Le(100, 2) + Le(0, 2) + Le(0, 2);
+  std::string igen, ibag;
+  for (int i = 0; i < 4; ++i) {
+    ibag += pair(2 * i, 0);
+    igen += pair(43, 127 << 8) + pair(53, 0);  // every key, the sine
+  }
+  const std::string pdta =
+      "pdta" +
+      Chunk("phdr", phdr("Piano", 0, 0, 0) + phdr("Drums", 0, 128, 1) + phdr("Organ", 16, 0, 2) +
+                        phdr("EOP", 0, 0, 4)) +
+      Chunk("pbag", pair(0, 0) + pair(1, 0) + pair(2, 0) + pair(3, 1) + pair(4, 1)) +
+      Chunk("pmod", modulator + std::string(10, '\0')) +
+      Chunk("pgen", pair(41, 0) + pair(41, 1) + pair(17, 100) + pair(41, 3) + pair(0, 0)) +
+      Chunk("inst", Name("Piano") + Le(0, 2) + Name("Drum") + Le(1, 2) + Name("Unused") + Le(2, 2) +
+                        Name("Organ") + Le(3, 2) + Name("EOI") + Le(4, 2)) +
+      Chunk("ibag", ibag + pair(8, 0)) + Chunk("imod", std::string(10, '\0')) +
+      Chunk("igen", igen + pair(0, 0)) +
+      Chunk("shdr", Name("Sine") + Le(0, 4) + Le(200, 4) + Le(50, 4) + Le(150, 4) + Le(22050, 4) +
+                        std::string("\x3C\0", 2) + Le(0, 2) + Le(1, 2) + Name("EOS") +
+                        std::string(26, '\0'));
+  const std::string body = "sfbk" +
+                           Chunk("LIST", "INFO" + Chunk("ifil", Le(2, 2) + Le(1, 2)) +
+                                             Chunk("isng", std::string("EMU8000\0", 8)) +
+                                             Chunk("INAM", std::string("seed\0\0", 6))) +
+                           Chunk("LIST", "sdta" + Chunk("smpl", samples)) + Chunk("LIST", pdta);
+  return Chunk("RIFF", body);
+}
+
+void SoundFontSeeds(const fs::path& folder) {
+  const std::string font = SmallSoundFont();
+  Save(folder / "seed-small.sf2", font);
+  const std::size_t pdta = font.find("pdta");
+  SaveDamaged(folder, "seed-small", ".sf2", font, {pdta, font.size() - 60},
+              {4, pdta + 16, pdta + 60, pdta + 200, pdta + 270, pdta + 330, font.size() - 80});
+}
+
 // ---- JPEG ------------------------------------------------------------------
 
 QImage Drawing(int width, int height) {
@@ -342,7 +402,8 @@ void JpegSeeds(const fs::path& folder, const fs::path& standIn) {
 int main(int argc, char** argv) {
   const fs::path fuzz = argc > 1 ? fs::path(argv[1]) : fs::path(VEXLOR_FUZZ_DIR);
   try {
-    for (const char* harness : {"testing_fuzz", "wav_fuzz", "midi_fuzz", "jpeg_fuzz"}) {
+    for (const char* harness :
+         {"testing_fuzz", "wav_fuzz", "midi_fuzz", "soundfont_fuzz", "jpeg_fuzz"}) {
       const fs::path folder = fuzz / "corpus" / harness;
       fs::create_directories(folder);
       for (const auto& entry : fs::directory_iterator(folder)) {
@@ -352,6 +413,7 @@ int main(int argc, char** argv) {
     TestingSeeds(fuzz / "corpus" / "testing_fuzz");
     WavSeeds(fuzz / "corpus" / "wav_fuzz");
     MidiSeeds(fuzz / "corpus" / "midi_fuzz");
+    SoundFontSeeds(fuzz / "corpus" / "soundfont_fuzz");
     JpegSeeds(fuzz / "corpus" / "jpeg_fuzz", fuzz / "standin");
   } catch (const std::exception& error) {
     std::cerr << "vexlor_fuzz_seeds: " << error.what() << "\n";

@@ -92,7 +92,7 @@ struct Level {
 };
 
 bool Sound(const Level& level) {
-  return level.headers.count >= 2 && Rising(level.headers, level.bagOffset, level.bags.count - 1) &&
+  return Rising(level.headers, level.bagOffset, level.bags.count - 1) &&
          Rising(level.bags, 0, level.generators.count - 1) &&
          Rising(level.bags, 2, level.modulators.count - 1);
 }
@@ -107,7 +107,10 @@ std::array<std::vector<unsigned char>, 4> CutLevel(
     const Level& level, const std::vector<std::size_t>& kept,
     const std::vector<std::size_t>* instrumentOf = nullptr) {
   std::array<std::vector<unsigned char>, 4> out;  // headers, bags, modulators, generators
-  auto& [headers, bags, modulators, generators] = out;
+  std::vector<unsigned char>& headers = out[0];
+  std::vector<unsigned char>& bags = out[1];
+  std::vector<unsigned char>& modulators = out[2];
+  std::vector<unsigned char>& generators = out[3];
   const auto addBagEnd = [&] {
     bags.resize(bags.size() + 4);
     Put16(&bags[bags.size() - 4], generators.size() / 4);
