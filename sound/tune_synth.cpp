@@ -169,7 +169,9 @@ std::string TuneSynth::LoadPrograms(const std::string& path, const std::bitset<1
       name = "vexlor-cut-" + std::to_string(++cutsMade);
       cuts.emplace(name, cuts_.back().get());
     }
-    if (const int font = fluid_synth_sfload(synth_, name.c_str(), 1); font >= 0) {
+    // Channels keep their presets: a tune still dying away keeps its
+    // instruments, and Start gives the next tune's channels theirs.
+    if (const int font = fluid_synth_sfload(synth_, name.c_str(), 0); font >= 0) {
       font_ = font;
       programs_ |= missing;
       return {};
@@ -178,7 +180,7 @@ std::string TuneSynth::LoadPrograms(const std::string& path, const std::bitset<1
     cuts_.pop_back();
     if (!cuts_.empty()) return "the soundfont " + path + " cannot be loaded";
   }
-  font_ = fluid_synth_sfload(synth_, path.c_str(), 1);
+  font_ = fluid_synth_sfload(synth_, path.c_str(), 0);
   if (font_ < 0) return "the soundfont " + path + " cannot be loaded";
   programs_.set();
   return {};
