@@ -229,10 +229,14 @@ void MidiSeeds(const fs::path& folder) {
 
 // ---- Soundfonts ------------------------------------------------------------
 
+// `value` in `bytes` (2 or 4) little-endian bytes.
 std::string Le(uint32_t value, int bytes) {
   std::string out;
-  for (int i = 0; i < bytes; ++i)
-    out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+  if (bytes == 2) {
+    Put16(out, value);
+  } else {
+    Put32(out, value);
+  }
   return out;
 }
 

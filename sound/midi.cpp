@@ -9,6 +9,8 @@
 #include <tuple>
 #include <vector>
 
+#include "sound/file_bytes.h"
+
 namespace vexlor {
 namespace {
 
@@ -16,18 +18,9 @@ namespace {
 // it drops the whole file without a word.
 constexpr unsigned kMaxTracks = 128;
 
-uint32_t Big32(const unsigned char* p) {
-  return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
-         (static_cast<uint32_t>(p[2]) << 8) | static_cast<uint32_t>(p[3]);
-}
-
-uint16_t Big16(const unsigned char* p) {
-  return static_cast<uint16_t>((p[0] << 8) | p[1]);
-}
-
-bool Tag(const unsigned char* p, std::string_view tag) {
-  return std::string_view(reinterpret_cast<const char*>(p), 4) == tag;
-}
+using file_bytes::Big16;
+using file_bytes::Big32;
+using file_bytes::Tag;
 
 bool AsciiTag(const unsigned char* p) {
   for (int i = 0; i < 4; ++i) {

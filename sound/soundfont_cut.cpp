@@ -7,28 +7,21 @@
 #include <memory>
 #include <string_view>
 
+#include "sound/file_bytes.h"
+
 namespace vexlor {
 namespace {
 
 constexpr uint64_t kMaxPresetBytes = 64u << 20;  // the largest soundfonts hold a few MiB
 constexpr uint16_t kInstrumentGenerator = 41;    // a preset zone's instrument, by index
 
-uint16_t Le16(const unsigned char* p) {
-  return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-
-uint32_t Le32(const unsigned char* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
+using file_bytes::Little16;
+using file_bytes::Little32;
+using file_bytes::Tag;
 
 void Put16(unsigned char* p, std::size_t value) {
   p[0] = static_cast<unsigned char>(value & 0xFF);
   p[1] = static_cast<unsigned char>((value >> 8) & 0xFF);
-}
-
-bool Tag(const unsigned char* p, std::string_view tag) {
-  return std::memcmp(p, tag.data(), 4) == 0;
 }
 
 bool ReadAt(std::FILE* file, uint64_t at, unsigned char* out, uint64_t count) {
@@ -62,7 +55,7 @@ std::optional<std::array<Table, 9>> ReadTables(const std::vector<unsigned char>&
   std::size_t at = 0;
   for (std::size_t t = 0; t < kTables.size(); ++t) {
     if (body.size() - at < 8 || !Tag(body.data() + at, kTables[t].first)) return std::nullopt;
-    const uint32_t bytes = Le32(body.data() + at + 4);
+    const uint32_t bytes = Little32(body.data() + at + 4);
     at += 8;
     const std::size_t size = kTables[t].second;
     if (bytes > body.size() - at || bytes % size != 0 || bytes < size) return std::nullopt;
@@ -76,9 +69,9 @@ std::optional<std::array<Table, 9>> ReadTables(const std::vector<unsigned char>&
 // `limit`, the last record of the table they point into.
 bool Rising(const Table& headers, std::size_t offset, std::size_t limit) {
   for (std::size_t i = 0; i + 1 < headers.count; ++i) {
-    if (Le16(headers[i] + offset) > Le16(headers[i + 1] + offset)) return false;
+    if (Little16(headers[i] + offset) > Little16(headers[i + 1] + offset)) return false;
   }
-  return Le16(headers[headers.count - 1] + offset) <= limit;
+  return Little16(headers[headers.count - 1] + offset) <= limit;
 }
 
 // A level of the preset data (presets or instruments): headers, their zones
@@ -119,15 +112,17 @@ std::array<std::vector<unsigned char>, 4> CutLevel(
   for (std::size_t header : kept) {
     Append(headers, level.headers[header], level.headers.size);
     Put16(&headers[headers.size() - level.headers.size + level.bagOffset], bags.size() / 4);
-    for (std::size_t bag = Le16(level.headers[header] + level.bagOffset);
-         bag < Le16(level.headers[header + 1] + level.bagOffset); ++bag) {
+    for (std::size_t bag = Little16(level.headers[header] + level.bagOffset);
+         bag < Little16(level.headers[header + 1] + level.bagOffset); ++bag) {
       addBagEnd();
-      for (std::size_t m = Le16(level.bags[bag] + 2); m < Le16(level.bags[bag + 1] + 2); ++m)
+      for (std::size_t m = Little16(level.bags[bag] + 2); m < Little16(level.bags[bag + 1] + 2);
+           ++m)
         Append(modulators, level.modulators[m], level.modulators.size);
-      for (std::size_t g = Le16(level.bags[bag]); g < Le16(level.bags[bag + 1]); ++g) {
+      for (std::size_t g = Little16(level.bags[bag]); g < Little16(level.bags[bag + 1]); ++g) {
         Append(generators, level.generators[g], level.generators.size);
-        if (instrumentOf != nullptr && Le16(level.generators[g]) == kInstrumentGenerator)
-          Put16(&generators[generators.size() - 2], (*instrumentOf)[Le16(level.generators[g] + 2)]);
+        if (instrumentOf != nullptr && Little16(level.generators[g]) == kInstrumentGenerator)
+          Put16(&generators[generators.size() - 2],
+                (*instrumentOf)[Little16(level.generators[g] + 2)]);
       }
     }
   }
@@ -163,14 +158,14 @@ std::vector<unsigned char> CutPresets(const std::vector<unsigned char>& body,
   std::vector<std::size_t> keptPresets;
   std::vector<bool> used(t[kInst].count, false);
   for (std::size_t p = 0; p + 1 < t[kPhdr].count; ++p) {
-    const uint16_t program = Le16(t[kPhdr][p] + 20);
+    const uint16_t program = Little16(t[kPhdr][p] + 20);
     if (program >= programs.size() || !programs.test(program)) continue;
     keptPresets.push_back(p);
-    const std::size_t firstGen = Le16(t[kPbag][Le16(t[kPhdr][p] + 24)]);
-    const std::size_t endGen = Le16(t[kPbag][Le16(t[kPhdr][p + 1] + 24)]);
+    const std::size_t firstGen = Little16(t[kPbag][Little16(t[kPhdr][p] + 24)]);
+    const std::size_t endGen = Little16(t[kPbag][Little16(t[kPhdr][p + 1] + 24)]);
     for (std::size_t g = firstGen; g < endGen; ++g) {
-      if (Le16(t[kPgen][g]) != kInstrumentGenerator) continue;
-      const std::size_t instrument = Le16(t[kPgen][g] + 2);
+      if (Little16(t[kPgen][g]) != kInstrumentGenerator) continue;
+      const std::size_t instrument = Little16(t[kPgen][g] + 2);
       if (instrument + 1 >= t[kInst].count) return {};
       used[instrument] = true;
     }
@@ -228,13 +223,13 @@ std::optional<SoundFontCut> CutSoundFont(const std::string& path,
       !Tag(header + 8, "sfbk")) {
     return std::nullopt;
   }
-  const uint64_t end = 8 + static_cast<uint64_t>(Le32(header + 4));
+  const uint64_t end = 8 + static_cast<uint64_t>(Little32(header + 4));
   // The preset data must be the last chunk, so that what stands before it
   // stays where it is in the cut.
   for (uint64_t at = 12; at + 12 <= end;) {
     unsigned char chunk[12];
     if (!ReadAt(file.get(), at, chunk, sizeof chunk)) return std::nullopt;
-    const uint64_t size = Le32(chunk + 4);
+    const uint64_t size = Little32(chunk + 4);
     const uint64_t next = at + 8 + size + (size & 1);
     if (Tag(chunk, "LIST") && Tag(chunk + 8, "pdta")) {
       if (next < end || size < 4 || size > kMaxPresetBytes) return std::nullopt;

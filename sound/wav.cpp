@@ -5,21 +5,14 @@
 #include <cstring>
 #include <string_view>
 
+#include "sound/file_bytes.h"
+
 namespace vexlor {
 namespace {
 
-uint32_t Little32(const unsigned char* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
-uint16_t Little16(const unsigned char* p) {
-  return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-
-bool Tag(const unsigned char* p, std::string_view tag) {
-  return std::string_view(reinterpret_cast<const char*>(p), 4) == tag;
-}
+using file_bytes::Little16;
+using file_bytes::Little32;
+using file_bytes::Tag;
 
 // SDL's loader gives up on a file of more chunks than this.
 constexpr int kMaxChunks = 10000;
